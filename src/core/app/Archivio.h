@@ -1,0 +1,102 @@
+#pragma once
+// One generic archive of fixed-size records, opened for one command and closed before it
+// ends. Records are numbered from 1 in file order; a trailing piece shorter than a record
+// is never read, and an append writes at count × size (over such a piece, if any).
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/app/FileArchivio.h"
+#include "core/app/Scheda.h"
+
+template <class Scheda>
+class Archivio {
+public:
+    static constexpr std::size_t Dimensione = DimensioneScheda<Scheda>();
+    using Visitatore = std::function<bool(std::int64_t posizione, const Scheda&)>;
+
+    Archivio() = default;
+    Archivio(const Archivio&) = delete;
+    Archivio& operator=(const Archivio&) = delete;
+    ~Archivio() {
+        try {
+            Chiudi();
+        } catch (...) {
+            // Already failing or finished: the command has its answer.
+        }
+    }
+
+    // Opens the file for reading and writing; creates it empty when missing.
+    void Apri(const std::filesystem::path& percorso) { file_ = ApriFileArchivio(percorso); }
+    // Opens on a given file layer (tests inject failing ones).
+    void ApriSu(std::unique_ptr<FileArchivio> file) { file_ = std::move(file); }
+    bool Aperto() const { return file_ != nullptr; }
+
+    std::int64_t NumeroSchede() {
+        return static_cast<std::int64_t>(File().Lunghezza() / Dimensione);
+    }
+
+    Scheda LeggiScheda(std::int64_t n) {
+        Controlla(n);
+        unsigned char dati[Dimensione];
+        if (File().Leggi(Offset(n), dati, Dimensione) != Dimensione)
+            throw ErroreAccessoArchivio("short record");
+        return DecodificaScheda<Scheda>(dati);
+    }
+
+    void ScriviScheda(std::int64_t n, const Scheda& s) {
+        Controlla(n);
+        unsigned char dati[Dimensione];
+        CodificaScheda(s, dati);
+        File().Scrivi(Offset(n), dati, Dimensione);
+    }
+
+    std::int64_t AccodaScheda(const Scheda& s) {
+        const std::int64_t n = NumeroSchede() + 1;
+        unsigned char dati[Dimensione];
+        CodificaScheda(s, dati);
+        File().Scrivi(Offset(n), dati, Dimensione);
+        return n;
+    }
+
+    // Hands every record with its position to the visitor, first to last, reading the
+    // file in large blocks; the visitor returns false to stop.
+    void LeggiTutte(const Visitatore& visita) {
+        const std::int64_t totale = NumeroSchede();
+        constexpr std::int64_t kPerBlocco = (1 << 20) / Dimensione + 1;
+        std::vector<unsigned char> blocco;
+        for (std::int64_t primo = 1; primo <= totale; primo += kPerBlocco) {
+            const std::int64_t quanti = std::min(kPerBlocco, totale - primo + 1);
+            const std::size_t byte = static_cast<std::size_t>(quanti) * Dimensione;
+            blocco.resize(byte);
+            if (File().Leggi(Offset(primo), blocco.data(), byte) != byte)
+                throw ErroreAccessoArchivio("short read");
+            for (std::int64_t k = 0; k < quanti; ++k)
+                if (!visita(primo + k, DecodificaScheda<Scheda>(blocco.data() + k * Dimensione)))
+                    return;
+        }
+    }
+
+    void Chiudi() {
+        if (!file_) return;
+        auto f = std::move(file_);
+        f->Chiudi();
+    }
+
+private:
+    FileArchivio& File() {
+        if (!file_) throw ErroreAccessoArchivio("archive not open");
+        return *file_;
+    }
+    static std::uint64_t Offset(std::int64_t n) {
+        return static_cast<std::uint64_t>(n - 1) * Dimensione;
+    }
+    void Controlla(std::int64_t n) {
+        if (n < 1 || n > NumeroSchede()) throw ErroreAccessoArchivio("no such record");
+    }
+
+    std::unique_ptr<FileArchivio> file_;
+};

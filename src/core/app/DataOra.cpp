@@ -1,0 +1,122 @@
+#include "core/app/DataOra.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/app/Testo.h"
+
+bool Bisestile(int anno) { return (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0; }
+
+int GiorniNelMese(int mese, int anno) {
+    static constexpr int kGiorni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (mese < 1 || mese > 12) return 0;
+    return mese == 2 && Bisestile(anno) ? 29 : kGiorni[mese - 1];
+}
+
+bool DataValida(const Data& d) {
+    return d.anno >= 1 && d.anno <= 9999 && d.mese >= 1 && d.mese <= 12 && d.giorno >= 1 &&
+           d.giorno <= GiorniNelMese(d.mese, d.anno);
+}
+
+std::string TestoData(const Data& d) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.giorno, d.mese, d.anno);
+    return buf;
+}
+
+namespace {
+// Reads 1..maxCifre digits starting at s[i]; -1 when there are none or too many.
+int LeggiNumero(std::string_view s, std::size_t& i, int minCifre, int maxCifre) {
+    int n = 0, cifre = 0;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+        if (++cifre > maxCifre) return -1;
+        n = n * 10 + (s[i++] - '0');
+    }
+    return cifre >= minCifre ? n : -1;
+}
+}  // namespace
+
+std::optional<Data> DataDaTesto(std::string_view testo) {
+    const std::string t = testo::Rifila(testo);
+    std::size_t i = 0;
+    Data d;
+    d.giorno = LeggiNumero(t, i, 1, 2);
+    if (d.giorno < 0 || i >= t.size() || t[i++] != '/') return std::nullopt;
+    d.mese = LeggiNumero(t, i, 1, 2);
+    if (d.mese < 0 || i >= t.size() || t[i++] != '/') return std::nullopt;
+    d.anno = LeggiNumero(t, i, 4, 4);
+    if (d.anno < 0 || i != t.size() || !DataValida(d)) return std::nullopt;
+    return d;
+}
+
+long NumeroGiorno(const Data& d) {
+    // Days from the civil calendar (proleptic Gregorian), shifted so that March is month 0.
+    const int a = d.anno - (d.mese <= 2 ? 1 : 0);
+    const int era = a / 400;
+    const int ya = a - era * 400;
+    const int m = d.mese + (d.mese > 2 ? -3 : 9);
+    const int doy = (153 * m + 2) / 5 + d.giorno - 1;
+    const int doe = ya * 365 + ya / 4 - ya / 100 + doy;
+    return static_cast<long>(era) * 146097 + doe;
+}
+
+Data DataDaNumero(long n) {
+    const long era = n / 146097;
+    const long doe = n - era * 146097;
+    const long ya = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long doy = doe - (365 * ya + ya / 4 - ya / 100);
+    const long mp = (5 * doy + 2) / 153;
+    Data d;
+    d.giorno = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    d.mese = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    d.anno = static_cast<int>(ya + era * 400 + (d.mese <= 2 ? 1 : 0));
+    return d;
+}
+
+std::string TestoOra(int ore, int minuti, int secondi) {
+    char buf[40];
+    if (secondi >= 0)
+        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", ore, minuti, secondi);
+    else
+        std::snprintf(buf, sizeof buf, "%02d:%02d", ore, minuti);
+    return buf;
+}
+
+std::optional<double> ImportoDaTesto(std::string_view testo) {
+    const std::string t = testo::Rifila(testo);
+    if (t.empty()) return std::nullopt;
+    std::string conC;
+    int virgole = 0, cifre = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c >= '0' && c <= '9') {
+            ++cifre;
+            conC.push_back(c);
+        } else if (c == ',') {
+            if (++virgole > 1) return std::nullopt;
+            conC.push_back('.');
+        } else if ((c == '-' || c == '+') && i == 0) {
+            conC.push_back(c);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (cifre == 0) return std::nullopt;
+    return std::strtod(conC.c_str(), nullptr);
+}
+
+std::string TestoImporto(double valore) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", valore);
+    std::string s = buf;
+    if (s.find('e') != std::string::npos) {
+        // Out of the range of ordinary amounts: keep plain decimal digits.
+        std::snprintf(buf, sizeof buf, "%.4f", valore);
+        s = buf;
+    }
+    for (char& c : s)
+        if (c == '.') c = ',';
+    if (s == "-0") s = "0";
+    return s;
+}

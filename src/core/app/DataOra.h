@@ -1,0 +1,39 @@
+#pragma once
+// Dates as text dd/mm/yyyy, times as hh:mm, amounts with a decimal comma.
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct Data {
+    int giorno = 0;
+    int mese = 0;
+    int anno = 0;
+    auto operator<=>(const Data& altra) const {
+        if (auto c = anno <=> altra.anno; c != 0) return c;
+        if (auto c = mese <=> altra.mese; c != 0) return c;
+        return giorno <=> altra.giorno;
+    }
+    bool operator==(const Data&) const = default;
+};
+
+bool Bisestile(int anno);
+int GiorniNelMese(int mese, int anno);
+// True for a date of the Gregorian calendar (years 1 to 9999).
+bool DataValida(const Data& d);
+// "dd/mm/yyyy".
+std::string TestoData(const Data& d);
+// Reads "d/m/yyyy" with one or two digits for day and month and four for the year;
+// nothing for text that is not a valid date.
+std::optional<Data> DataDaTesto(std::string_view testo);
+// Days since 1 January of year 1 (for differences between dates).
+long NumeroGiorno(const Data& d);
+Data DataDaNumero(long n);
+
+// "hh:mm" (or "hh:mm:ss" when secondi >= 0).
+std::string TestoOra(int ore, int minuti, int secondi = -1);
+
+// Amounts: the decimal separator is the comma. A text with anything but digits and at
+// most one comma (blanks around it allowed) does not convert.
+std::optional<double> ImportoDaTesto(std::string_view testo);
+// Shortest form with at most 15 significant digits and a comma: 12.5 → "12,5".
+std::string TestoImporto(double valore);

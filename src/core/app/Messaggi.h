@@ -1,0 +1,23 @@
+#pragma once
+// Message texts shared by several windows, exactly as the users see them.
+// "\n\r\n\r" is LF CR LF CR, as these texts have always had it.
+namespace messaggi {
+
+inline constexpr const char* AccessoArchivio =
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+    "programma.";
+inline constexpr const char* ArchivioVuoto = "L'archivio non contiene nessuna scheda.";
+inline constexpr const char* EsportazioneFallita =
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+    "Accertarsi che il file di Excel non sia già aperto.";
+inline constexpr const char* ListaVuota =
+    "Ricerca non applicabile: la lista non contiene nessuna voce.";
+inline constexpr const char* DopoDuplica =
+    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+    "Al termine premere Salva per inserire la scheda in archivio.";
+inline constexpr const char* DuplicaNonArchiviata =
+    "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata "
+    "inserita in archivio.";
+
+}  // namespace messaggi

@@ -1,0 +1,178 @@
+#include "core/app/Testo.h"
+
+#include <array>
+
+namespace testo {
+namespace {
+
+// Code points of the bytes 0x80–0x9F in Windows-1252; the five unassigned bytes keep
+// their own value so that every byte round-trips.
+constexpr std::array<char32_t, 32> kAlti = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t DaByte(unsigned char b) {
+    if (b >= 0x80 && b <= 0x9F) return kAlti[b - 0x80];
+    return b;
+}
+
+int InByte(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+    for (std::size_t i = 0; i < kAlti.size(); ++i)
+        if (kAlti[i] == c) return static_cast<int>(0x80 + i);
+    return -1;
+}
+
+void AggiungiUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// Decodes one code point at s[i], advancing i; malformed input gives U+FFFD and moves
+// on by one byte.
+char32_t ProssimoCarattere(std::string_view s, std::size_t& i) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    }
+    int seguono = 0;
+    char32_t c = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        seguono = 1;
+        c = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        seguono = 2;
+        c = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        seguono = 3;
+        c = b0 & 0x07;
+    } else {
+        ++i;
+        return 0xFFFD;
+    }
+    if (i + seguono >= s.size()) {
+        ++i;
+        return 0xFFFD;
+    }
+    for (int k = 1; k <= seguono; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFD;
+        }
+        c = (c << 6) | (b & 0x3F);
+    }
+    constexpr char32_t kMinimo[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kMinimo[seguono] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        ++i;
+        return 0xFFFD;
+    }
+    i += seguono + 1;
+    return c;
+}
+
+bool DaRifilare(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+char Minuscola(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+std::string InWindows1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const int b = InByte(ProssimoCarattere(utf8, i));
+        out.push_back(b < 0 ? '?' : static_cast<char>(b));
+    }
+    return out;
+}
+
+std::string DaWindows1252(std::string_view cp1252) {
+    std::string out;
+    out.reserve(cp1252.size() + cp1252.size() / 4);
+    for (char b : cp1252) AggiungiUtf8(out, DaByte(static_cast<unsigned char>(b)));
+    return out;
+}
+
+std::string Rifila(std::string_view s) {
+    std::size_t inizio = 0, fine = s.size();
+    while (inizio < fine && DaRifilare(s[inizio])) ++inizio;
+    while (fine > inizio && DaRifilare(s[fine - 1])) --fine;
+    return std::string(s.substr(inizio, fine - inizio));
+}
+
+std::string PerArchivio(std::string_view utf8, std::size_t capacita) {
+    std::string byte = InWindows1252(Rifila(utf8));
+    if (byte.size() > capacita) byte.resize(capacita);
+    return byte;
+}
+
+std::string DaArchivio(std::string_view cp1252) { return Rifila(DaWindows1252(cp1252)); }
+
+std::size_t Lunghezza(std::string_view utf8) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++n) ProssimoCarattere(utf8, i);
+    return n;
+}
+
+std::string PadTaglia(std::string_view utf8, std::size_t n) {
+    std::size_t i = 0, caratteri = 0;
+    while (i < utf8.size() && caratteri < n) {
+        ProssimoCarattere(utf8, i);
+        ++caratteri;
+    }
+    std::string out(utf8.substr(0, i));
+    out.append(n - caratteri, ' ');
+    return out;
+}
+
+std::string MinuscoleAZ(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = Minuscola(c);
+    return out;
+}
+
+std::string MaiuscoleAZ(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+int ConfrontaSenzaMaiuscole(std::string_view a, std::string_view b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        char32_t ca = ProssimoCarattere(a, i), cb = ProssimoCarattere(b, j);
+        if (ca < 128) ca = static_cast<unsigned char>(Minuscola(static_cast<char>(ca)));
+        if (cb < 128) cb = static_cast<unsigned char>(Minuscola(static_cast<char>(cb)));
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    if (i < a.size()) return 1;
+    if (j < b.size()) return -1;
+    return 0;
+}
+
+bool SoloCifre(std::string_view s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+}  // namespace testo

@@ -1,0 +1,46 @@
+#pragma once
+// Text helpers shared by every archive, list and window: Windows-1252 conversion,
+// the storing and showing conversions of record fields, pad/cut, A–Z folding.
+// All texts in the program are UTF-8 std::string; files hold Windows-1252 bytes.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace testo {
+
+// UTF-8 → Windows-1252. Characters without a Windows-1252 form (and malformed UTF-8)
+// become '?'.
+std::string InWindows1252(std::string_view utf8);
+
+// Windows-1252 → UTF-8. Every byte has a form (the five unassigned ones map to the
+// C1 controls of the same code), so this never fails.
+std::string DaWindows1252(std::string_view cp1252);
+
+// Removes leading and trailing characters of code 32 or below (blanks and controls).
+std::string Rifila(std::string_view s);
+
+// The storing conversion of a record field: trimmed, in Windows-1252, at most
+// `capacita` bytes.
+std::string PerArchivio(std::string_view utf8, std::size_t capacita);
+
+// The showing conversion: from Windows-1252, trimmed.
+std::string DaArchivio(std::string_view cp1252);
+
+// Number of characters (code points) of a UTF-8 text.
+std::size_t Lunghezza(std::string_view utf8);
+
+// Appends blanks, then keeps exactly the first n characters.
+std::string PadTaglia(std::string_view utf8, std::size_t n);
+
+// Only the letters A–Z / a–z change; accented letters stay as they are.
+std::string MinuscoleAZ(std::string_view s);
+std::string MaiuscoleAZ(std::string_view s);
+
+// Compares two texts character by character with A–Z folded to one case and every other
+// character by its code: the order of the result lists.
+int ConfrontaSenzaMaiuscole(std::string_view a, std::string_view b);
+
+// True when the text is not empty and holds only the digits 0 to 9.
+bool SoloCifre(std::string_view s);
+
+}  // namespace testo

@@ -1,0 +1,107 @@
+#include "gui/app/Piattaforma.h"
+
+#include <QApplication>
+#include <QAudioOutput>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <memory>
+
+namespace {
+
+class PiattaformaQt final : public Piattaforma {
+public:
+    void MostraAvviso(QWidget* genitore, const QString& testo, TipoAvviso tipo) override {
+        QMessageBox::Icon icona = QMessageBox::Information;
+        QString titolo = QStringLiteral("Information");
+        if (tipo == TipoAvviso::Avvertimento) {
+            icona = QMessageBox::Warning;
+            titolo = QStringLiteral("Warning");
+        } else if (tipo == TipoAvviso::Errore) {
+            icona = QMessageBox::Critical;
+            titolo = QStringLiteral("Error");
+        }
+        QMessageBox box(icona, titolo, testo, QMessageBox::Ok | QMessageBox::Cancel, genitore);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.exec();
+    }
+
+    Risposta ChiediConferma(QWidget* genitore, const QString& testo) override {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), testo,
+                        QMessageBox::Yes | QMessageBox::No, genitore);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::No ? Risposta::No : Risposta::Si;
+    }
+
+    void MostraMessaggio(QWidget* genitore, const QString& testo) override {
+        QMessageBox box(QMessageBox::NoIcon, QString(), testo, QMessageBox::Ok, genitore);
+        box.exec();
+    }
+
+    int MostraModale(QDialog* finestra) override { return finestra->exec(); }
+
+    QString ScegliFile(QWidget* genitore, const QString& titolo,
+                       const QString& cartella) override {
+        return QFileDialog::getOpenFileName(genitore, titolo, cartella);
+    }
+
+    void ApriUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
+
+    bool ChiediStampante(QWidget* genitore, QPrinter& stampante) override {
+        QPrintDialog dialogo(&stampante, genitore);
+        return dialogo.exec() == QDialog::Accepted;
+    }
+
+    bool CaricaSuono(const QString& percorso) override {
+        if (!QFile::exists(percorso)) return false;
+        if (!lettore_) {
+            lettore_ = std::make_unique<QMediaPlayer>();
+            uscita_ = std::make_unique<QAudioOutput>();
+            lettore_->setAudioOutput(uscita_.get());
+        }
+        lettore_->setSource(QUrl::fromLocalFile(percorso));
+        return lettore_->error() == QMediaPlayer::NoError;
+    }
+    void Suona() override {
+        if (lettore_) lettore_->play();
+    }
+    void FermaSuono() override {
+        if (lettore_) lettore_->stop();
+    }
+
+    QDateTime Adesso() override { return QDateTime::currentDateTime(); }
+
+private:
+    std::unique_ptr<QMediaPlayer> lettore_;
+    std::unique_ptr<QAudioOutput> uscita_;
+};
+
+Piattaforma* g_installata = nullptr;
+QString g_cartella;
+
+}  // namespace
+
+Piattaforma& piattaforma() {
+    if (g_installata) return *g_installata;
+    static PiattaformaQt qt;
+    return qt;
+}
+
+void ImpostaPiattaforma(Piattaforma* p) { g_installata = p; }
+
+QString CartellaProgramma() {
+    QString c = g_cartella.isEmpty() ? QCoreApplication::applicationDirPath() : g_cartella;
+    if (!c.endsWith(QLatin1Char('/'))) c += QLatin1Char('/');
+    return c;
+}
+
+void ImpostaCartellaProgramma(const QString& cartella) { g_cartella = cartella; }
+
+std::filesystem::path PercorsoProgramma(const QString& nomeFile) {
+    return std::filesystem::path((CartellaProgramma() + nomeFile).toStdU16String());
+}

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "core/app/DataOra.h"
+
+TEST(DataOra, GregorianValidity) {
+    struct Caso { Data d; bool valida; } casi[] = {
+        {{29, 2, 2024}, true}, {{29, 2, 2021}, false}, {{29, 2, 1900}, false},
+        {{29, 2, 2000}, true}, {{31, 4, 2021}, false}, {{31, 12, 2021}, true},
+        {{0, 1, 2021}, false}, {{1, 13, 2021}, false},
+    };
+    for (const auto& c : casi) EXPECT_EQ(DataValida(c.d), c.valida) << TestoData(c.d);
+}
+
+TEST(DataOra, TextBothWays) {
+    EXPECT_EQ(TestoData({5, 3, 2021}), "05/03/2021");
+    EXPECT_EQ(DataDaTesto("05/03/2021"), (Data{5, 3, 2021}));
+    EXPECT_EQ(DataDaTesto("5/3/2021"), (Data{5, 3, 2021}));
+    for (const char* male : {"31/02/2021", "", "05/03/21", "05-03-2021", "aa/bb/cccc",
+                             "05/03/2021x", "123/03/2021"})
+        EXPECT_FALSE(DataDaTesto(male).has_value()) << male;
+}
+
+TEST(DataOra, DayNumbersRoundTrip) {
+    for (Data d : {Data{1, 1, 2000}, Data{28, 2, 2023}, Data{1, 3, 2024}, Data{31, 12, 2099}})
+        EXPECT_EQ(DataDaNumero(NumeroGiorno(d)), d);
+    EXPECT_EQ(NumeroGiorno({1, 3, 2024}) - NumeroGiorno({28, 2, 2024}), 2);
+}
+
+TEST(DataOra, AmountsUseTheComma) {
+    EXPECT_EQ(ImportoDaTesto("12,5"), 12.5);
+    EXPECT_EQ(ImportoDaTesto(",5"), 0.5);
+    EXPECT_FALSE(ImportoDaTesto("12.5"));
+    EXPECT_FALSE(ImportoDaTesto("1,2,3"));
+    EXPECT_FALSE(ImportoDaTesto(""));
+    EXPECT_EQ(TestoImporto(12.5), "12,5");
+    EXPECT_EQ(TestoImporto(1234), "1234");
+    EXPECT_EQ(TestoImporto(0.1 + 0.2), "0,3");
+}

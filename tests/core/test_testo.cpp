@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "core/app/Testo.h"
+
+using namespace testo;
+
+TEST(Testo, Windows1252RoundTripsAccentsAndEuro) {
+    const std::string utf8 = "Forlì € àèéìòù ÀÉ ‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ";
+    const std::string cp = InWindows1252(utf8);
+    EXPECT_EQ(cp.size(), Lunghezza(utf8));
+    EXPECT_EQ(InWindows1252("Forlì"), "Forl\xEC");
+    EXPECT_EQ(InWindows1252("€"), "\x80");
+    EXPECT_EQ(DaWindows1252(cp), utf8);
+}
+
+TEST(Testo, CharactersWithoutAFormBecomeQuestionMarks) {
+    EXPECT_EQ(InWindows1252("a\xE2\x82\xBF" "b"), "a?b");   // bitcoin sign
+    EXPECT_EQ(InWindows1252("日本"), "??");
+    EXPECT_EQ(InWindows1252("x\xC3"), "x?");                 // cut sequence
+    EXPECT_EQ(InWindows1252("\xFF\xFE"), "??");              // not UTF-8 at all
+}
+
+TEST(Testo, EveryByteRoundTrips) {
+    std::string tutti;
+    for (int b = 0; b < 256; ++b) tutti.push_back(static_cast<char>(b));
+    EXPECT_EQ(InWindows1252(DaWindows1252(tutti)), tutti);
+}
+
+TEST(Testo, StoringTrimsConvertsAndCutsInBytes) {
+    EXPECT_EQ(PerArchivio("  \t Rossi Mario \r\n", 50), "Rossi Mario");
+    EXPECT_EQ(PerArchivio(std::string(60, 'x'), 50), std::string(50, 'x'));
+    EXPECT_EQ(PerArchivio("Sì", 2), "S\xEC");
+    EXPECT_EQ(PerArchivio("èèè", 2), "\xE8\xE8");
+    EXPECT_EQ(DaArchivio(" Forl\xEC\x01 "), "Forlì");
+}
+
+TEST(Testo, PadTagliaCountsCharacters) {
+    EXPECT_EQ(PadTaglia("abc", 5), "abc  ");
+    EXPECT_EQ(PadTaglia("àbcdef", 3), "àbc");
+    EXPECT_EQ(PadTaglia("", 2), "  ");
+    EXPECT_EQ(Lunghezza(PadTaglia("Niccolò Forlì", 26)), 26u);
+}
+
+TEST(Testo, FoldingTouchesOnlyAtoZ) {
+    EXPECT_EQ(MinuscoleAZ("ROSSI È"), "rossi È");
+    EXPECT_EQ(MaiuscoleAZ("rsnmra80a01h501u è"), "RSNMRA80A01H501U è");
+    EXPECT_LT(ConfrontaSenzaMaiuscole("alfa", "BETA"), 0);
+    EXPECT_EQ(ConfrontaSenzaMaiuscole("Rossi", "rOSSI"), 0);
+    EXPECT_GT(ConfrontaSenzaMaiuscole("abc", "ab"), 0);
+    EXPECT_LT(ConfrontaSenzaMaiuscole("Z", "à"), 0);
+}

@@ -1,0 +1,72 @@
+#include "support/FakePiattaforma.h"
+
+#include <QPrinter>
+
+FakePiattaforma::FakePiattaforma() {
+    ImpostaPiattaforma(this);
+    ImpostaCartellaProgramma(dir_.path());
+}
+
+FakePiattaforma::~FakePiattaforma() {
+    ImpostaPiattaforma(nullptr);
+    ImpostaCartellaProgramma(QString());
+}
+
+void FakePiattaforma::MostraAvviso(QWidget*, const QString& testo, TipoAvviso tipo) {
+    const char* titolo = tipo == TipoAvviso::Informazione   ? "Information"
+                         : tipo == TipoAvviso::Avvertimento ? "Warning"
+                                                            : "Error";
+    chiamate.append({"MostraAvviso", titolo, testo});
+}
+
+Risposta FakePiattaforma::ChiediConferma(QWidget*, const QString& testo) {
+    chiamate.append({"ChiediConferma", "Confirm", testo});
+    return risposte.isEmpty() ? Risposta::Si : risposte.takeFirst();
+}
+
+void FakePiattaforma::MostraMessaggio(QWidget*, const QString& testo) {
+    chiamate.append({"MostraMessaggio", QString(), testo});
+}
+
+int FakePiattaforma::MostraModale(QDialog* finestra) {
+    chiamate.append({"MostraModale", QString(), finestra->objectName()});
+    if (!allaModale) return QDialog::Rejected;
+    finestra->show();
+    const int esito = allaModale(finestra);
+    finestra->hide();
+    return esito;
+}
+
+QString FakePiattaforma::ScegliFile(QWidget*, const QString& titolo, const QString&) {
+    chiamate.append({"ScegliFile", QString(), titolo});
+    return fileScelti.isEmpty() ? QString() : fileScelti.takeFirst();
+}
+
+void FakePiattaforma::ApriUrl(const QUrl& url) {
+    chiamate.append({"ApriUrl", QString(), url.toString()});
+}
+
+bool FakePiattaforma::ChiediStampante(QWidget*, QPrinter& stampante) {
+    chiamate.append({"ChiediStampante", QString(), QString()});
+    if (stampanteAccettata) {
+        // Prints to a PDF in the test folder so the pages can be checked.
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(cartella() + "stampa.pdf");
+    }
+    return stampanteAccettata;
+}
+
+bool FakePiattaforma::CaricaSuono(const QString& percorso) {
+    chiamate.append({"CaricaSuono", QString(), percorso});
+    return QFile::exists(percorso);
+}
+
+void FakePiattaforma::Suona() { chiamate.append({"Suona", QString(), QString()}); }
+void FakePiattaforma::FermaSuono() { chiamate.append({"FermaSuono", QString(), QString()}); }
+
+QList<Chiamata> FakePiattaforma::Di(const QString& operazione) const {
+    QList<Chiamata> r;
+    for (const auto& c : chiamate)
+        if (c.operazione == operazione) r.append(c);
+    return r;
+}
