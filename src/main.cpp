@@ -1,6 +1,22 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "gui/app/Programma.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    app.setApplicationName("Ricordario");
+    // The windows are hidden and shown again; the program ends only when told to.
+    app.setQuitOnLastWindowClosed(false);
+
+    // Message box buttons in Italian.
+    QTranslator qtItaliano;
+    if (qtItaliano.load(QLocale(QLocale::Italian), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtItaliano);
+
+    Programma programma;
+    programma.Avvia();
+    return app.exec();
 }

@@ -76,6 +76,8 @@ public:
 
     QDateTime Adesso() override { return QDateTime::currentDateTime(); }
 
+    void Termina() override { QCoreApplication::quit(); }
+
 private:
     std::unique_ptr<QMediaPlayer> lettore_;
     std::unique_ptr<QAudioOutput> uscita_;

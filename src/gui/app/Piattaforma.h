@@ -44,6 +44,9 @@ public:
 
     // The clock: today and now.
     virtual QDateTime Adesso() = 0;
+
+    // Ends the program after the current event.
+    virtual void Termina() = 0;
 };
 
 // The platform in use: the Qt one unless a test has installed its own.

@@ -32,6 +32,7 @@ public:
     void Suona() override;
     void FermaSuono() override;
     QDateTime Adesso() override { return adesso; }
+    void Termina() override { chiamate.append({"Termina", QString(), QString()}); }
 
     // Everything recorded so far, in order.
     QList<Chiamata> chiamate;
