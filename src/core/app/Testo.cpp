@@ -104,6 +104,9 @@ std::string InWindows1252(std::string_view utf8) {
 }
 
 std::string DaWindows1252(std::string_view cp1252) {
+    bool ascii = true;
+    for (char b : cp1252) ascii = ascii && static_cast<unsigned char>(b) < 0x80;
+    if (ascii) return std::string(cp1252);
     std::string out;
     out.reserve(cp1252.size() + cp1252.size() / 4);
     for (char b : cp1252) AggiungiUtf8(out, DaByte(static_cast<unsigned char>(b)));
@@ -123,7 +126,13 @@ std::string PerArchivio(std::string_view utf8, std::size_t capacita) {
     return byte;
 }
 
-std::string DaArchivio(std::string_view cp1252) { return Rifila(DaWindows1252(cp1252)); }
+std::string DaArchivio(std::string_view cp1252) {
+    // Bytes of code 32 or below are the same characters in both encodings: trim first.
+    std::size_t inizio = 0, fine = cp1252.size();
+    while (inizio < fine && DaRifilare(cp1252[inizio])) ++inizio;
+    while (fine > inizio && DaRifilare(cp1252[fine - 1])) --fine;
+    return DaWindows1252(cp1252.substr(inizio, fine - inizio));
+}
 
 std::size_t Lunghezza(std::string_view utf8) {
     std::size_t n = 0;
