@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -273,6 +274,17 @@ QLabel* Etichetta(QWidget* genitore, const QString& nome, const QString& testo, 
     l->move(pos);
     l->adjustSize();
     return l;
+}
+
+QPushButton* Pulsante(QWidget* genitore, const QString& nome, const QString& testo, QRect r,
+                      const QFont& f) {
+    auto* b = new QPushButton(testo, genitore);
+    b->setObjectName(nome);
+    b->setGeometry(r);
+    b->setFont(f);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
 }
 
 QLineEdit* CampoTesto(QWidget* genitore, const QString& nome, QRect r, int lunghezzaMassima,

@@ -115,6 +115,10 @@ private:
 // Builders for the usual controls, placed at panel coordinates.
 QLabel* Etichetta(QWidget* genitore, const QString& nome, const QString& testo, QPoint pos,
                   const QFont& f, const QColor& colore = Qt::black);
+// A push button that never acts as a dialog's default: Enter in a field must not press it.
+class QPushButton;
+QPushButton* Pulsante(QWidget* genitore, const QString& nome, const QString& testo, QRect r,
+                      const QFont& f);
 QLineEdit* CampoTesto(QWidget* genitore, const QString& nome, QRect r, int lunghezzaMassima,
                       const QFont& f);
 QComboBox* ComboProvincia(QWidget* genitore, const QString& nome, QRect r, const QFont& f);

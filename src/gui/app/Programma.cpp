@@ -2,9 +2,12 @@
 
 Programma::Programma() {
     ImpostaDateNumeri();
+    password_ = std::make_unique<TfrmPassword>();
     avvio_ = std::make_unique<TfrmAvvio>();
+    cambia_ = std::make_unique<TfrmCambiaPassword>(password_.get());
+    password_->Collega(avvio_.get(), cambia_.get());
 }
 
 Programma::~Programma() = default;
 
-void Programma::Avvia() { avvio_->Apri(); }
+void Programma::Avvia() { password_->show(); }
