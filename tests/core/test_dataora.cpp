@@ -36,3 +36,15 @@ TEST(DataOra, AmountsUseTheComma) {
     EXPECT_EQ(TestoImporto(1234), "1234");
     EXPECT_EQ(TestoImporto(0.1 + 0.2), "0,3");
 }
+
+TEST(DataOra, AmountRounding) {
+    struct Caso { double valore; int decimali; double atteso; } casi[] = {
+        {3.14159, 4, 3.1416}, {0.125, 4, 0.125},  {0.125, 2, 0.13},   {0.00004, 4, 0},
+        {2.4999, 0, 2},       {5.5, 0, 6},        {-5.5, 0, -6},      {-3.14159, 4, -3.1416},
+        {-0.125, 2, -0.13},   {999999999999999, 4, 999999999999999},  {1e300, 4, 1e300},
+    };
+    for (const auto& c : casi)
+        EXPECT_DOUBLE_EQ(ArrotondaImporto(c.valore, c.decimali), c.atteso)
+            << c.valore << " to " << c.decimali;
+    EXPECT_EQ(TestoImporto(ArrotondaImporto(3.14159, 4)), "3,1416");
+}

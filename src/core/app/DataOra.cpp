@@ -106,6 +106,16 @@ std::optional<double> ImportoDaTesto(std::string_view testo) {
     return std::strtod(conC.c_str(), nullptr);
 }
 
+double ArrotondaImporto(double valore, int decimali) {
+    const double scala = std::pow(10.0, decimali);
+    const double scalato = std::fabs(valore) * scala;
+    // From 2^52 on a double has no fractional part left to round (this also lets
+    // infinities and NaN through untouched).
+    if (!(scalato < 4503599627370496.0)) return valore;
+    const double arrotondato = std::trunc(scalato + 0.5) / scala;
+    return valore < 0 ? -arrotondato : arrotondato;
+}
+
 std::string TestoImporto(double valore) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15g", valore);

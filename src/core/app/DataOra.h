@@ -35,5 +35,9 @@ std::string TestoOra(int ore, int minuti, int secondi = -1);
 // Amounts: the decimal separator is the comma. A text with anything but digits and at
 // most one comma (blanks around it allowed) does not convert.
 std::optional<double> ImportoDaTesto(std::string_view testo);
+// Rounds to `decimali` decimals, halves away from zero: whole(|v| × 10^d + 0.5) / 10^d with
+// v's sign, so that an amount below zero rounds like its opposite. Values too large to
+// have such decimals come back unchanged.
+double ArrotondaImporto(double valore, int decimali);
 // Shortest form with at most 15 significant digits and a comma: 12.5 → "12,5".
 std::string TestoImporto(double valore);

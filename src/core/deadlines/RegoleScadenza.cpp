@@ -1,0 +1,209 @@
+#include "core/deadlines/RegoleScadenza.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+#include "core/app/DataOra.h"
+#include "core/app/Testo.h"
+
+namespace scadenza {
+namespace {
+
+std::vector<std::string> DueCifre(int primo, int ultimo) {
+    std::vector<std::string> voci;
+    for (int n = primo; n <= ultimo; ++n) {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "%02d", n);
+        voci.emplace_back(buf);
+    }
+    return voci;
+}
+
+}  // namespace
+
+int NumeroMese(std::string_view nome) {
+    const std::string cercato = testo::MinuscoleAZ(testo::Rifila(nome));
+    for (std::size_t i = 0; i < NomiMesi.size(); ++i)
+        if (cercato == testo::MinuscoleAZ(NomiMesi[i])) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+std::string NomeMese(int numero) {
+    if (numero < 1 || numero > 12) return {};
+    return std::string(NomiMesi[static_cast<std::size_t>(numero - 1)]);
+}
+
+const std::vector<std::string>& VociGiorno() {
+    static const std::vector<std::string> voci = DueCifre(1, 31);
+    return voci;
+}
+
+const std::vector<std::string>& VociOre() {
+    static const std::vector<std::string> voci = DueCifre(0, 23);
+    return voci;
+}
+
+const std::vector<std::string>& VociMinuti() {
+    static const std::vector<std::string> voci = DueCifre(0, 59);
+    return voci;
+}
+
+const std::vector<std::string>& VociMese() {
+    static const std::vector<std::string> voci(NomiMesi.begin(), NomiMesi.end());
+    return voci;
+}
+
+std::string VoceDiLista(std::string_view testo, const std::vector<std::string>& voci) {
+    std::string t = testo::Rifila(testo);
+    for (const auto& v : voci)
+        if (v == t) return t;
+    return {};
+}
+
+std::string ComponiOra(std::string_view ore, std::string_view minuti) {
+    return testo::Rifila(ore) + ":" + testo::Rifila(minuti);
+}
+
+std::optional<std::string> ComponiData(std::string_view giorno, std::string_view mese,
+                                       std::string_view anno) {
+    const int numero = NumeroMese(mese);
+    if (numero == 0) return std::nullopt;
+    char mm[4];
+    std::snprintf(mm, sizeof mm, "%02d", numero);
+    return testo::Rifila(giorno) + "/" + mm + "/" + testo::Rifila(anno);
+}
+
+bool DataEsistente(std::string_view data) {
+    // Ten characters with the slashes in place leave exactly two digits for the day and
+    // the month and four for the year; the reading checks the digits and the calendar.
+    return data.size() == 10 && data[2] == '/' && data[5] == '/' && DataDaTesto(data).has_value() &&
+           testo::Rifila(data) == data;
+}
+
+std::string NormalizzaImporto(std::string_view testo) {
+    const std::optional<double> valore = ImportoDaTesto(testo);
+    if (!valore) return "0,00";
+    std::string s = TestoImporto(ArrotondaImporto(*valore, 4));
+    const std::size_t virgola = s.find(',');
+    if (virgola == std::string::npos)
+        s += ",00";
+    else if (s.size() - virgola == 2)
+        s += "0";
+    return s;
+}
+
+std::string DataInesistente(std::string_view data) {
+    return "Attenzione: la data " + std::string(data) +
+           " non esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare una data "
+           "valida.";
+}
+
+EsitoSalvataggio PreparaSalvataggio(TSchedaScadenza carta) {
+    EsitoSalvataggio esito;
+    if (testo::Rifila(carta.Costo).empty()) carta.Costo = "0,00";
+    esito.Costo = carta.Costo;
+
+    auto rifiuta = [&](std::string_view controllo, std::string testo, ModoRifiuto modo) {
+        esito.rifiuto = Rifiuto{std::string(controllo), std::move(testo), modo};
+        esito.scheda = carta;
+        return esito;
+    };
+
+    for (const auto& c : CampiObbligatori)
+        if (testo::Lunghezza(testo::Rifila(carta.*(c.campo))) < c.minimo)
+            return rifiuta(c.controllo, std::string(c.messaggio), ModoRifiuto::Avviso);
+
+    carta.Ora = ComponiOra(carta.OreApp, carta.MinutiApp);
+    esito.Ora = carta.Ora;
+
+    const std::optional<std::string> data = ComponiData(carta.Giorno, carta.Mese, carta.Anno);
+    if (!data) return rifiuta("txtMese", std::string(MeseNonValido), ModoRifiuto::Avviso);
+    carta.Data = *data;
+    esito.Data = carta.Data;
+
+    if (!DataEsistente(carta.Data))
+        return rifiuta("txtGiorno", DataInesistente(carta.Data), ModoRifiuto::Messaggio);
+
+    esito.scheda = std::move(carta);
+    return esito;
+}
+
+std::int64_t LeggiPosizione(std::string_view lblPosizione) {
+    const std::string t = testo::Rifila(lblPosizione);
+    if (!testo::SoloCifre(t)) return 0;
+    std::int64_t n = 0;
+    const auto [fine, errore] = std::from_chars(t.data(), t.data() + t.size(), n);
+    if (errore != std::errc() || fine != t.data() + t.size()) return 0;
+    return n;
+}
+
+PassoNavigazione Naviga(Navigazione comando, std::int64_t corrente,
+                        const std::function<std::int64_t()>& contaSchede) {
+    if (comando == Navigazione::Indietro && corrente == 1) return {};
+
+    const std::int64_t totale = contaSchede();
+    if (totale <= 0) {
+        PassoNavigazione vuoto{PassoNavigazione::ArchivioVuoto};
+        vuoto.svuotaPosizione = comando == Navigazione::Avanti;
+        return vuoto;
+    }
+    auto mostra = [](std::int64_t n) { return PassoNavigazione{PassoNavigazione::Mostra, n}; };
+    switch (comando) {
+        case Navigazione::Primo:
+            return mostra(1);
+        case Navigazione::Ultimo:
+            return mostra(totale);
+        case Navigazione::Avanti:
+            if (corrente <= 0) return mostra(1);
+            if (corrente >= totale) return {};
+            return mostra(corrente + 1);
+        case Navigazione::Indietro:
+            if (corrente <= 0) return mostra(1);
+            // A position past the end (the file was shortened behind the program's back)
+            // steps back to the last record there is.
+            return mostra(std::min(corrente - 1, totale));
+    }
+    return {};
+}
+
+Verifica VerificaPerCodice(std::string_view codFisc) {
+    return testo::SoloCifre(testo::Rifila(codFisc)) ? Verifica::PartitaIva
+                                                    : Verifica::CodiceFiscale;
+}
+
+std::array<RigaStampa, 24> RigheStampa(const TSchedaScadenza& carta, bool daConfermare,
+                                       bool effettuata) {
+    const auto& c = carta;
+    const std::pair<std::string_view, std::string> righe[] = {
+        {"Data scadenza:",
+         testo::Rifila(c.Giorno) + " " + testo::Rifila(c.Mese) + " " + testo::Rifila(c.Anno)},
+        {"Ora appuntamento:", ComponiOra(c.OreApp, c.MinutiApp)},
+        {"Giorni preavviso:", c.Avviso},
+        {"Tipologia:", c.Beneficiario},
+        {"Causale scadenza:", c.Dettagli},
+        {"Pagamento:", c.Officina},
+        {"Importo in euro:", c.Costo},
+        {"Esito:", c.Contatto},
+        {"Cognome e nome:", c.Pagatore},
+        {"Codice fiscale:", c.CodFisc},
+        {"Zona:", c.NumTessera},
+        {"Questioni in sospeso:", c.Carica},
+        {"Tel. cellulare:", c.TelCel},
+        {"Recapito preferenziale:", c.Recapito},
+        {"Altre persone da incontrare:", c.Anticipi},
+        {"Luogo appuntamento:", c.Complessivo},
+        {"Durata prevista:", c.Rateazione},
+        {"Note:", c.Note},
+        {"Appuntamento da confermare:", flag::Da(daConfermare)},
+        {"Pagamento effettuato:", flag::Da(effettuata)},
+    };
+    std::array<RigaStampa, 24> stampa;
+    std::size_t i = 0;
+    for (const auto& [titolo, valore] : righe)
+        stampa[i++] = {std::string(titolo), testo::Rifila(valore)};
+    for (; i < stampa.size(); ++i) stampa[i] = {" ", " "};
+    return stampa;
+}
+
+}  // namespace scadenza

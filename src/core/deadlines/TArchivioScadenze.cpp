@@ -1,0 +1,47 @@
+#include "core/deadlines/TArchivioScadenze.h"
+
+#include <cstdio>
+#include <string>
+
+#include "core/app/Testo.h"
+
+std::filesystem::path TArchivioScadenze::Percorso(const std::filesystem::path& cartella,
+                                                  std::string_view anno) {
+    return cartella / (std::string(anno) + Estensione);
+}
+
+std::filesystem::path TArchivioScadenze::Percorso(const std::filesystem::path& cartella, int anno) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04d", anno);
+    return Percorso(cartella, std::string_view(buf));
+}
+
+std::filesystem::path TArchivioScadenze::PercorsoDa(std::string_view lblFile) {
+    return std::filesystem::path(testo::Rifila(lblFile));
+}
+
+std::int64_t SalvaScadenza(const std::filesystem::path& file, std::int64_t posizione,
+                           const TSchedaScadenza& scheda) {
+    TArchivioScadenze archivio;
+    archivio.Apri(file);
+    if (posizione > 0)
+        archivio.ScriviScheda(posizione, scheda);
+    else
+        posizione = archivio.AccodaScheda(scheda);
+    archivio.Chiudi();
+    return posizione;
+}
+
+SchedaNavigata NavigaArchivio(const std::filesystem::path& file, scadenza::Navigazione comando,
+                              std::int64_t corrente) {
+    TArchivioScadenze archivio;
+    SchedaNavigata risultato;
+    risultato.passo = scadenza::Naviga(comando, corrente, [&] {
+        archivio.Apri(file);
+        return archivio.NumeroSchede();
+    });
+    if (risultato.passo.esito == scadenza::PassoNavigazione::Mostra)
+        risultato.scheda = archivio.LeggiScheda(risultato.passo.posizione);
+    archivio.Chiudi();
+    return risultato;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The deadline archives: one file "<year>.rcd" per calendar year in the program folder,
+// opened by its full path (the card keeps it in lblFile).
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+#include "core/app/Archivio.h"
+#include "core/deadlines/RegoleScadenza.h"
+#include "core/deadlines/TSchedaScadenza.h"
+
+class TArchivioScadenze : public Archivio<TSchedaScadenza> {
+public:
+    static constexpr const char* Estensione = ".rcd";
+    // Folder + the year as typed (four characters) + ".rcd".
+    static std::filesystem::path Percorso(const std::filesystem::path& cartella,
+                                          std::string_view anno);
+    // Folder + the year in four digits + ".rcd".
+    static std::filesystem::path Percorso(const std::filesystem::path& cartella, int anno);
+    // The path a window keeps as text (lblFile), trimmed.
+    static std::filesystem::path PercorsoDa(std::string_view lblFile);
+    using Archivio<TSchedaScadenza>::Apri;
+};
+
+// Stores a card in the year file: overwrites record `posizione` when the card has one
+// (> 0), appends it otherwise. Returns the record's position. Opens and closes the file;
+// any failure is an ErroreAccessoArchivio.
+std::int64_t SalvaScadenza(const std::filesystem::path& file, std::int64_t posizione,
+                           const TSchedaScadenza& scheda);
+
+struct SchedaNavigata {
+    scadenza::PassoNavigazione passo;
+    TSchedaScadenza scheda;  // the record read, when passo says Mostra
+};
+
+// One navigation command on the year file from record `corrente` (0 for a new card):
+// opens the file only when the step needs it, reads at most one record, closes.
+SchedaNavigata NavigaArchivio(const std::filesystem::path& file, scadenza::Navigazione comando,
+                              std::int64_t corrente);

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include "CartellaTemporanea.h"
+#include "core/deadlines/TArchivioScadenze.h"
+
+namespace {
+
+constexpr std::size_t kDim = 1628;
+
+std::string Testo(const std::vector<unsigned char>& byte, std::size_t offset) {
+    return std::string(byte.begin() + offset + 1, byte.begin() + offset + 1 + byte[offset]);
+}
+
+TSchedaScadenza Scheda(const std::string& causale) {
+    TSchedaScadenza s;
+    s.Giorno = "05";
+    s.Mese = "Marzo";
+    s.Anno = "2021";
+    s.OreApp = "09";
+    s.MinutiApp = "30";
+    s.Avviso = "3";
+    s.Dettagli = causale;
+    s.Pagatore = "Rossi Mario";
+    s.Costo = "12,50";
+    s.DaConfermare = flag::Da(false);
+    s.Effettuata = flag::Da(true);
+    return s;
+}
+
+class ArchivioScadenze : public ::testing::Test {
+protected:
+    CartellaTemporanea cartella;
+    std::filesystem::path file = TArchivioScadenze::Percorso(cartella.percorso(), "2021");
+
+    void Accoda(std::initializer_list<const char*> causali) {
+        for (const char* c : causali) SalvaScadenza(file, 0, Scheda(c));
+    }
+    std::string Causale(std::int64_t n) {
+        TArchivioScadenze a;
+        a.Apri(file);
+        return a.LeggiScheda(n).Dettagli;
+    }
+};
+
+}  // namespace
+
+TEST(TracciatoScadenza, EveryFieldAtItsOffset) {
+    const std::pair<const char*, long> attesi[] = {
+        {"Giorno", 0},        {"Mese", 3},           {"Anno", 14},        {"Data", 19},
+        {"OreApp", 30},       {"MinutiApp", 33},     {"Ora", 36},         {"Avviso", 42},
+        {"Pagatore", 46},     {"CodFisc", 97},       {"NumTessera", 114}, {"Carica", 165},
+        {"TelCel", 416},      {"Recapito", 447},     {"Anticipi", 498},   {"Complessivo", 749},
+        {"Rateazione", 800},  {"Beneficiario", 851}, {"Dettagli", 902},   {"Officina", 1153},
+        {"Costo", 1304},      {"Contatto", 1320},    {"Note", 1371},      {"DaConfermare", 1622},
+        {"Effettuata", 1625},
+    };
+    ASSERT_EQ(std::size(attesi), TSchedaScadenza::Campi.size());
+    for (const auto& [nome, offset] : attesi)
+        EXPECT_EQ(OffsetCampo<TSchedaScadenza>(nome), offset) << nome;
+    EXPECT_EQ(TArchivioScadenze::Dimensione, kDim);
+
+    // Each field really lands where the table says: write a marker into each one.
+    TSchedaScadenza s;
+    int k = 0;
+    for (const auto& c : TSchedaScadenza::Campi) s.*(c.membro) = std::string(1, 'A' + k++);
+    unsigned char byte[kDim];
+    CodificaScheda(s, byte);
+    k = 0;
+    for (const auto& [nome, offset] : attesi) {
+        EXPECT_EQ(byte[offset], 1) << nome;
+        EXPECT_EQ(byte[offset + 1], 'A' + k++) << nome;
+    }
+}
+
+TEST(TracciatoScadenza, FileNames) {
+    const std::filesystem::path cartella = "/programma";
+    EXPECT_EQ(TArchivioScadenze::Percorso(cartella, "2021"), "/programma/2021.rcd");
+    EXPECT_EQ(TArchivioScadenze::Percorso(cartella, 2021), "/programma/2021.rcd");
+    EXPECT_EQ(TArchivioScadenze::Percorso(cartella, 7), "/programma/0007.rcd");
+    EXPECT_EQ(TArchivioScadenze::PercorsoDa("  /programma/2024.rcd \t"), "/programma/2024.rcd");
+}
+
+TEST_F(ArchivioScadenze, ACardForFiveMarchAtHalfPastNine) {
+    const auto esito = scadenza::PreparaSalvataggio(Scheda("Rata"));
+    ASSERT_FALSE(esito.rifiuto);
+    EXPECT_EQ(SalvaScadenza(file, 0, esito.scheda), 1);
+    const auto byte = LeggiByte(file);
+    ASSERT_EQ(byte.size(), kDim);
+    EXPECT_EQ(Testo(byte, 0), "05");
+    EXPECT_EQ(Testo(byte, 3), "Marzo");
+    EXPECT_EQ(Testo(byte, 14), "2021");
+    EXPECT_EQ(Testo(byte, 19), "05/03/2021");
+    EXPECT_EQ(Testo(byte, 30), "09");
+    EXPECT_EQ(Testo(byte, 33), "30");
+    EXPECT_EQ(Testo(byte, 36), "09:30");
+    EXPECT_EQ(Testo(byte, 1304), "12,50");
+    // Ticked "Impegno assolto", unticked "Appuntamento da confermare".
+    EXPECT_EQ(std::vector<unsigned char>(byte.begin() + 1625, byte.begin() + 1628),
+              (std::vector<unsigned char>{0x02, 0x53, 0xEC}));
+    EXPECT_EQ(std::vector<unsigned char>(byte.begin() + 1622, byte.begin() + 1625),
+              (std::vector<unsigned char>{0x02, 0x4E, 0x6F}));
+
+    TArchivioScadenze a;
+    a.Apri(file);
+    const auto letta = a.LeggiScheda(1);
+    EXPECT_EQ(flag::Leggi(letta.Effettuata), 1);
+    EXPECT_EQ(flag::Leggi(letta.DaConfermare), 0);
+    EXPECT_EQ(letta.Data, "05/03/2021");
+}
+
+TEST_F(ArchivioScadenze, ThreeAppendsToAnEmptyArchive) {
+    Accoda({"Uno", "Due", "Tre"});
+    const auto byte = LeggiByte(file);
+    ASSERT_EQ(byte.size(), 4884u);
+    EXPECT_EQ(Testo(byte, 3256 + 902), "Tre");
+    EXPECT_EQ(Testo(byte, 3256), "05");
+}
+
+TEST_F(ArchivioScadenze, ATrailingPieceIsNeverReadAndTheNextAppendCoversIt) {
+    Accoda({"Uno", "Due"});
+    auto byte = LeggiByte(file);
+    byte.resize(kDim * 2 + 100, 0xAB);
+    ScriviByte(file, byte);
+    {
+        TArchivioScadenze a;
+        a.Apri(file);
+        EXPECT_EQ(a.NumeroSchede(), 2);
+        int visti = 0;
+        a.LeggiTutte([&](std::int64_t, const TSchedaScadenza&) { return ++visti, true; });
+        EXPECT_EQ(visti, 2);
+    }
+    EXPECT_EQ(SalvaScadenza(file, 0, Scheda("Tre")), 3);
+    byte = LeggiByte(file);
+    ASSERT_EQ(byte.size(), kDim * 3);
+    EXPECT_EQ(Testo(byte, 3256), "05");
+    EXPECT_EQ(Testo(byte, 3256 + 902), "Tre");
+}
+
+TEST_F(ArchivioScadenze, SavingAStoredCardOverwritesOnlyItsRecord) {
+    Accoda({"Uno", "Due", "Tre"});
+    const auto prima = LeggiByte(file);
+    EXPECT_EQ(SalvaScadenza(file, 2, Scheda("Nuova causale")), 2);
+    const auto dopo = LeggiByte(file);
+    ASSERT_EQ(dopo.size(), prima.size());
+    EXPECT_TRUE(std::equal(prima.begin(), prima.begin() + kDim, dopo.begin()));
+    EXPECT_TRUE(std::equal(prima.begin() + 2 * kDim, prima.end(), dopo.begin() + 2 * kDim));
+    EXPECT_EQ(Causale(2), "Nuova causale");
+}
+
+TEST_F(ArchivioScadenze, SavingAPositionPastTheEndFailsAndWritesNothing) {
+    Accoda({"Uno"});
+    EXPECT_THROW(SalvaScadenza(file, 2, Scheda("Due")), ErroreAccessoArchivio);
+    EXPECT_EQ(std::filesystem::file_size(file), kDim);
+}
+
+TEST_F(ArchivioScadenze, TextsAreCutToTheCapacityAndTrimmed) {
+    TSchedaScadenza s = Scheda("  causale con blank \t ");
+    s.Rateazione = std::string(30, 'a') + std::string(50, 'b');  // 80 characters
+    s.Complessivo = "Forlì";
+    SalvaScadenza(file, 0, s);
+    TArchivioScadenze a;
+    a.Apri(file);
+    const auto letta = a.LeggiScheda(1);
+    EXPECT_EQ(letta.Rateazione, std::string(30, 'a') + std::string(20, 'b'));
+    EXPECT_EQ(letta.Dettagli, "causale con blank");
+    EXPECT_EQ(letta.Complessivo, "Forlì");
+    const auto byte = LeggiByte(file);
+    EXPECT_EQ(byte[800], 50);
+    EXPECT_EQ(byte[902], 17);
+    EXPECT_EQ(byte[749 + 5], 0xEC);  // ì in Windows-1252
+}
+
+TEST_F(ArchivioScadenze, BrowsingAMissingArchiveCreatesItEmpty) {
+    const auto passo = NavigaArchivio(file, scadenza::Navigazione::Avanti, 0);
+    EXPECT_EQ(passo.passo.esito, scadenza::PassoNavigazione::ArchivioVuoto);
+    EXPECT_TRUE(passo.passo.svuotaPosizione);
+    ASSERT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+}
+
+TEST_F(ArchivioScadenze, NavigationReadsTheRecordOfEachStep) {
+    Accoda({"Uno", "Due", "Tre"});
+    using scadenza::Navigazione;
+    struct Caso {
+        Navigazione comando;
+        std::int64_t corrente;
+        const char* causale;
+    } casi[] = {
+        {Navigazione::Primo, 3, "Uno"},    {Navigazione::Ultimo, 0, "Tre"},
+        {Navigazione::Avanti, 1, "Due"},   {Navigazione::Avanti, 0, "Uno"},
+        {Navigazione::Indietro, 3, "Due"}, {Navigazione::Indietro, 0, "Uno"},
+    };
+    for (const auto& c : casi) {
+        const auto n = NavigaArchivio(file, c.comando, c.corrente);
+        EXPECT_EQ(n.passo.esito, scadenza::PassoNavigazione::Mostra) << c.causale;
+        EXPECT_EQ(n.scheda.Dettagli, c.causale);
+    }
+    EXPECT_EQ(NavigaArchivio(file, Navigazione::Avanti, 3).passo.esito,
+              scadenza::PassoNavigazione::Niente);
+}
+
+TEST_F(ArchivioScadenze, SteppingBackFromTheFirstRecordLeavesTheArchiveAlone) {
+    const auto n = NavigaArchivio(file, scadenza::Navigazione::Indietro, 1);
+    EXPECT_EQ(n.passo.esito, scadenza::PassoNavigazione::Niente);
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST_F(ArchivioScadenze, AFolderWhereTheFileShouldBeIsAnAccessFailure) {
+    std::filesystem::create_directory(file);
+    EXPECT_THROW(SalvaScadenza(file, 0, Scheda("Uno")), ErroreAccessoArchivio);
+    EXPECT_THROW(NavigaArchivio(file, scadenza::Navigazione::Primo, 0), ErroreAccessoArchivio);
+    EXPECT_TRUE(std::filesystem::is_directory(file));
+}
+
+TEST_F(ArchivioScadenze, AMissingParentFolderIsAnAccessFailure) {
+    const auto altrove = TArchivioScadenze::Percorso(cartella / "manca", 2021);
+    EXPECT_THROW(SalvaScadenza(altrove, 0, Scheda("Uno")), ErroreAccessoArchivio);
+    EXPECT_FALSE(std::filesystem::exists(cartella / "manca"));
+}
