@@ -19,7 +19,8 @@ TEST(Guida, PagesAndParagraphsFromText) {
     // Byte-order mark, CR LF line ends, stray text before the first title, a paragraph wrapped
     // over two lines, runs of empty lines, blanks around lines.
     const auto g = Guida::DaTesto(
-        "\xEF\xBB\xBF" "prima di ogni titolo\r\n"
+        "\xEF\xBB\xBF"
+        "prima di ogni titolo\r\n"
         "# Prima pagina.\r\n"
         "\r\n"
         "Uno è il primo paragrafo.  \r\n"
@@ -48,7 +49,8 @@ TEST(Guida, OnlyALineStartingWithHashBlankIsATitle) {
 }
 
 TEST(Guida, FindsAPageByItsExactTitle) {
-    const auto g = Guida::DaTesto("# Uno.\n\nTesto uno.\n\n# Due.\n\nTesto due.\n# Uno.\n\nAltro.\n");
+    const auto g =
+        Guida::DaTesto("# Uno.\n\nTesto uno.\n\n# Due.\n\nTesto due.\n# Uno.\n\nAltro.\n");
     ASSERT_NE(g.Trova("Due."), nullptr);
     EXPECT_EQ(g.Trova("Due.")->testo, "Testo due.");
     EXPECT_EQ(g.Trova("Uno.")->testo, "Testo uno.");  // the first of two equal titles

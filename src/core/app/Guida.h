@@ -14,8 +14,7 @@ namespace guida {
 inline constexpr const char* Panoramica = "Uno sguardo a Ricordario Diz 3.0.";
 inline constexpr const char* AnagraficaContatti = "Applicazione Anagrafica contatti.";
 inline constexpr const char* InserimentoScadenze = "Applicazione Inserimento scadenze.";
-inline constexpr const char* VisualizzazioneRicordario =
-    "Applicazione Visualizzazione ricordario.";
+inline constexpr const char* VisualizzazioneRicordario = "Applicazione Visualizzazione ricordario.";
 inline constexpr const char* ElenchiScadenze = "Visualizzazione scadenze e appuntamenti.";
 inline constexpr const char* RiepilogoScadenze = "Applicazione Riepilogo scadenze.";
 inline constexpr const char* EsportazioneContatti =
@@ -25,8 +24,8 @@ inline constexpr const char* EsportazioneScadenze =
 
 // Every page, in the order of the manual.
 inline constexpr std::array<const char*, 8> Titoli = {
-    Panoramica,        AnagraficaContatti, InserimentoScadenze,  VisualizzazioneRicordario,
-    ElenchiScadenze,   RiepilogoScadenze,  EsportazioneContatti, EsportazioneScadenze};
+    Panoramica,      AnagraficaContatti, InserimentoScadenze,  VisualizzazioneRicordario,
+    ElenchiScadenze, RiepilogoScadenze,  EsportazioneContatti, EsportazioneScadenze};
 
 // The manual in the program folder, opened from every help window.
 inline constexpr const char* FileManuale = "Guida.pdf";
