@@ -17,6 +17,17 @@ int main(int argc, char** argv) {
         app.installTranslator(&qtItaliano);
 
     Programma programma;
-    programma.Avvia();
+    // For screenshots: RICORDARIO_SCHERMATA names a window to show instead of the password.
+    const QString schermata = qEnvironmentVariable("RICORDARIO_SCHERMATA");
+    if (schermata == "ricordario") {
+        programma.menuRicordario()->Apri();
+    } else if (schermata == "scheda") {
+        // The card on this year's archive, at its last record.
+        programma.menuRicordario()->Apri();
+        programma.menuRicordario()->btnApriPreventiviClick();
+        programma.ricordario()->cmdUltimoClick();
+    } else {
+        programma.Avvia();
+    }
     return app.exec();
 }

@@ -1,0 +1,120 @@
+#include "gui/deadlines/TfrmMenuRicordario.h"
+
+#include <QCloseEvent>
+
+#include "core/app/Guida.h"
+#include "core/app/Testo.h"
+#include "core/deadlines/TArchivioScadenze.h"
+#include "gui/deadlines/TfrmRicordario.h"
+
+namespace {
+
+const QColor kAcciaio(0x46, 0x82, 0xB4);
+const char* const kAnnoQuattroCifre =
+    "Attenzione: indicare l'anno solare utilizzando quattro cifre.";
+const char* const kModoAvvio = "avvio";
+const char* const kModoRicordario = "ricordario";
+
+}  // namespace
+
+TfrmMenuRicordario::TfrmMenuRicordario()
+    : FinestraIntera("TfrmMenuRicordario",
+                     QStringLiteral(" Ricordario Diz 3.0 - Inserimento scadenze e appuntamenti"),
+                     kAcciaio) {
+    QWidget* p = Pannello();
+    new Immagine(p, "icoIcona", {122, 14, 70, 74}, "icona", false);
+    new Immagine(p, "icoTitolo", {204, 15, 583, 77}, "titolo", false);
+    new Immagine(p, "icoVersione", {794, 11, 78, 77}, "versione", false);
+
+    // The white panel in the centre.
+    new Rettangolo(p, "shpCentro", {222, 150, 551, 400}, Qt::white, Argb(0xFFB0C4DE));
+    new Immagine(p, "icoScadenza", {449, 172, 97, 97}, "sezione_scadenza", false);
+    lblInfo = Etichetta(p, "lblInfo",
+                        QStringLiteral("In questo ambiente è possibile inserire o modificare le "
+                                       "schede relative alle scadenze e appuntamenti."),
+                        {252, 282}, Carattere("Verdana", 10), QColor(0x00, 0x00, 0x80));
+    lblInfo->setWordWrap(true);
+    lblInfo->setAlignment(Qt::AlignCenter);
+    lblInfo->setGeometry(252, 282, 491, 44);
+
+    new Rettangolo(p, "shpAnnoPreventivi", {252, 340, 491, 30}, kAcciaio);
+    intAnnoPreventivi =
+        Etichetta(p, "intAnnoPreventivi", QStringLiteral("Archivio scadenze e appuntamenti:"),
+                  {262, 340}, Carattere("Verdana", 10, true), Qt::white);
+    intAnnoPreventivi->setGeometry(262, 340, 471, 30);
+    intAnnoPreventivi->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+
+    titAnnoPreventivi = Etichetta(p, "titAnnoPreventivi", QStringLiteral("Anno:"), {0, 0},
+                                  Carattere("Verdana", 20, true), QColor(0x00, 0x00, 0x80));
+    titAnnoPreventivi->setGeometry(290, 400, 110, 40);
+    titAnnoPreventivi->setAlignment(Qt::AlignVCenter | Qt::AlignRight);
+    txtAnnoPreventivi =
+        CampoTesto(p, "txtAnnoPreventivi", {412, 402, 100, 36}, 4, Carattere("Verdana", 14, true));
+    txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
+    FiltroCifre(txtAnnoPreventivi);
+    btnApriPreventivi = Pulsante(p, "btnApriPreventivi", QStringLiteral("Apri"),
+                                 {530, 402, 120, 36}, Carattere("Verdana", 12, true));
+    // Enter in the year only reaches the button; Enter on the button presses it.
+    btnApriPreventivi->setAutoDefault(true);
+    InvioAlPulsante(txtAnnoPreventivi, btnApriPreventivi);
+    connect(btnApriPreventivi, &QPushButton::clicked, this,
+            &TfrmMenuRicordario::btnApriPreventiviClick);
+
+    imgGuida = new Immagine(p, "imgGuida", {236, 508, 29, 28}, "guida");
+    imgEsci = new Immagine(p, "imgEsci", {742, 513, 17, 18}, "esci");
+    connect(imgGuida, &QAbstractButton::clicked, this, &TfrmMenuRicordario::imgGuidaClick);
+    connect(imgEsci, &QAbstractButton::clicked, this, &TfrmMenuRicordario::imgEsciClick);
+
+    lblMemory = new QLabel(QString::fromLatin1(kModoAvvio), p);
+    lblMemory->setObjectName("lblMemory");
+    lblMemory->hide();
+}
+
+void TfrmMenuRicordario::Collega(FinestraIntera* avvio, TfrmRicordario* ricordario) {
+    avvio_ = avvio;
+    ricordario_ = ricordario;
+}
+
+void TfrmMenuRicordario::FormShow() {
+    txtAnnoPreventivi->setText(
+        QStringLiteral("%1").arg(piattaforma().Adesso().date().year(), 4, 10, QChar('0')));
+    lblMemory->setText(QString::fromLatin1(kModoAvvio));
+    txtAnnoPreventivi->setFocus();
+    txtAnnoPreventivi->selectAll();
+}
+
+void TfrmMenuRicordario::btnApriPreventiviClick() {
+    // Only the length counts, blanks included: the card refuses dates that cannot exist.
+    if (txtAnnoPreventivi->text().size() != 4) {
+        MostraAvviso(this, QString::fromUtf8(kAnnoQuattroCifre), TipoAvviso::Avvertimento);
+        txtAnnoPreventivi->setFocus();
+        return;
+    }
+    const std::string anno = testo::Rifila(S(txtAnnoPreventivi->text()));
+    if (ricordario_) {
+        const std::filesystem::path file = TArchivioScadenze::Percorso(
+            std::filesystem::path(CartellaProgramma().toStdU16String()), anno);
+        ricordario_->lblFile->setText(QString::fromStdU16String(file.u16string()));
+        ricordario_->lblAnno->setText(Q(anno));
+        ricordario_->setWindowTitle(
+            QStringLiteral(" Ricordario Diz 3.0 - Archivio scadenze e appuntamenti anno ") +
+            Q(anno));
+    }
+    lblMemory->setText(QString::fromLatin1(kModoRicordario));
+    close();
+}
+
+void TfrmMenuRicordario::imgGuidaClick() {
+    if (creaGuida) MostraPerUso(creaGuida(this, Q(guida::InserimentoScadenze)));
+}
+
+void TfrmMenuRicordario::closeEvent(QCloseEvent* e) {
+    if (lblMemory->text().trimmed() == QLatin1String(kModoRicordario) && ricordario_) {
+        // On to the card, whose own closing goes back to the launcher.
+        ricordario_->ImpostaRitorno(avvio_);
+        ricordario_->Apri();
+        e->accept();
+        return;
+    }
+    FinestraIntera::closeEvent(e);
+}
