@@ -5,15 +5,20 @@
 
 #include "gui/app/TfrmAvvio.h"
 
+class TfrmClienti;
+
 class Programma {
 public:
     Programma();
     ~Programma();
-    // Shows the first window.
-    void Avvia();
+    // Shows the first window; `schermata` ("clienti") opens that application directly
+    // instead, as the launcher would.
+    void Avvia(const QString& schermata = QString());
 
     TfrmAvvio* avvio() const { return avvio_.get(); }
+    TfrmClienti* clienti() const { return clienti_.get(); }
 
 private:
     std::unique_ptr<TfrmAvvio> avvio_;
+    std::unique_ptr<TfrmClienti> clienti_;
 };
