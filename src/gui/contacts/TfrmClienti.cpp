@@ -11,47 +11,49 @@ namespace {
 static_assert(TSchedaContatto::Campi[29].nome == "Ricontatta");
 static_assert(TSchedaContatto::Campi[30].nome == "File01");
 
-enum class Filtro { Nessuno, Provincia, SoloMaiuscole, Maiuscole, Rifila, Cifre };
+enum class Genere { Libero, Centrato, Provincia };
+using Filtro = void (*)(QLineEdit*);
+void Cifre(QLineEdit* e) { FiltroCifre(e); }
 
 // The fields in record order, which is also their Enter and tab order.
 struct CampoScheda {
     const char* nome;
     const char* didascalia;
     int x, y, larghezza;
-    Filtro filtro;
-    bool centrato;
+    Genere genere;
+    Filtro filtro;  // typing filter, if any
 };
-constexpr CampoScheda kCampi[] = {
-    {"txtCliente", "Cognome e nome o ragione sociale:", 136, 42, 281, Filtro::Nessuno, false},
-    {"txtDataNasc", "Data di nascita:", 424, 42, 113, Filtro::Nessuno, true},
-    {"txtComuneNasc", "Comune di nascita:", 544, 42, 177, Filtro::Nessuno, false},
-    {"txtProvNasc", "Prov.", 728, 42, 54, Filtro::Provincia, false},
-    {"txtSesso", "Sesso:", 136, 90, 57, Filtro::SoloMaiuscole, true},
-    {"txtRecapito", "Recapito preferenziale:", 200, 90, 217, Filtro::Nessuno, false},
-    {"txtIndirizzoRes", "Residente in Via / Piazza e numero civico:", 424, 90, 297, Filtro::Nessuno,
-     false},
-    {"txtProvRes", "Prov.", 728, 90, 54, Filtro::Provincia, false},
-    {"txtComuneRes", "Comune di residenza:", 136, 138, 209, Filtro::Nessuno, false},
-    {"txtCapRes", "CAP:", 352, 138, 65, Filtro::SoloMaiuscole, false},
-    {"txtEstremi", "Modalità di pagamento:", 424, 138, 361, Filtro::Nessuno, false},
-    {"txtTelCasa", "Tel. casa:", 136, 202, 212, Filtro::Nessuno, false},
-    {"txtTelUff", "Tel. ufficio:", 354, 202, 212, Filtro::Nessuno, false},
-    {"txtTelCel", "Tel. cellulare:", 572, 202, 212, Filtro::Nessuno, false},
-    {"txtFax", "Fax:", 136, 250, 212, Filtro::Nessuno, false},
-    {"txtEmail", "E-mail:", 404, 250, 351, Filtro::Rifila, false},
-    {"txtCodFisc", "Codice fiscale:", 136, 314, 212, Filtro::Maiuscole, false},
-    {"txtCarta", "Carta di credito n.", 392, 314, 249, Filtro::Cifre, false},
-    {"txtScadeCarta", "Scadenza:", 678, 314, 105, Filtro::Nessuno, false},
-    {"txtPartitaIva", "Partita IVA:", 136, 362, 212, Filtro::Cifre, false},
-    {"txtIban", "IBAN:", 392, 362, 361, Filtro::Maiuscole, false},
-    {"txtDocumento", "Estremi documento:", 136, 426, 212, Filtro::Nessuno, false},
-    {"txtOccupazione", "Occupazione:", 354, 426, 212, Filtro::Nessuno, false},
-    {"txtCivile", "Stato civile:", 573, 426, 210, Filtro::Nessuno, false},
-    {"txtTitoli", "Titoli e qualifiche:", 136, 474, 212, Filtro::Nessuno, false},
-    {"txtProdotti", "Prodotti o servizi di interesse:", 354, 474, 212, Filtro::Nessuno, false},
-    {"txtZona", "Zona:", 573, 474, 210, Filtro::Nessuno, false},
-    {"txtQuestioni", "Questioni in sospeso:", 136, 538, 488, Filtro::Nessuno, false},
-    {"txtNote", "Note:", 136, 602, 647, Filtro::Nessuno, false},
+const CampoScheda kCampi[] = {
+    {"txtCliente", "Cognome e nome o ragione sociale:", 136, 42, 281, Genere::Libero, nullptr},
+    {"txtDataNasc", "Data di nascita:", 424, 42, 113, Genere::Centrato, nullptr},
+    {"txtComuneNasc", "Comune di nascita:", 544, 42, 177, Genere::Libero, nullptr},
+    {"txtProvNasc", "Prov.", 728, 42, 54, Genere::Provincia, nullptr},
+    {"txtSesso", "Sesso:", 136, 90, 57, Genere::Centrato, FiltroSoloMaiuscole},
+    {"txtRecapito", "Recapito preferenziale:", 200, 90, 217, Genere::Libero, nullptr},
+    {"txtIndirizzoRes", "Residente in Via / Piazza e numero civico:", 424, 90, 297, Genere::Libero,
+     nullptr},
+    {"txtProvRes", "Prov.", 728, 90, 54, Genere::Provincia, nullptr},
+    {"txtComuneRes", "Comune di residenza:", 136, 138, 209, Genere::Libero, nullptr},
+    {"txtCapRes", "CAP:", 352, 138, 65, Genere::Libero, FiltroSoloMaiuscole},
+    {"txtEstremi", "Modalità di pagamento:", 424, 138, 361, Genere::Libero, nullptr},
+    {"txtTelCasa", "Tel. casa:", 136, 202, 212, Genere::Libero, nullptr},
+    {"txtTelUff", "Tel. ufficio:", 354, 202, 212, Genere::Libero, nullptr},
+    {"txtTelCel", "Tel. cellulare:", 572, 202, 212, Genere::Libero, nullptr},
+    {"txtFax", "Fax:", 136, 250, 212, Genere::Libero, nullptr},
+    {"txtEmail", "E-mail:", 404, 250, 351, Genere::Libero, FiltroRifila},
+    {"txtCodFisc", "Codice fiscale:", 136, 314, 212, Genere::Libero, FiltroMaiuscole},
+    {"txtCarta", "Carta di credito n.", 392, 314, 249, Genere::Libero, Cifre},
+    {"txtScadeCarta", "Scadenza:", 678, 314, 105, Genere::Libero, nullptr},
+    {"txtPartitaIva", "Partita IVA:", 136, 362, 212, Genere::Libero, Cifre},
+    {"txtIban", "IBAN:", 392, 362, 361, Genere::Libero, FiltroMaiuscole},
+    {"txtDocumento", "Estremi documento:", 136, 426, 212, Genere::Libero, nullptr},
+    {"txtOccupazione", "Occupazione:", 354, 426, 212, Genere::Libero, nullptr},
+    {"txtCivile", "Stato civile:", 573, 426, 210, Genere::Libero, nullptr},
+    {"txtTitoli", "Titoli e qualifiche:", 136, 474, 212, Genere::Libero, nullptr},
+    {"txtProdotti", "Prodotti o servizi di interesse:", 354, 474, 212, Genere::Libero, nullptr},
+    {"txtZona", "Zona:", 573, 474, 210, Genere::Libero, nullptr},
+    {"txtQuestioni", "Questioni in sospeso:", 136, 538, 488, Genere::Libero, nullptr},
+    {"txtNote", "Note:", 136, 602, 647, Genere::Libero, nullptr},
 };
 static_assert(std::size(kCampi) == 29);
 
@@ -68,135 +70,73 @@ struct ComandoScheda {
     const char* descrizione;
     void (TfrmClienti::*azione)();
 };
+// clang-format off
 const ComandoScheda kComandi[] = {
-    {"cmdNuovo",
-     "Nuovo",
-     {814, 30, 148, 32},
-     "",
+    {"cmdNuovo", "Nuovo", {814, 30, 148, 32}, "",
      "Prepara la schermata per la registrazione di una nuova scheda.",
      &TfrmClienti::cmdNuovoClick},
-    {"cmdDuplica",
-     "Duplica",
-     {814, 69, 148, 32},
-     "",
-     "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati "
-     "correnti.",
+    {"cmdDuplica", "Duplica", {814, 69, 148, 32}, "",
+     "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.",
      &TfrmClienti::cmdDuplicaClick},
-    {"cmdFile",
-     "Allega file",
-     {814, 108, 148, 32},
-     "",
+    {"cmdFile", "Allega file", {814, 108, 148, 32}, "",
      "Allega file alla scheda corrente.",
      &TfrmClienti::cmdFileClick},
-    {"cmdSalva",
-     "Salva",
-     {814, 147, 148, 32},
-     "",
+    {"cmdSalva", "Salva", {814, 147, 148, 32}, "",
      "Salva la scheda corrente in archivio.",
      &TfrmClienti::cmdSalvaClick},
-    {"cmdTrova",
-     "Trova",
-     {814, 186, 148, 32},
-     "",
+    {"cmdTrova", "Trova", {814, 186, 148, 32}, "",
      "Trova una scheda in archivio.",
      &TfrmClienti::cmdTrovaClick},
-    {"cmdAnteprima",
-     "Anteprima",
-     {814, 225, 148, 32},
-     "",
+    {"cmdAnteprima", "Anteprima", {814, 225, 148, 32}, "",
      "Visualizza l'anteprima di stampa.",
      &TfrmClienti::cmdAnteprimaClick},
-    {"cmdStampa",
-     "Stampa",
-     {814, 264, 148, 32},
-     "",
+    {"cmdStampa", "Stampa", {814, 264, 148, 32}, "",
      "Stampa la scheda corrente.",
      &TfrmClienti::cmdStampaClick},
-    {"cmdPDF",
-     "Crea PDF",
-     {814, 303, 148, 32},
-     "",
+    {"cmdPDF", "Crea PDF", {814, 303, 148, 32}, "",
      "Esporta la scheda in formato PDF.",
      &TfrmClienti::cmdPDFClick},
-    {"cmdRicontatta",
-     "Da ricontattare",
-     {814, 342, 148, 32},
-     "",
+    {"cmdRicontatta", "Da ricontattare", {814, 342, 148, 32}, "",
      "Visualizza il riepilogo delle persone da ricontattare.",
      &TfrmClienti::cmdRicontattaClick},
-    {"cmdEsporta",
-     "Esporta archivio",
-     {814, 381, 148, 32},
-     "",
+    {"cmdEsporta", "Esporta archivio", {814, 381, 148, 32}, "",
      "Esporta le schede in archivio in un file di Microsoft Excel.",
      &TfrmClienti::cmdEsportaClick},
-    {"cmdGuida",
-     "Guida",
-     {814, 420, 148, 32},
-     "",
+    {"cmdGuida", "Guida", {814, 420, 148, 32}, "",
      "Visualizza la guida in linea.",
      &TfrmClienti::cmdGuidaClick},
-    {"cmdEsci",
-     "Esci",
-     {814, 459, 148, 32},
-     "",
+    {"cmdEsci", "Esci", {814, 459, 148, 32}, "",
      "Esci dalla schermata di lavoro corrente.",
      &TfrmClienti::cmdEsciClick},
-    {"cmdPrimo",
-     "",
-     {806, 649, 15, 17},
-     "primo",
+    {"cmdPrimo", "", {806, 649, 15, 17}, "primo",
      "Visualizza la prima scheda in archivio.",
      &TfrmClienti::cmdPrimoClick},
-    {"cmdIndietro",
-     "",
-     {830, 649, 10, 17},
-     "indietro",
+    {"cmdIndietro", "", {830, 649, 10, 17}, "indietro",
      "Visualizza la scheda precedente in archivio.",
      &TfrmClienti::cmdIndietroClick},
-    {"cmdAvanti",
-     "",
-     {934, 649, 10, 17},
-     "avanti",
+    {"cmdAvanti", "", {934, 649, 10, 17}, "avanti",
      "Visualizza la scheda successiva in archivio.",
      &TfrmClienti::cmdAvantiClick},
-    {"cmdUltimo",
-     "",
-     {955, 649, 15, 17},
-     "ultimo",
+    {"cmdUltimo", "", {955, 649, 15, 17}, "ultimo",
      "Visualizza l'ultima scheda in archivio.",
      &TfrmClienti::cmdUltimoClick},
-    {"btnCodFisc",
-     "",
-     {353, 314, 22, 22},
-     "controlla",
+    {"btnCodFisc", "", {353, 314, 22, 22}, "controlla",
      "Controlla il codice fiscale.",
      &TfrmClienti::btnCodFiscClick},
-    {"btnCarta",
-     "",
-     {647, 314, 22, 22},
-     "controlla",
+    {"btnCarta", "", {647, 314, 22, 22}, "controlla",
      "Controlla il numero di carta di credito.",
      &TfrmClienti::btnCartaClick},
-    {"btnPartitaIva",
-     "",
-     {353, 362, 22, 22},
-     "controlla",
+    {"btnPartitaIva", "", {353, 362, 22, 22}, "controlla",
      "Controlla il numero di partita IVA.",
      &TfrmClienti::btnPartitaIvaClick},
-    {"btnIban",
-     "",
-     {760, 362, 22, 22},
-     "controlla",
+    {"btnIban", "", {760, 362, 22, 22}, "controlla",
      "Controlla l'IBAN.",
      &TfrmClienti::btnIbanClick},
-    {"btnEmail",
-     "",
-     {760, 250, 22, 22},
-     "busta",
+    {"btnEmail", "", {760, 250, 22, 22}, "busta",
      "Invia una e-mail all'indirizzo indicato.",
      &TfrmClienti::btnEmailClick},
 };
+// clang-format on
 
 QString Rifilato(const QString& t) { return Q(testo::Rifila(S(t))); }
 
@@ -268,27 +208,12 @@ void TfrmClienti::CostruisciCampi(QWidget* p) {
         const int massimo = static_cast<int>(TSchedaContatto::Campi[i].capacita);
         Etichetta(p, "tit" + nome.mid(3), Q(c.didascalia), QPoint(c.x, c.y - 18), fDidascalia);
         QWidget* campo;
-        if (c.filtro == Filtro::Provincia) {
+        if (c.genere == Genere::Provincia) {
             campo = ComboProvincia(p, nome, r, fCampo);
         } else {
             QLineEdit* e = CampoTesto(p, nome, r, massimo, fCampo);
-            if (c.centrato) e->setAlignment(Qt::AlignCenter);
-            switch (c.filtro) {
-                case Filtro::SoloMaiuscole:
-                    FiltroSoloMaiuscole(e);
-                    break;
-                case Filtro::Maiuscole:
-                    FiltroMaiuscole(e);
-                    break;
-                case Filtro::Rifila:
-                    FiltroRifila(e);
-                    break;
-                case Filtro::Cifre:
-                    FiltroCifre(e);
-                    break;
-                default:
-                    break;
-            }
+            if (c.genere == Genere::Centrato) e->setAlignment(Qt::AlignCenter);
+            if (c.filtro) c.filtro(e);
             campo = e;
         }
         Evidenzia(campo);
