@@ -17,17 +17,7 @@ int main(int argc, char** argv) {
         app.installTranslator(&qtItaliano);
 
     Programma programma;
-    // For screenshots: RICORDARIO_SCHERMATA names a window to show instead of the password.
-    const QString schermata = qEnvironmentVariable("RICORDARIO_SCHERMATA");
-    if (schermata == "ricordario") {
-        programma.menuRicordario()->Apri();
-    } else if (schermata == "scheda") {
-        // The card on this year's archive, at its last record.
-        programma.menuRicordario()->Apri();
-        programma.menuRicordario()->btnApriPreventiviClick();
-        programma.ricordario()->cmdUltimoClick();
-    } else {
-        programma.Avvia();
-    }
+    // RICORDARIO_SCHERMATA=clienti opens that window at once, for screenshots.
+    programma.Avvia(qEnvironmentVariable("RICORDARIO_SCHERMATA"));
     return app.exec();
 }

@@ -2,6 +2,8 @@
 #include <filesystem>
 
 #include "gui/app/Programma.h"
+#include "gui/deadlines/TfrmMenuRicordario.h"
+#include "gui/deadlines/TfrmRicordario.h"
 #include "support/FakePiattaforma.h"
 
 class TestMenuRicordario : public QObject {

@@ -5,19 +5,25 @@
 
 #include "gui/app/TfrmAvvio.h"
 #include "gui/app/TfrmPassword.h"
-#include "gui/deadlines/TfrmMenuRicordario.h"
-#include "gui/deadlines/TfrmRicordario.h"
+
+class TfrmClienti;
+class TfrmMenuRicordario;
+class TfrmRicordario;
 
 class Programma {
 public:
     Programma();
     ~Programma();
-    // Shows the first window: the password window.
-    void Avvia();
+    // Shows the first window: the password window. For screenshots and checks, `schermata`
+    // names a window to open directly instead ("avvio", "clienti", "ricordario" for the year
+    // window), as the launcher would; "scadenza" opens the deadline card on this year's
+    // archive at its last record.
+    void Avvia(const QString& schermata = QString());
 
     TfrmPassword* accesso() const { return password_.get(); }
     TfrmAvvio* avvio() const { return avvio_.get(); }
     TfrmCambiaPassword* cambiaPassword() const { return cambia_.get(); }
+    TfrmClienti* clienti() const { return clienti_.get(); }
     TfrmMenuRicordario* menuRicordario() const { return menuRicordario_.get(); }
     TfrmRicordario* ricordario() const { return ricordario_.get(); }
 
@@ -25,6 +31,7 @@ private:
     std::unique_ptr<TfrmPassword> password_;
     std::unique_ptr<TfrmAvvio> avvio_;
     std::unique_ptr<TfrmCambiaPassword> cambia_;
+    std::unique_ptr<TfrmClienti> clienti_;
     std::unique_ptr<TfrmMenuRicordario> menuRicordario_;
     std::unique_ptr<TfrmRicordario> ricordario_;
 };
