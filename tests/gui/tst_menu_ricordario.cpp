@@ -137,16 +137,14 @@ private slots:
     }
 
     void helpOpensTheDeadlineEntryPage() {
-        QString pagina;
-        menu->creaGuida = [&](QWidget* genitore, const QString& p) {
-            pagina = p;
-            auto d = std::make_unique<QDialog>(genitore);
-            d->setObjectName("TfrmGuida");
-            return d;
+        QString titolo;
+        fake->allaModale = [&](QDialog* d) {
+            titolo = d->findChild<QLabel*>("lblTitolo")->text();
+            return int(QDialog::Rejected);
         };
         QTest::mouseClick(menu->imgGuida, Qt::LeftButton);
-        QCOMPARE(pagina, QString("Applicazione Inserimento scadenze."));
-        QCOMPARE(fake->Ultima().operazione, QString("MostraModale"));
+        QCOMPARE(fake->Ultima().testo, QString("TfrmGuida"));
+        QCOMPARE(titolo, QString("Applicazione Inserimento scadenze."));
         QVERIFY(menu->isVisible());
     }
 };

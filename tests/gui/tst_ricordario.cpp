@@ -6,6 +6,7 @@
 
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/deadlines/TfrmRicordario.h"
+#include "gui/reports/Report.h"
 #include "support/FakePiattaforma.h"
 
 namespace {
@@ -548,23 +549,18 @@ private slots:
 
     void taxCodeButtonChoosesTheChecker() {
         QStringList aperti;
-        auto finestra = [&](const char* nome) {
-            return [&aperti, nome](QWidget* genitore, const QString& codice) {
-                aperti << QString(nome) + ":" + codice;
-                auto d = std::make_unique<QDialog>(genitore);
-                d->setObjectName(nome);
-                return d;
-            };
+        s->apriControllo = [&](Controllo c, const QString& testo) {
+            aperti << (c == Controllo::PartitaIva ? "PartitaIva:"
+                       : c == Controllo::CodFisc  ? "CodFisc:"
+                                                  : "?:") +
+                          testo;
         };
-        s->creaCodFisc = finestra("TfrmCodFisc");
-        s->creaPartitaIva = finestra("TfrmPartitaIva");
         for (const char* codice : {" 01234567890 ", "RSSMRA80A01H501U", "0123456789X", ""}) {
             s->txtCodFisc->setText(codice);
             QTest::mouseClick(s->btnCodFisc, Qt::LeftButton);
         }
-        QCOMPARE(aperti, QStringList({"TfrmPartitaIva:01234567890", "TfrmCodFisc:RSSMRA80A01H501U",
-                                      "TfrmCodFisc:0123456789X", "TfrmCodFisc:"}));
-        QCOMPARE(fake->Di("MostraModale").size(), 4);
+        QCOMPARE(aperti, QStringList({"PartitaIva:01234567890", "CodFisc:RSSMRA80A01H501U",
+                                      "CodFisc:0123456789X", "CodFisc:"}));
         QCOMPARE(s->txtCodFisc->text(), QString());
     }
 
@@ -591,33 +587,50 @@ private slots:
     }
 
     void previewAndPrintFillTheCardTemplate() {
-        QList<std::pair<SchedaStampata, bool>> stampe;
-        s->stampaScheda = [&](QWidget*, const SchedaStampata& scheda, bool anteprima) {
-            stampe.append({scheda, anteprima});
-        };
         CartaValida();
         s->txtCosto->setText(" 12,50 ");
         s->chkDaConfermare->setChecked(true);
+        const report::Modello m = s->SchedaDaStampare();
+        auto testo = [&](const char* nome) {
+            const report::Elemento* e = m.TrovaElemento(nome);
+            return e ? e->testo : QString("<manca %1>").arg(nome);
+        };
+        QCOMPARE(m.orientamento, QPageLayout::Portrait);
+        QCOMPARE(testo("txtTitolo"), QString("SCHEDA SCADENZA O APPUNTAMENTO"));
+        QCOMPARE(testo("titCampo01"), QString("Data scadenza:"));
+        QCOMPARE(testo("txtCampo01"), QString("05 Marzo 2021"));
+        QCOMPARE(testo("txtCampo02"), QString("09:30"));
+        QCOMPARE(testo("txtCampo07"), QString("12,50"));
+        QCOMPARE(testo("txtCampo09"), QString("Rossi Mario"));
+        QCOMPARE(testo("titCampo19"), QString("Appuntamento da confermare:"));
+        QCOMPARE(testo("txtCampo19"), QString("Sì"));
+        QCOMPARE(testo("titCampo20"), QString("Pagamento effettuato:"));
+        QCOMPARE(testo("txtCampo20"), QString("No"));
+        for (const char* vuota : {"titCampo21", "txtCampo21", "titCampo24", "txtCampo24"})
+            QCOMPARE(testo(vuota), QString(" "));
+        QCOMPARE(testo("txtCalce"),
+                 QString("Stampa eseguita in data 15/06/2021 alle ore 10:30:05"));
+
+        // Anteprima shows the engine's preview; Stampa goes through the print dialog.
         QTest::mouseClick(s->cmdImporta, Qt::LeftButton);
+        QCOMPARE(fake->Ultima().operazione, QString("MostraModale"));
+        QCOMPARE(fake->Ultima().testo, QString("frmAnteprima"));
+        fake->stampanteAccettata = true;
         QTest::mouseClick(s->cmdStampa, Qt::LeftButton);
-        QCOMPARE(stampe.size(), 2);
-        QVERIFY(stampe[0].second);
-        QVERIFY(!stampe[1].second);
-        const SchedaStampata& st = stampe[0].first;
-        QCOMPARE(st.titolo, QString("SCHEDA SCADENZA O APPUNTAMENTO"));
-        QCOMPARE(st.righe[0].valore, std::string("05 Marzo 2021"));
-        QCOMPARE(st.righe[1].valore, std::string("09:30"));
-        QCOMPARE(st.righe[6].valore, std::string("12,50"));
-        QCOMPARE(st.righe[18].titolo, std::string("Appuntamento da confermare:"));
-        QCOMPARE(st.righe[18].valore, std::string(flag::Si));
-        QCOMPARE(st.righe[19].valore, std::string(flag::No));
-        for (int i = 20; i < 24; ++i) {
-            QCOMPARE(st.righe[i].titolo, std::string(" "));
-            QCOMPARE(st.righe[i].valore, std::string(" "));
-        }
-        QCOMPARE(st.calce, QString("Stampa eseguita in data 15/06/2021 alle ore 10:30:05"));
+        QCOMPARE(fake->Ultima().operazione, QString("ChiediStampante"));
+        QVERIFY(QFile::exists(fake->cartella() + "stampa.pdf"));
         // The card need not be saved to be printed.
         QVERIFY(!std::filesystem::exists(File()));
+    }
+
+    void helpOpensTheDeadlineEntryPage() {
+        QString titolo;
+        fake->allaModale = [&](QDialog* d) {
+            titolo = d->findChild<QLabel*>("lblTitolo")->text();
+            return int(QDialog::Rejected);
+        };
+        QTest::mouseClick(s->cmdGuida, Qt::LeftButton);
+        QCOMPARE(titolo, QString("Applicazione Inserimento scadenze."));
     }
 
     void statusLineShowsHintsAndEmptiesOverTheBackground() {

@@ -5,6 +5,7 @@
 #include "core/app/Guida.h"
 #include "core/app/Testo.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "gui/app/TfrmGuida.h"
 #include "gui/deadlines/TfrmRicordario.h"
 
 namespace {
@@ -46,14 +47,14 @@ TfrmMenuRicordario::TfrmMenuRicordario()
 
     titAnnoPreventivi = Etichetta(p, "titAnnoPreventivi", QStringLiteral("Anno:"), {0, 0},
                                   Carattere("Verdana", 20, true), QColor(0x00, 0x00, 0x80));
-    titAnnoPreventivi->setGeometry(290, 400, 110, 40);
+    titAnnoPreventivi->setGeometry(315, 400, 110, 40);
     titAnnoPreventivi->setAlignment(Qt::AlignVCenter | Qt::AlignRight);
     txtAnnoPreventivi =
-        CampoTesto(p, "txtAnnoPreventivi", {412, 402, 100, 36}, 4, Carattere("Verdana", 14, true));
+        CampoTesto(p, "txtAnnoPreventivi", {437, 402, 100, 36}, 4, Carattere("Verdana", 14, true));
     txtAnnoPreventivi->setAlignment(Qt::AlignCenter);
     FiltroCifre(txtAnnoPreventivi);
     btnApriPreventivi = Pulsante(p, "btnApriPreventivi", QStringLiteral("Apri"),
-                                 {530, 402, 120, 36}, Carattere("Verdana", 12, true));
+                                 {555, 402, 120, 36}, Carattere("Verdana", 12, true));
     // Enter in the year only reaches the button; Enter on the button presses it.
     btnApriPreventivi->setAutoDefault(true);
     InvioAlPulsante(txtAnnoPreventivi, btnApriPreventivi);
@@ -104,9 +105,7 @@ void TfrmMenuRicordario::btnApriPreventiviClick() {
     close();
 }
 
-void TfrmMenuRicordario::imgGuidaClick() {
-    if (creaGuida) MostraPerUso(creaGuida(this, Q(guida::InserimentoScadenze)));
-}
+void TfrmMenuRicordario::imgGuidaClick() { MostraGuida(this, guida::InserimentoScadenze); }
 
 void TfrmMenuRicordario::closeEvent(QCloseEvent* e) {
     if (lblMemory->text().trimmed() == QLatin1String(kModoRicordario) && ricordario_) {

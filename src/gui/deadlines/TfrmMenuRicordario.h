@@ -2,8 +2,6 @@
 // Deadline entry starts here: the user chooses the year whose archive the deadline card is
 // to work on. The window only names the year file for the card; it opens nothing itself.
 #include <QPushButton>
-#include <functional>
-#include <memory>
 
 #include "gui/app/Convenzioni.h"
 
@@ -29,9 +27,6 @@ public:
     void btnApriPreventiviClick();
     void imgGuidaClick();
     void imgEsciClick() { close(); }
-
-    // The help window on a page; until it is set the help picture does nothing.
-    std::function<std::unique_ptr<QDialog>(QWidget* genitore, const QString& pagina)> creaGuida;
 
 protected:
     void FormShow() override;

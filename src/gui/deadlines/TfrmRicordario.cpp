@@ -9,6 +9,9 @@
 #include "core/app/Messaggi.h"
 #include "core/app/Testo.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "gui/app/TfrmGuida.h"
+#include "gui/reports/Modelli.h"
+#include "gui/reports/Stampa.h"
 
 namespace {
 
@@ -16,7 +19,6 @@ const QColor kSfondo = Argb(0xFF427AA8);
 const QColor kSezione = Argb(0xFFF0EFEE);
 const QColor kBordoSezione(0xC8, 0xC6, 0xC2);
 const QColor kDidascalia(0x00, 0x00, 0x80);
-const QColor kArdesia(0x6A, 0x5A, 0xCD);
 const QColor kSabbia(0xF4, 0xA4, 0x60);
 
 QFont CarattereCampo() { return Carattere("Verdana", 12, true); }
@@ -86,10 +88,10 @@ TfrmRicordario::TfrmRicordario()
                      kSfondo) {
     QWidget* p = Pannello();
 
-    panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), p);
-    stato_ = new RigaStato(panInfo);
-
     CreaCampi(p);
+    panInfo = StrisciaInfo(p, {16, 642, 777, 32},
+                           QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    stato_ = new RigaStato(panInfo);
     CreaComandi(p);
 
     lblFile = new QLabel(p);
@@ -279,14 +281,7 @@ void TfrmRicordario::CreaCampi(QWidget* p) {
 void TfrmRicordario::CreaComandi(QWidget* p) {
     new Rettangolo(p, "shpComandi", {800, 16, 177, 489}, Qt::white, kBordoSezione);
     new Immagine(p, "imgDecoro", {800, 512, 177, 121}, "decoro", false);
-    new Rettangolo(p, "shpInfo", {16, 642, 777, 32}, kArdesia);
     new Rettangolo(p, "shpNavigazione", {800, 642, 177, 32}, Qt::white, kBordoSezione);
-
-    panInfo->setObjectName("panInfo");
-    panInfo->setFont(Carattere("Tahoma", 12));
-    panInfo->setStyleSheet(QStringLiteral("color: white"));
-    panInfo->setGeometry(22, 645, 765, 26);
-    panInfo->raise();
 
     using Azione = void (TfrmRicordario::*)();
     struct Comando {
@@ -537,32 +532,35 @@ void TfrmRicordario::impPagClick() {
 }
 
 void TfrmRicordario::btnCodFiscClick() {
-    const QString codice = Q(testo::Rifila(S(txtCodFisc->text())));
-    const auto& crea = scadenza::VerificaPerCodice(S(codice)) == scadenza::Verifica::PartitaIva
-                           ? creaPartitaIva
-                           : creaCodFisc;
-    if (crea) MostraPerUso(crea(this, codice));
+    const std::string codice = testo::Rifila(S(txtCodFisc->text()));
+    const Controllo controllo =
+        scadenza::VerificaPerCodice(codice) == scadenza::Verifica::PartitaIva
+            ? Controllo::PartitaIva
+            : Controllo::CodFisc;
+    if (apriControllo) apriControllo(controllo, Q(codice));
 }
 
-SchedaStampata TfrmRicordario::ComponiStampa() const {
-    SchedaStampata s;
-    s.titolo = Q(std::string(scadenza::TitoloStampa));
-    s.righe = scadenza::RigheStampa(ComponiScheda(), chkDaConfermare->isChecked(),
-                                    chkEffettuata->isChecked());
+report::Modello TfrmRicordario::SchedaDaStampare() const {
+    report::Modello modello = report::ModelloScheda(report::VarianteScheda::Scadenza);
+    modello.orientamento = QPageLayout::Portrait;
+    report::ImpostaMemo(modello, QStringLiteral("txtTitolo"),
+                        Q(std::string(scadenza::TitoloStampa)));
+    const auto righe = scadenza::RigheStampa(ComponiScheda(), chkDaConfermare->isChecked(),
+                                             chkEffettuata->isChecked());
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QChar('0'));
+        report::ImpostaMemo(modello, "titCampo" + n, Q(righe[i].titolo));
+        report::ImpostaMemo(modello, "txtCampo" + n, Q(righe[i].valore));
+    }
     const QDateTime adesso = piattaforma().Adesso();
-    s.calce = QStringLiteral("Stampa eseguita in data ") + adesso.toString("dd/MM/yyyy") +
-              QStringLiteral(" alle ore ") + adesso.toString("hh:mm:ss");
-    return s;
+    report::ImpostaMemo(modello, QStringLiteral("txtCalce"),
+                        QStringLiteral("Stampa eseguita in data ") + adesso.toString("dd/MM/yyyy") +
+                            QStringLiteral(" alle ore ") + adesso.toString("hh:mm:ss"));
+    return modello;
 }
 
-void TfrmRicordario::cmdImportaClick() {
-    if (stampaScheda) stampaScheda(this, ComponiStampa(), true);
-}
+void TfrmRicordario::cmdImportaClick() { report::MostraAnteprima(SchedaDaStampare(), this); }
 
-void TfrmRicordario::cmdStampaClick() {
-    if (stampaScheda) stampaScheda(this, ComponiStampa(), false);
-}
+void TfrmRicordario::cmdStampaClick() { report::StampaReport(SchedaDaStampare(), this); }
 
-void TfrmRicordario::cmdGuidaClick() {
-    if (creaGuida) MostraPerUso(creaGuida(this, Q(guida::InserimentoScadenze)));
-}
+void TfrmRicordario::cmdGuidaClick() { MostraGuida(this, guida::InserimentoScadenze); }

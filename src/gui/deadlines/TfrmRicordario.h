@@ -5,22 +5,16 @@
 // record number in lblPosizione.
 #include <QCheckBox>
 #include <QComboBox>
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
 
+#include "core/contacts/Instrada.h"
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TSchedaScadenza.h"
 #include "gui/app/Convenzioni.h"
-
-// The card template once filled: title, 24 caption/value rows, footer.
-struct SchedaStampata {
-    QString titolo;
-    std::array<scadenza::RigaStampa, 24> righe;
-    QString calce;
-};
+#include "gui/reports/Report.h"
 
 class TfrmRicordario : public FinestraIntera {
     Q_OBJECT
@@ -101,22 +95,15 @@ public:
     void MostraScheda(const TSchedaScadenza& scheda, std::int64_t posizione);
     // The card as it stands: Anno from lblAnno, the two flags from the check boxes.
     TSchedaScadenza ComponiScheda() const;
-    // The card template filled from the controls as they stand.
-    SchedaStampata ComponiStampa() const;
+    // The card template filled from the controls as they stand (the card need not be saved).
+    report::Modello SchedaDaStampare() const;
 
-    // Windows built elsewhere. Whoever has them sets these; until then the command that
-    // opens them does nothing.
-    // The help window on a page.
-    std::function<std::unique_ptr<QDialog>(QWidget* genitore, const QString& pagina)> creaGuida;
-    // The codice fiscale and partita IVA checkers, given the card's code, trimmed.
-    std::function<std::unique_ptr<QDialog>(QWidget* genitore, const QString& codice)> creaCodFisc;
-    std::function<std::unique_ptr<QDialog>(QWidget* genitore, const QString& codice)>
-        creaPartitaIva;
+    // Windows that are not part of the program yet. Whoever has them sets these; until
+    // then the command decides what to open and hands it to nobody.
+    // Opens a checker on the card's codice fiscale, trimmed (CodFisc or PartitaIva).
+    std::function<void(Controllo, const QString& testo)> apriControllo;
     // The contact search in mode "ricordario": a pick writes the contact into this card.
     std::function<std::unique_ptr<QDialog>(TfrmRicordario* scheda)> creaTrovaClienti;
-    // The report engine: preview (true) or print (false) of the filled card template.
-    std::function<void(QWidget* genitore, const SchedaStampata& scheda, bool anteprima)>
-        stampaScheda;
 
 protected:
     void FormShow() override { PulisciScheda(); }
