@@ -2,9 +2,12 @@
 
 #include <QComboBox>
 
+#include "core/app/Guida.h"
 #include "core/app/Messaggi.h"
 #include "core/app/Testo.h"
+#include "core/contacts/StampaContatto.h"
 #include "core/contacts/TArchivioContatti.h"
+#include "gui/app/TfrmGuida.h"
 
 namespace {
 
@@ -391,3 +394,29 @@ void TfrmClienti::Controlla(Controllo controllo, QLineEdit* campo) {
 }
 
 void TfrmClienti::btnEmailClick() { TMisc::Open("\"mailto:" + Rifilato(txtEmail_->text()) + "\""); }
+
+// --- Printing, PDF, help ---------------------------------------------------------------------
+
+report::Modello TfrmClienti::ModelloCompilato(bool perPdf) const {
+    // From the controls as they stand: an unsaved card prints as shown.
+    report::Modello modello = report::ModelloScheda(report::VarianteScheda::Contatto);
+    report::RiempiScheda(modello, Q(std::string(TitoloStampaContatto)),
+                         RigheStampaContatto(ComponiScheda(), perPdf));
+    return modello;
+}
+
+void TfrmClienti::cmdStampaClick() { report::StampaReport(ModelloCompilato(false), this); }
+
+void TfrmClienti::cmdAnteprimaClick() { report::MostraAnteprima(ModelloCompilato(false), this); }
+
+void TfrmClienti::cmdPDFClick() {
+    const QString file = CartellaProgramma() + QStringLiteral("Contatto.pdf");
+    if (!report::EsportaPDF(ModelloCompilato(true), report::PdfScheda(file), this)) return;
+    if (ChiediConferma(this, QStringLiteral("L'esportazione della scheda in PDF è terminata con "
+                                            "successo.\r\n\r\nSi vuole aprire il file?")) ==
+        Risposta::No)
+        return;
+    TMisc::Open(QLatin1Char('"') + file + QLatin1Char('"'));
+}
+
+void TfrmClienti::cmdGuidaClick() { MostraGuida(this, guida::AnagraficaContatti); }

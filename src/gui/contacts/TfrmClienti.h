@@ -11,6 +11,7 @@
 #include "core/contacts/Navigazione.h"
 #include "core/contacts/TSchedaContatto.h"
 #include "gui/app/Convenzioni.h"
+#include "gui/reports/Modelli.h"
 
 class TArchivioContatti;
 
@@ -42,15 +43,16 @@ public:
     void btnIbanClick() { Controlla(Controllo::Iban, txtIban_); }
     void btnEmailClick();
 
+    void cmdStampaClick();
+    void cmdAnteprimaClick();
+    void cmdPDFClick();
+    void cmdGuidaClick();
+
     // Commands whose windows are not part of the program yet: they do nothing so far.
     void cmdTrovaClick() {}
     void cmdFileClick() {}
     void cmdRicontattaClick() {}
     void cmdEsportaClick() {}
-    void cmdStampaClick() {}
-    void cmdAnteprimaClick() {}
-    void cmdPDFClick() {}
-    void cmdGuidaClick() {}
 
 protected:
     void FormShow() override { PulisciScheda(); }
@@ -63,6 +65,7 @@ private:
     void CostruisciComandi(QWidget* p);
     QLineEdit* Testo(const char* nome) const;
 
+    report::Modello ModelloCompilato(bool perPdf) const;
     void Scorri(Freccia freccia);
     void Controlla(Controllo controllo, QLineEdit* campo);
     std::optional<std::int64_t> Posizione() const;
