@@ -77,13 +77,19 @@ TEST(Allegati, FileStandingWhereTheFolderShouldBeIsAFailure) {
     EXPECT_THROW(PreparaCartella(t / "file" / "sotto"), ErroreAllegato);
 }
 
-TEST(Allegati, CopyTellsNewOverwriteAndSameFile) {
+// A chosen file outside the program folder and where its copy goes.
+class CopiaAllegato : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PreparaCartella(t.percorso());
+        ScriviByte(origine, Byte("nuova"));
+    }
     CartellaTemporanea t;
-    PreparaCartella(t.percorso());
     const fs::path origine = t / "fattura.pdf";
     const fs::path destinazione = Cartella(t.percorso()) / "fattura.pdf";
-    ScriviByte(origine, Byte("nuova"));
+};
 
+TEST_F(CopiaAllegato, TellsNewOverwriteAndSameFile) {
     EXPECT_EQ(Stato(origine, destinazione), StatoCopia::Nuova);
     Copia(origine, destinazione);
     EXPECT_EQ(LeggiByte(destinazione), Byte("nuova"));
@@ -98,12 +104,7 @@ TEST(Allegati, CopyTellsNewOverwriteAndSameFile) {
     EXPECT_EQ(Stato(destinazione, destinazione), StatoCopia::GiaPresente);
 }
 
-TEST(Allegati, FailedCopyLeavesTheEarlierFileAsItWas) {
-    CartellaTemporanea t;
-    PreparaCartella(t.percorso());
-    const fs::path origine = t / "fattura.pdf";
-    const fs::path destinazione = Cartella(t.percorso()) / "fattura.pdf";
-    ScriviByte(origine, Byte("nuova"));
+TEST_F(CopiaAllegato, FailureLeavesTheEarlierFileAsItWas) {
     ScriviByte(destinazione, Byte("precedente"));
 
     // The copy cannot be written: the earlier file is untouched.

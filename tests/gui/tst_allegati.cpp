@@ -179,7 +179,8 @@ private slots:
             QTest::mouseClick(f->btnApplica, Qt::LeftButton);
         });
         QVERIFY(!aperta);
-        QCOMPARE(scheda->Testi(), QStringList({"", "Fattura", "altro.pdf", "Altro documento", "", ""}));
+        QCOMPARE(scheda->Testi(),
+                 QStringList({"", "Fattura", "altro.pdf", "Altro documento", "", ""}));
         QCOMPARE(Leggi(Cartella() + "fattura.pdf"), QByteArray("resta"));
     }
 

@@ -35,16 +35,17 @@ class TestControlli : public QObject {
     // Opens the checker as the card does and runs `guida` while it is shown.
     void Apri(const QString& quale, const QString& testo,
               const std::function<void(FinestraControllo*)>& guida) {
+        bool attiva = false;
         fake->allaModale = [&](QDialog* d) {
-            auto* f = qobject_cast<FinestraControllo*>(d);
-            if (f) {
+            if (auto* f = qobject_cast<FinestraControllo*>(d)) {
                 f->activateWindow();
-                QTest::qWaitForWindowActive(f);
+                attiva = QTest::qWaitForWindowActive(f);
                 guida(f);
             }
             return 0;
         };
         ApriDaScheda(quale, scheda, testo);
+        QVERIFY(attiva);
     }
 
 private slots:
@@ -74,63 +75,98 @@ private slots:
         const QString ibanLunghezza =
             "Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.";
 
-        QTest::newRow("cf valido") << "TfrmCodFisc" << "RSSMRA80A01H501U" << "TfrmCodFisc"
-                                   << "Information" << "Il codice fiscale digitato è VALIDO."
-                                   << true;
+        QTest::newRow("cf valido") << "TfrmCodFisc"
+                                   << "RSSMRA80A01H501U"
+                                   << "TfrmCodFisc"
+                                   << "Information"
+                                   << "Il codice fiscale digitato è VALIDO." << true;
         // Handed over in small letters with blanks: trimmed and in capitals when shown.
-        QTest::newRow("cf minuscolo") << "TfrmCodFisc" << "  rssmra80a01h501u " << "TfrmCodFisc"
-                                      << "Information" << "Il codice fiscale digitato è VALIDO."
-                                      << true;
-        QTest::newRow("cf errato") << "TfrmCodFisc" << "RSSMRA80A01H501V" << "TfrmCodFisc"
+        QTest::newRow("cf minuscolo") << "TfrmCodFisc"
+                                      << "  rssmra80a01h501u "
+                                      << "TfrmCodFisc"
+                                      << "Information"
+                                      << "Il codice fiscale digitato è VALIDO." << true;
+        QTest::newRow("cf errato") << "TfrmCodFisc"
+                                   << "RSSMRA80A01H501V"
+                                   << "TfrmCodFisc"
                                    << "Warning"
                                    << "Attenzione: il codice fiscale digitato è ERRATO." << true;
-        QTest::newRow("cf corto") << "TfrmCodFisc" << "RSSMRA80A01H501" << "TfrmCodFisc"
+        QTest::newRow("cf corto") << "TfrmCodFisc"
+                                  << "RSSMRA80A01H501"
+                                  << "TfrmCodFisc"
                                   << "Warning" << cfLunghezza << false;
-        QTest::newRow("cf vuoto") << "TfrmCodFisc" << "" << "TfrmCodFisc" << "Warning"
-                                  << cfLunghezza << false;
+        QTest::newRow("cf vuoto") << "TfrmCodFisc"
+                                  << ""
+                                  << "TfrmCodFisc"
+                                  << "Warning" << cfLunghezza << false;
         // Digits only in the codice fiscale: the partita IVA checker opens instead.
-        QTest::newRow("cf numerico") << "TfrmCodFisc" << " 01234560157 " << "TfrmPartitaIva"
+        QTest::newRow("cf numerico") << "TfrmCodFisc"
+                                     << " 01234560157 "
+                                     << "TfrmPartitaIva"
                                      << "Information" << pivaValida + "Milano 1." << true;
         // Sixteen digits are not cut to eleven: the partita IVA checker says the length.
-        QTest::newRow("cf numerico lungo") << "TfrmCodFisc" << "0123456015700000"
-                                           << "TfrmPartitaIva" << "Warning" << pivaLunghezza
-                                           << false;
+        QTest::newRow("cf numerico lungo") << "TfrmCodFisc"
+                                           << "0123456015700000"
+                                           << "TfrmPartitaIva"
+                                           << "Warning" << pivaLunghezza << false;
 
-        QTest::newRow("piva Forlì") << "TfrmPartitaIva" << "01234560405" << "TfrmPartitaIva"
+        QTest::newRow("piva Forlì") << "TfrmPartitaIva"
+                                    << "01234560405"
+                                    << "TfrmPartitaIva"
                                     << "Information" << pivaValida + "Forlì." << true;
         QTest::newRow("piva errata")
-            << "TfrmPartitaIva" << "01234560158" << "TfrmPartitaIva" << "Warning"
+            << "TfrmPartitaIva"
+            << "01234560158"
+            << "TfrmPartitaIva"
+            << "Warning"
             << "Attenzione: il numero di partita IVA digitato risulta ERRATO!" + kCrLf2 +
                    "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo "
                    "ha rilasciato."
             << true;
-        QTest::newRow("piva corta") << "TfrmPartitaIva" << "0123456015" << "TfrmPartitaIva"
+        QTest::newRow("piva corta") << "TfrmPartitaIva"
+                                    << "0123456015"
+                                    << "TfrmPartitaIva"
                                     << "Warning" << pivaLunghezza << false;
 
         QTest::newRow("carta a gruppi")
-            << "TfrmCarta" << " 4111 1111 1111 1111 " << "TfrmCarta" << "Information"
+            << "TfrmCarta"
+            << " 4111 1111 1111 1111 "
+            << "TfrmCarta"
+            << "Information"
             << "Il numero di carta di credito 4111 1111 1111 1111 risulta valido." + kCrLf2 +
                    "La carta di credito è del tipo Visa."
             << true;
         QTest::newRow("carta errata")
-            << "TfrmCarta" << "4111111111111112" << "TfrmCarta" << "Warning"
+            << "TfrmCarta"
+            << "4111111111111112"
+            << "TfrmCarta"
+            << "Warning"
             << "Attenzione: il numero digitato risulta ERRATO!" + kCrLf2 +
                    "Non è quindi possibile fornire informazioni relative al tipo di carta di "
                    "credito."
             << true;
-        QTest::newRow("carta vuota") << "TfrmCarta" << "   " << "TfrmCarta" << "Warning"
+        QTest::newRow("carta vuota") << "TfrmCarta"
+                                     << "   "
+                                     << "TfrmCarta"
+                                     << "Warning"
                                      << "Attenzione: immettere il numero di carta di credito "
                                         "prima di premere il pulsante di controllo."
                                      << false;
 
-        QTest::newRow("iban minuscolo") << "TfrmIban" << "it60x0542811101000000123456"
-                                        << "TfrmIban" << "Information"
+        QTest::newRow("iban minuscolo") << "TfrmIban"
+                                        << "it60x0542811101000000123456"
+                                        << "TfrmIban"
+                                        << "Information"
                                         << "L'IBAN digitato è VALIDO." << true;
-        QTest::newRow("iban scambiato") << "TfrmIban" << "IT60X0524811101000000123456"
-                                        << "TfrmIban" << "Warning"
+        QTest::newRow("iban scambiato") << "TfrmIban"
+                                        << "IT60X0524811101000000123456"
+                                        << "TfrmIban"
+                                        << "Warning"
                                         << "Attenzione: l'IBAN digitato è ERRATO!" << true;
-        QTest::newRow("iban a gruppi") << "TfrmIban" << "IT60 X054 2811 1010 0000 0123 456"
-                                       << "TfrmIban" << "Warning" << ibanLunghezza << false;
+        QTest::newRow("iban a gruppi") << "TfrmIban"
+                                       << "IT60 X054 2811 1010 0000 0123 456"
+                                       << "TfrmIban"
+                                       << "Warning" << ibanLunghezza << false;
     }
 
     void controlla() {

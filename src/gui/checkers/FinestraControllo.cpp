@@ -15,8 +15,9 @@ QFont CarattereInvito() { return Carattere("Verdana", 9); }
 
 // Wide enough for the longest text the field takes, and for the line above it.
 QSize Dimensione(int lunghezzaMassima, const QString& invito) {
-    const int campo = QFontMetrics(CarattereCampo()).horizontalAdvance(
-                          QString(lunghezzaMassima, QLatin1Char('W'))) + 24;
+    const int campo = QFontMetrics(CarattereCampo())
+                          .horizontalAdvance(QString(lunghezzaMassima, QLatin1Char('W'))) +
+                      24;
     const int riga = QFontMetrics(CarattereInvito()).horizontalAdvance(invito);
     const int larghezza = qMax(qMax(campo, riga), 2 * kPulsante.width() + kMargine) + 2 * kMargine;
     return {larghezza, 40 + kAltezzaCampo + kMargine + kPulsante.height() + kMargine};
@@ -53,9 +54,10 @@ QString TestoPerControllo(const QString& campo) { return Q(testo::Rifila(S(campo
 FinestraControllo::FinestraControllo(QWidget* chiamante, const char* nome, const char* titolo,
                                      const char* nomeCampo, int lunghezzaMassima,
                                      const char* invito, Filtri filtri, Verifica verifica)
-    : Dialogo(chiamante, nome, Q(titolo), Dimensione(lunghezzaMassima, Q(invito)),
-              Argb(0xFF8BB2D3), Qt::white),
-      filtri_(filtri), verifica_(verifica) {
+    : Dialogo(chiamante, nome, Q(titolo), Dimensione(lunghezzaMassima, Q(invito)), Argb(0xFF8BB2D3),
+              Qt::white),
+      filtri_(filtri),
+      verifica_(verifica) {
     const int larghezza = width() - 2 * kMargine;
     Etichetta(this, "titInvito", Q(invito), QPoint(kMargine, 16), CarattereInvito());
     campo_ = CampoTesto(this, nomeCampo, QRect(kMargine, 40, larghezza, kAltezzaCampo),

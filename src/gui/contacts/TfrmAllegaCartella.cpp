@@ -36,8 +36,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* chiamante)
     for (int i = 0; i < 3; ++i) {
         const int n = i + 1;
         const int y = 16 + i * kPasso;
-        new Rettangolo(this, "shpSlot" + Numero(n), QRect(12, y - 6, 536, 104),
-                       Argb(0xFFE7EFF7), Argb(0xFFB0C4DE));
+        new Rettangolo(this, "shpSlot" + Numero(n), QRect(12, y - 6, 536, 104), Argb(0xFFE7EFF7),
+                       Argb(0xFFB0C4DE));
         Etichetta(this, "titFile" + Numero(n),
                   QStringLiteral("Nome %1 file allegato:").arg(ordinale[i]), QPoint(24, y),
                   didascalia);
@@ -49,9 +49,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* chiamante)
         *apri[i] = Pulsante(this, "btnApri" + Numero(n), QStringLiteral("Apri"),
                             QRect(428, y + 17, 70, 28), campo);
         (*apri[i])->setEnabled(false);
-        *cancella[i] = Immagine::Comando(this, "imgCancella" + Numero(n),
-                                         QRect(508, y + 20, 22, 22), QStringLiteral("X"),
-                                         QColor(0xB0, 0x3A, 0x2E));
+        *cancella[i] =
+            Immagine::Comando(this, "imgCancella" + Numero(n), QRect(508, y + 20, 22, 22),
+                              QStringLiteral("X"), QColor(0xB0, 0x3A, 0x2E));
         Etichetta(this, "titDesc" + Numero(n),
                   QStringLiteral("Descrizione %1 file allegato:").arg(ordinale[i]),
                   QPoint(24, y + 50), didascalia);
@@ -68,8 +68,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* chiamante)
         connect(*cancella[i], &QAbstractButton::clicked, this, [this, n] { imgCancellaClick(n); });
     }
 
-    btnAnnulla = Pulsante(this, "btnAnnulla", QStringLiteral("Annulla"),
-                          QRect(12, 352, 160, 32), campo);
+    btnAnnulla =
+        Pulsante(this, "btnAnnulla", QStringLiteral("Annulla"), QRect(12, 352, 160, 32), campo);
     btnApplica = Pulsante(this, "btnApplica", QStringLiteral("Applica e chiudi"),
                           QRect(388, 352, 160, 32), campo);
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
@@ -120,8 +120,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
             case allegati::StatoCopia::GiaPresente:
                 return;
             case allegati::StatoCopia::Sovrascrive:
-                if (ChiediConferma(this, Q(allegati::testi::Sovrascrivere)) == Risposta::No)
-                    return;
+                if (ChiediConferma(this, Q(allegati::testi::Sovrascrivere)) == Risposta::No) return;
                 break;
             case allegati::StatoCopia::Nuova:
                 break;
