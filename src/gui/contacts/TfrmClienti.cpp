@@ -8,6 +8,11 @@
 #include "core/contacts/StampaContatto.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "gui/app/TfrmGuida.h"
+#include "gui/checkers/TfrmCarta.h"
+#include "gui/checkers/TfrmCodFisc.h"
+#include "gui/checkers/TfrmIban.h"
+#include "gui/checkers/TfrmPartitaIva.h"
+#include "gui/contacts/TfrmAllegaCartella.h"
 
 namespace {
 
@@ -384,14 +389,16 @@ void TfrmClienti::Scorri(Freccia freccia) {
     }
 }
 
-void TfrmClienti::btnCodFiscClick() {
-    const Instradamento r = InstradaCodiceFiscale(S(txtCodFisc_->text()));
-    if (apriControllo) apriControllo(r.controllo, Q(r.testo));
+// The checkers take the trimmed field; a codice fiscale of digits only is a company's and
+// goes to the partita IVA checker (TfrmCodFisc::Apri decides).
+void TfrmClienti::btnCodFiscClick() { TfrmCodFisc::Apri(this, Rifilato(txtCodFisc_->text())); }
+void TfrmClienti::btnPartitaIvaClick() {
+    TfrmPartitaIva::Apri(this, Rifilato(txtPartitaIva_->text()));
 }
+void TfrmClienti::btnCartaClick() { TfrmCarta::Apri(this, Rifilato(txtCarta_->text())); }
+void TfrmClienti::btnIbanClick() { TfrmIban::Apri(this, Rifilato(txtIban_->text())); }
 
-void TfrmClienti::Controlla(Controllo controllo, QLineEdit* campo) {
-    if (apriControllo) apriControllo(controllo, Rifilato(campo->text()));
-}
+void TfrmClienti::cmdFileClick() { TfrmAllegaCartella::Apri(this); }
 
 void TfrmClienti::btnEmailClick() { TMisc::Open("\"mailto:" + Rifilato(txtEmail_->text()) + "\""); }
 
