@@ -549,18 +549,18 @@ private slots:
 
     void taxCodeButtonChoosesTheChecker() {
         QStringList aperti;
-        s->apriControllo = [&](Controllo c, const QString& testo) {
-            aperti << (c == Controllo::PartitaIva ? "PartitaIva:"
-                       : c == Controllo::CodFisc  ? "CodFisc:"
-                                                  : "?:") +
-                          testo;
+        fake->allaModale = [&](QDialog* d) {
+            const auto* campo = d->findChild<QLineEdit*>(
+                d->objectName() == "TfrmPartitaIva" ? "txtPartitaIva" : "txtCodFisc");
+            aperti << d->objectName() + ":" + (campo ? campo->text() : "?");
+            return int(QDialog::Rejected);
         };
         for (const char* codice : {" 01234567890 ", "RSSMRA80A01H501U", "0123456789X", ""}) {
             s->txtCodFisc->setText(codice);
             QTest::mouseClick(s->btnCodFisc, Qt::LeftButton);
         }
-        QCOMPARE(aperti, QStringList({"PartitaIva:01234567890", "CodFisc:RSSMRA80A01H501U",
-                                      "CodFisc:0123456789X", "CodFisc:"}));
+        QCOMPARE(aperti, QStringList({"TfrmPartitaIva:01234567890", "TfrmCodFisc:RSSMRA80A01H501U",
+                                      "TfrmCodFisc:0123456789X", "TfrmCodFisc:"}));
         QCOMPARE(s->txtCodFisc->text(), QString());
     }
 

@@ -10,6 +10,8 @@
 #include "core/app/Testo.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/TfrmGuida.h"
+#include "gui/checkers/TfrmCodFisc.h"
+#include "gui/checkers/TfrmPartitaIva.h"
 #include "gui/reports/Modelli.h"
 #include "gui/reports/Stampa.h"
 
@@ -532,30 +534,18 @@ void TfrmRicordario::impPagClick() {
 }
 
 void TfrmRicordario::btnCodFiscClick() {
-    const std::string codice = testo::Rifila(S(txtCodFisc->text()));
-    const Controllo controllo =
-        scadenza::VerificaPerCodice(codice) == scadenza::Verifica::PartitaIva
-            ? Controllo::PartitaIva
-            : Controllo::CodFisc;
-    if (apriControllo) apriControllo(controllo, Q(codice));
+    const QString codice = Q(testo::Rifila(S(txtCodFisc->text())));
+    if (scadenza::VerificaPerCodice(S(codice)) == scadenza::Verifica::PartitaIva)
+        TfrmPartitaIva::Apri(this, codice);
+    else
+        TfrmCodFisc::Apri(this, codice);
 }
 
 report::Modello TfrmRicordario::SchedaDaStampare() const {
     report::Modello modello = report::ModelloScheda(report::VarianteScheda::Scadenza);
-    modello.orientamento = QPageLayout::Portrait;
-    report::ImpostaMemo(modello, QStringLiteral("txtTitolo"),
-                        Q(std::string(scadenza::TitoloStampa)));
-    const auto righe = scadenza::RigheStampa(ComponiScheda(), chkDaConfermare->isChecked(),
-                                             chkEffettuata->isChecked());
-    for (std::size_t i = 0; i < righe.size(); ++i) {
-        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QChar('0'));
-        report::ImpostaMemo(modello, "titCampo" + n, Q(righe[i].titolo));
-        report::ImpostaMemo(modello, "txtCampo" + n, Q(righe[i].valore));
-    }
-    const QDateTime adesso = piattaforma().Adesso();
-    report::ImpostaMemo(modello, QStringLiteral("txtCalce"),
-                        QStringLiteral("Stampa eseguita in data ") + adesso.toString("dd/MM/yyyy") +
-                            QStringLiteral(" alle ore ") + adesso.toString("hh:mm:ss"));
+    report::RiempiScheda(modello, Q(std::string(scadenza::TitoloStampa)),
+                         scadenza::RigheStampa(ComponiScheda(), chkDaConfermare->isChecked(),
+                                               chkEffettuata->isChecked()));
     return modello;
 }
 

@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 
-#include "core/contacts/Instrada.h"
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TSchedaScadenza.h"
 #include "gui/app/Convenzioni.h"
@@ -98,11 +97,9 @@ public:
     // The card template filled from the controls as they stand (the card need not be saved).
     report::Modello SchedaDaStampare() const;
 
-    // Windows that are not part of the program yet. Whoever has them sets these; until
-    // then the command decides what to open and hands it to nobody.
-    // Opens a checker on the card's codice fiscale, trimmed (CodFisc or PartitaIva).
-    std::function<void(Controllo, const QString& testo)> apriControllo;
-    // The contact search in mode "ricordario": a pick writes the contact into this card.
+    // The contact search is not part of the program yet: whoever has it sets this; until
+    // then the import picture does nothing. The search opens in mode "ricordario" and a
+    // pick writes the contact into this card.
     std::function<std::unique_ptr<QDialog>(TfrmRicordario* scheda)> creaTrovaClienti;
 
 protected:
