@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -259,6 +260,37 @@ void Immagine::paintEvent(QPaintEvent*) {
         return;
     }
     if (QSvgRenderer* svg = Disegno(risorsa_)) svg->render(&p, r);
+}
+
+Collegamento::Collegamento(QWidget* genitore, const QString& nome, const QString& testo,
+                           QPoint pos)
+    : QLabel(testo, genitore) {
+    setObjectName(nome);
+    QFont f = Carattere("Tahoma", 14);
+    f.setUnderline(true);
+    setFont(f);
+    setCursor(Qt::PointingHandCursor);
+    ImpostaColore(BluScuro());
+    move(pos);
+    adjustSize();
+}
+
+QColor Collegamento::Colore() const { return palette().color(QPalette::WindowText); }
+
+void Collegamento::ImpostaColore(const QColor& c) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, c);
+    setPalette(pal);
+}
+
+void Collegamento::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) ImpostaColore(Arancio());
+}
+
+void Collegamento::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    ImpostaColore(BluScuro());
+    if (rect().contains(e->position().toPoint())) emit clicked();
 }
 
 // --- Builders -------------------------------------------------------------------------------

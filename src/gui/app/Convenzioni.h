@@ -112,6 +112,27 @@ private:
     QColor colore_;
 };
 
+// A text link (Tahoma 14 underlined, dark blue, hand cursor): orange while the mouse button
+// is held on it, dark blue again on release, which clicks it.
+class Collegamento : public QLabel {
+    Q_OBJECT
+public:
+    Collegamento(QWidget* genitore, const QString& nome, const QString& testo, QPoint pos);
+    static QColor BluScuro() { return Argb(0xFF00008B); }
+    static QColor Arancio() { return Argb(0xFFFFA500); }
+    QColor Colore() const;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void ImpostaColore(const QColor& c);
+};
+
 // Builders for the usual controls, placed at panel coordinates.
 QLabel* Etichetta(QWidget* genitore, const QString& nome, const QString& testo, QPoint pos,
                   const QFont& f, const QColor& colore = Qt::black);

@@ -1,5 +1,8 @@
 #include "gui/app/TfrmAvvio.h"
 
+#include "core/app/Guida.h"
+#include "gui/app/TfrmGuida.h"
+
 TfrmAvvio::TfrmAvvio()
     : FinestraIntera("TfrmAvvio", QStringLiteral(" Ricordario Diz 3.0"), Argb(0xFF408AB3)) {
     QWidget* p = Pannello();
@@ -68,17 +71,11 @@ void TfrmAvvio::MostraApplicazione(int n) {
     hide();
 }
 
-void TfrmAvvio::imgInfoClick() {
-    if (creaInfo) MostraPerUso(creaInfo(this));
-}
+void TfrmAvvio::imgInfoClick() { MostraPerUso(std::make_unique<TfrmInfo>(this)); }
 
-void TfrmAvvio::imgGuidaClick() {
-    if (creaGuida) MostraPerUso(creaGuida(this));
-}
+void TfrmAvvio::imgGuidaClick() { MostraGuida(this, guida::Panoramica); }
 
-void TfrmAvvio::imgCopyrightClick() {
-    if (creaCrediti) MostraPerUso(creaCrediti(this));
-}
+void TfrmAvvio::imgCopyrightClick() { MostraPerUso(std::make_unique<TfrmSplash>(this)); }
 
 void TfrmAvvio::icoSitoClick() { TMisc::Open(QString::fromLatin1(SitoWeb)); }
 

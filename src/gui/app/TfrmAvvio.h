@@ -1,7 +1,6 @@
 #pragma once
 // The launcher: four applications, plus information, help, credits, web site and exit.
 #include <array>
-#include <functional>
 
 #include "gui/app/Convenzioni.h"
 
@@ -12,9 +11,6 @@ public:
 
     // The first window of application n (1 to 4); until one is set, its buttons do nothing.
     void ImpostaApplicazione(int n, FinestraIntera* finestra);
-    // The per-use windows opened by the small pictures (created by the caller on demand).
-    std::function<std::unique_ptr<QDialog>(QWidget* genitore)> creaInfo, creaGuida, creaCrediti;
-
     static constexpr const char* SitoWeb = "https://ricordario.example";
 
     void imgApp01Click() { MostraApplicazione(1); }
