@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
         app.installTranslator(&qtItaliano);
 
     Programma programma;
-    programma.Avvia();
+    // RICORDARIO_SCHERMATA=clienti opens that window at once, for screenshots.
+    programma.Avvia(qEnvironmentVariable("RICORDARIO_SCHERMATA"));
     return app.exec();
 }

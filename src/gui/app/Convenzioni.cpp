@@ -481,10 +481,26 @@ bool RigaStato::eventFilter(QObject* o, QEvent* e) {
     const auto it = descrizioni_.constFind(o);
     if (it != descrizioni_.constEnd()) {
         panInfo_->setText(t == QEvent::Leave ? QString() : *it);
-    } else if (t != QEvent::Leave) {
-        panInfo_->clear();
+    } else if (t == QEvent::MouseMove) {
+        // A move that a command picture ignored comes up to its parent: only a move right
+        // over the background, not over one of its children, empties the line.
+        auto* w = static_cast<QWidget*>(o);
+        if (!w->childAt(static_cast<QMouseEvent*>(e)->position().toPoint())) panInfo_->clear();
     }
     return false;
+}
+
+QLabel* StrisciaInfo(QWidget* genitore, QRect r, const QString& testoIniziale) {
+    new Rettangolo(genitore, "shpInfo", r, Argb(0xFF4A6785));
+    auto* panInfo = new QLabel(testoIniziale, genitore);
+    panInfo->setObjectName("panInfo");
+    panInfo->setFont(Carattere("Tahoma", 12));
+    QPalette pal = panInfo->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    panInfo->setPalette(pal);
+    panInfo->setGeometry(r.adjusted(10, 0, -10, 0));
+    panInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return panInfo;
 }
 
 void CollegaAttesa(QAbstractButton* pulsante, QLabel* attendere) {

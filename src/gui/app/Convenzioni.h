@@ -177,6 +177,10 @@ private:
     QHash<QObject*, QString> descrizioni_;
 };
 
+// The status strip at `r`: a slate-blue rectangle "shpInfo" under the white text "panInfo"
+// (Tahoma 12), which starts with the window's design text. Returns panInfo.
+QLabel* StrisciaInfo(QWidget* genitore, QRect r, const QString& testoIniziale);
+
 // Busy label: shown as soon as the mouse is pressed on the command's button.
 void CollegaAttesa(QAbstractButton* pulsante, QLabel* attendere);
 

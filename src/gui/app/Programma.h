@@ -6,19 +6,24 @@
 #include "gui/app/TfrmAvvio.h"
 #include "gui/app/TfrmPassword.h"
 
+class TfrmClienti;
+
 class Programma {
 public:
     Programma();
     ~Programma();
-    // Shows the first window: the password window.
-    void Avvia();
+    // Shows the first window: the password window. For screenshots and checks, `schermata`
+    // names a window to open directly instead ("avvio", "clienti"), as the launcher would.
+    void Avvia(const QString& schermata = QString());
 
     TfrmPassword* accesso() const { return password_.get(); }
     TfrmAvvio* avvio() const { return avvio_.get(); }
     TfrmCambiaPassword* cambiaPassword() const { return cambia_.get(); }
+    TfrmClienti* clienti() const { return clienti_.get(); }
 
 private:
     std::unique_ptr<TfrmPassword> password_;
     std::unique_ptr<TfrmAvvio> avvio_;
     std::unique_ptr<TfrmCambiaPassword> cambia_;
+    std::unique_ptr<TfrmClienti> clienti_;
 };

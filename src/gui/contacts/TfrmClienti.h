@@ -1,0 +1,80 @@
+#pragma once
+// The contact card: one contact of the archive at a time, browsed record by record,
+// prepared empty or copied from the card shown, and saved in place or at the end.
+#include <QCheckBox>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "core/contacts/Instrada.h"
+#include "core/contacts/Navigazione.h"
+#include "core/contacts/TSchedaContatto.h"
+#include "gui/app/Convenzioni.h"
+
+class TArchivioContatti;
+
+class TfrmClienti : public FinestraIntera {
+    Q_OBJECT
+public:
+    TfrmClienti();
+
+    // The card helpers the search and list windows use to bring a record in.
+    void PulisciScheda();
+    void MostraScheda(std::int64_t posizione, const TSchedaContatto& scheda);
+    TSchedaContatto ComponiScheda() const;
+
+    // Opens an identifier checker on a field's trimmed text. Until the checker windows are
+    // wired in, the buttons decide which checker and hand the text to nobody.
+    std::function<void(Controllo, const QString& testo)> apriControllo;
+
+    void cmdNuovoClick();
+    void cmdDuplicaClick();
+    void cmdSalvaClick();
+    void cmdPrimoClick() { Scorri(Freccia::Primo); }
+    void cmdIndietroClick() { Scorri(Freccia::Indietro); }
+    void cmdAvantiClick() { Scorri(Freccia::Avanti); }
+    void cmdUltimoClick() { Scorri(Freccia::Ultimo); }
+    void cmdEsciClick() { close(); }
+    void btnCodFiscClick();
+    void btnPartitaIvaClick() { Controlla(Controllo::PartitaIva, txtPartitaIva_); }
+    void btnCartaClick() { Controlla(Controllo::Carta, txtCarta_); }
+    void btnIbanClick() { Controlla(Controllo::Iban, txtIban_); }
+    void btnEmailClick();
+
+    // Commands whose windows are not part of the program yet: they do nothing so far.
+    void cmdTrovaClick() {}
+    void cmdFileClick() {}
+    void cmdRicontattaClick() {}
+    void cmdEsportaClick() {}
+    void cmdStampaClick() {}
+    void cmdAnteprimaClick() {}
+    void cmdPDFClick() {}
+    void cmdGuidaClick() {}
+
+protected:
+    void FormShow() override { PulisciScheda(); }
+
+private:
+    static constexpr int kCampiTesto = 29;  // Cliente … Note, in record order
+    static constexpr int kAllegati = 6;     // File01 … Desc03, after Ricontatta
+
+    void CostruisciCampi(QWidget* p);
+    void CostruisciComandi(QWidget* p);
+    QLineEdit* Testo(const char* nome) const;
+
+    void Scorri(Freccia freccia);
+    void Controlla(Controllo controllo, QLineEdit* campo);
+    std::optional<std::int64_t> Posizione() const;
+    // Opens the contact archive for one command and closes it; any failure ends the
+    // command with the access message. False when the command failed.
+    bool ConArchivio(const std::function<void(TArchivioContatti&)>& comando);
+
+    std::array<QWidget*, kCampiTesto> campi_{};  // line edits and the two province combos
+    std::array<QLabel*, kAllegati> allegati_{};
+    QCheckBox* chkRicontatta_ = nullptr;
+    QLabel* lblPosizione_ = nullptr;
+    QLineEdit *txtCliente_ = nullptr, *txtCodFisc_ = nullptr, *txtPartitaIva_ = nullptr,
+              *txtCarta_ = nullptr, *txtIban_ = nullptr, *txtEmail_ = nullptr;
+    RigaStato* riga_ = nullptr;
+};
