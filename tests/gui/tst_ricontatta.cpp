@@ -4,6 +4,7 @@
 
 #include "core/contacts/RicercaContatti.h"
 #include "core/contacts/TArchivioContatti.h"
+#include "gui/contacts/TfrmClienti.h"
 #include "gui/contacts/TfrmRicontatta.h"
 #include "support/FakePiattaforma.h"
 
@@ -33,7 +34,7 @@ void Scrivi(const std::vector<TSchedaContatto>& schede) {
 class TestRicontatta : public QObject {
     Q_OBJECT
     FakePiattaforma* fake = nullptr;
-    QWidget* scheda = nullptr;
+    TfrmClienti* scheda = nullptr;
 
     void Apri(const std::function<void(TfrmRicontatta*)>& guida) {
         fake->allaModale = [&](QDialog* d) {
@@ -53,7 +54,7 @@ class TestRicontatta : public QObject {
 private slots:
     void init() {
         fake = new FakePiattaforma;
-        scheda = new QWidget;
+        scheda = new TfrmClienti;
     }
     void cleanup() {
         delete scheda;
@@ -113,6 +114,37 @@ private slots:
             QVERIFY(f->btnTrova->hasFocus());
             QCOMPARE(f->lstRecords->currentRow(), 0);  // Enter did not press "Trova"
         });
+    }
+
+    void aDoubleClickShowsTheLaterOfTwoEqualRecordsOnTheCard() {
+        TSchedaContatto prima = Contatto("Rossi", "Sì", "rinnovo", "nota uno");
+        prima.CodFisc = "PRIMA";
+        TSchedaContatto dopo = Contatto("Rossi", "Sì", "rinnovo", "nota due");
+        dopo.CodFisc = "DOPO";
+        Scrivi({prima, Contatto("Bianchi", "Sì", "altro"), dopo, Contatto("Rossi", "No", "altro")});
+        Apri([](TfrmRicontatta* f) {
+            QCOMPARE(f->lstRecords->count(), 3);
+            QCOMPARE(f->lstRecords->item(1)->text(), f->lstRecords->item(2)->text());
+            const QRect r = f->lstRecords->visualItemRect(f->lstRecords->item(1));
+            QTest::mouseDClick(f->lstRecords->viewport(), Qt::LeftButton, {}, r.center());
+            QVERIFY(!f->isVisible());
+        });
+        QCOMPARE(scheda->findChild<QLineEdit*>("txtCodFisc")->text(), QString("DOPO"));
+        QCOMPARE(scheda->findChild<QLineEdit*>("txtNote")->text(), QString("nota due"));
+        QCOMPARE(scheda->findChild<QLabel*>("lblPosizione")->text(), QString("3"));
+        QVERIFY(scheda->findChild<QCheckBox*>("chkRicontatta")->isChecked());
+    }
+
+    void aPickWithNoLineSelectedClosesWithoutTouchingTheCard() {
+        Scrivi({Contatto("Rossi", "Sì", "rinnovo")});
+        Apri([](TfrmRicontatta* f) {
+            QTest::mouseDClick(f->lstRecords->viewport(), Qt::LeftButton, {},
+                               QPoint(20, f->lstRecords->viewport()->height() - 5));
+            QVERIFY(!f->isVisible());
+        });
+        QCOMPARE(scheda->findChild<QLineEdit*>("txtCliente")->text(), QString());
+        QCOMPARE(scheda->findChild<QLabel*>("lblPosizione")->text(), QString());
+        QVERIFY(fake->Di("MostraMessaggio").isEmpty());
     }
 
     void anArchiveThatCannotBeOpenedGivesAnEmptyListWithoutMessage() {

@@ -5,6 +5,7 @@
 #include "core/app/Messaggi.h"
 #include "core/contacts/RicercaContatti.h"
 #include "core/contacts/TArchivioContatti.h"
+#include "gui/contacts/TfrmClienti.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
 #include "support/FakePiattaforma.h"
 
@@ -55,14 +56,15 @@ class TestTrovaClienti : public QObject {
     Chiamante* chiamante = nullptr;
 
     // Opens the search as an opener does, and drives it while it is shown.
-    void Apri(const QString& modo, const std::function<void(TfrmTrovaClienti*)>& guida) {
+    void Apri(const QString& modo, const std::function<void(TfrmTrovaClienti*)>& guida,
+              QWidget* chi = nullptr) {
         fake->allaModale = [&](QDialog* d) {
             auto* f = qobject_cast<TfrmTrovaClienti*>(d);
             if (!f) qFatal("not the search window");
             guida(f);
             return 0;
         };
-        TfrmTrovaClienti::Apri(chiamante, modo);
+        TfrmTrovaClienti::Apri(chi ? chi : chiamante, modo);
     }
     static void Cerca(TfrmTrovaClienti* f) { QTest::mouseClick(f->btnCerca, Qt::LeftButton); }
     static void Trova(TfrmTrovaClienti* f, const QString& testo) {
@@ -208,6 +210,38 @@ private slots:
         for (int i = 0; i < campi.size(); ++i)
             QCOMPARE(chiamante->Testo(campi[i].toLatin1()), attesi[i]);
         QCOMPARE(chiamante->Testo("txtNote"), QString("prima"));
+        QVERIFY(fake->Di("MostraMessaggio").isEmpty());
+    }
+
+    void clientiModeShowsTheLaterRecordOnTheCardAtItsPosition() {
+        TfrmClienti scheda;
+        auto* chk = scheda.findChild<QCheckBox*>("chkRicontatta");
+        chk->setChecked(false);
+        TSchedaContatto prima = Contatto("Rossi Mario", "nota", "PRIMA");
+        prima.Ricontatta = "Sì";
+        prima.File01 = "prima.pdf";
+        TSchedaContatto dopo = Contatto("Rossi Mario", "nota", "DOPO");
+        dopo.Ricontatta = "forse";
+        dopo.File01 = "dopo.pdf";
+        Scrivi({Contatto("Bianchi"), prima, Contatto("Rossi Mario", "altra nota"), dopo});
+        Apri(
+            "clienti",
+            [](TfrmTrovaClienti* f) {
+                Cerca(f);
+                QVERIFY(f->lstRecords->item(2)->text().endsWith("  Prod. " + QString(30, ' ') +
+                                                                 "  nota"));
+                DoppioClic(f, 2);
+                QVERIFY(!f->isVisible());
+            },
+            &scheda);
+        QCOMPARE(scheda.findChild<QLineEdit*>("txtCliente")->text(), QString("Rossi Mario"));
+        QCOMPARE(scheda.findChild<QLineEdit*>("txtCodFisc")->text(), QString("DOPO"));
+        QCOMPARE(scheda.findChild<QLineEdit*>("txtZona")->text(), QString("zona DOPO"));
+        QCOMPARE(scheda.findChild<QLabel*>("lblFile01")->text(), QString("dopo.pdf"));
+        QCOMPARE(scheda.findChild<QLabel*>("lblPosizione")->text(), QString("4"));
+        // Each equal record is shown in turn: the first ticked the box, and the later one,
+        // neither "Sì" nor "No", left it as it was.
+        QVERIFY(chk->isChecked());
         QVERIFY(fake->Di("MostraMessaggio").isEmpty());
     }
 

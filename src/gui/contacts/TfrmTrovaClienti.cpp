@@ -6,6 +6,7 @@
 #include "core/app/Messaggi.h"
 #include "core/app/Testo.h"
 #include "core/contacts/TArchivioContatti.h"
+#include "gui/contacts/TfrmClienti.h"
 
 namespace {
 
@@ -183,6 +184,6 @@ void TfrmTrovaClienti::CopiaNelChiamante(std::int64_t posizione, const TSchedaCo
     }
 }
 
-void MostraSullaScheda(QWidget*, std::int64_t, const TSchedaContatto&) {
-    // The contact card's MostraScheda, once the card is part of the program.
+void MostraSullaScheda(QWidget* scheda, std::int64_t posizione, const TSchedaContatto& s) {
+    if (auto* clienti = qobject_cast<TfrmClienti*>(scheda)) clienti->MostraScheda(posizione, s);
 }
