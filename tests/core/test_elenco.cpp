@@ -14,15 +14,15 @@ TEST(FiltriElenco, MatchAsTypedWithOnlyAToZFolded) {
         {"ROSSI", "Rossi Mario", true},
         {"ROSSI", "rossi", true},
         {"rossi", "Mario ROSSI", true},
-        {"ssi ma", "Rossi Mario", true},   // any contiguous piece
+        {"ssi ma", "Rossi Mario", true},  // any contiguous piece
         {"rossi mario", "Rossi  Mario", false},
-        {"È", "è", false},                 // accented letters must match exactly
+        {"È", "è", false},  // accented letters must match exactly
         {"è", "è", true},
         {"ÈRIKA", "Èrika", true},
-        {"rossi ", "Rossi Mario", true},   // a trailing blank is part of the filter
+        {"rossi ", "Rossi Mario", true},  // a trailing blank is part of the filter
         {"rossi ", "Mario Rossi", false},
-        {" ", "Rossi Mario", true},        // as typed: not filled, yet it occurs
-        {"", "", false},                   // an empty filter never matches
+        {" ", "Rossi Mario", true},  // as typed: not filled, yet it occurs
+        {"", "", false},             // an empty filter never matches
         {"", "Rossi", false},
     };
     for (const auto& c : casi)
@@ -37,10 +37,10 @@ TEST(FiltriElenco, FilledFiltersAreThoseWithTextOnceTrimmed) {
 
 TEST(OrdineElenco, AscendingWithAToZFoldedAndEqualsInArrivalOrder) {
     std::vector<std::string> righe = {"rossi", "Bianchi 2", "ROSSA", "bianchi 1", "Àlfa",
-                                      "alfa", "Bianchi 1", "10", "9"};
+                                      "alfa",  "Bianchi 1", "10",    "9"};
     elenco::Ordina(righe);
-    const std::vector<std::string> attese = {"10",    "9",     "alfa", "bianchi 1", "Bianchi 1",
-                                             "Bianchi 2", "ROSSA", "rossi", "Àlfa"};
+    const std::vector<std::string> attese = {
+        "10", "9", "alfa", "bianchi 1", "Bianchi 1", "Bianchi 2", "ROSSA", "rossi", "Àlfa"};
     EXPECT_EQ(righe, attese);
     EXPECT_TRUE(elenco::PrimaDi("abc", "ABCD"));
     EXPECT_FALSE(elenco::PrimaDi("ABC", "abc"));

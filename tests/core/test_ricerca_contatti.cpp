@@ -32,8 +32,8 @@ std::vector<std::string> Trovati(const std::vector<TSchedaContatto>& schede,
 
 TEST(RicercaContatti, WhichRecordsAFilterSetLists) {
     const std::vector<TSchedaContatto> schede = {
-        Contatto("Rossi Mario", "Forlì"),  Contatto("rossi", "Cesena"),
-        Contatto("Mario Rossi", "Forlì"),  Contatto("Bianchi Luigi", "Forlì", "cugino di Rossi"),
+        Contatto("Rossi Mario", "Forlì"), Contatto("rossi", "Cesena"),
+        Contatto("Mario Rossi", "Forlì"), Contatto("Bianchi Luigi", "Forlì", "cugino di Rossi"),
         Contatto("Pèrla Neri", "Rimini"),
     };
     using V = std::vector<std::string>;
@@ -60,8 +60,8 @@ TEST(RicercaContatti, WhichRecordsAFilterSetLists) {
 
 TEST(RicercaContatti, EachFilterReadsItsField) {
     // Every filtered field holds its own word; filter i finds word i and nothing else.
-    const char* campi[] = {"Cliente",  "ComuneRes", "PartitaIva", "CodFisc",   "Documento",
-                           "Occupazione", "Prodotti", "Zona",      "Questioni", "Note"};
+    const char* campi[] = {"Cliente",     "ComuneRes", "PartitaIva", "CodFisc",   "Documento",
+                           "Occupazione", "Prodotti",  "Zona",       "Questioni", "Note"};
     TSchedaContatto s;
     for (const auto& c : TSchedaContatto::Campi) s.*(c.membro) = "campo " + std::string(c.nome);
     for (std::size_t i = 0; i < ricerca::kFiltri; ++i) {
@@ -94,8 +94,10 @@ TEST(RigaContatto, PiecesInFixedColumnsAndTheLastWhole) {
     s.Prodotti = "Nicolò: mutuo, conto, carta e polizza";
     s.Note = std::string(240, 'n') + "FINE";
     const std::string riga = ricerca::RigaContatto(s);
-    EXPECT_EQ(riga, "Abcdefghij Klmnopqrst Uvwx  Tel. 333 1234567 int  Responsabile di produzion"
-                    "  Prod. Nicolò: mutuo, conto, carta e   " + s.Note);
+    EXPECT_EQ(riga,
+              "Abcdefghij Klmnopqrst Uvwx  Tel. 333 1234567 int  Responsabile di produzion"
+              "  Prod. Nicolò: mutuo, conto, carta e   " +
+                  s.Note);
     EXPECT_EQ(riga.rfind("FINE"), riga.size() - 4);
 
     // Empty fields are blanks of their width; an empty last piece leaves the two blanks.
@@ -105,8 +107,8 @@ TEST(RigaContatto, PiecesInFixedColumnsAndTheLastWhole) {
 
 TEST(Ricontatto, OnlyAnExactSiIsListed) {
     const std::pair<const char*, bool> casi[] = {
-        {"Sì", true}, {" Sì ", true}, {"No", false}, {"sì", false},
-        {"Si", false}, {"SÌ", false}, {"", false},
+        {"Sì", true},  {" Sì ", true}, {"No", false}, {"sì", false},
+        {"Si", false}, {"SÌ", false},  {"", false},
     };
     for (const auto& [flag, atteso] : casi) {
         TSchedaContatto s;
@@ -138,15 +140,13 @@ TEST(SceltaRiga, TheLaterOfTwoEqualRecordsStaysWithItsPosition) {
         [&](std::int64_t pos, const TSchedaContatto& s) { copiate.emplace_back(pos, s.CodFisc); });
     a.Chiudi();
     EXPECT_EQ(n, 2u);
-    const std::vector<std::pair<std::int64_t, std::string>> attese = {{2, "PRIMA"},
-                                                                     {4, "SECONDA"}};
+    const std::vector<std::pair<std::int64_t, std::string>> attese = {{2, "PRIMA"}, {4, "SECONDA"}};
     EXPECT_EQ(copiate, attese) << "each equal record in file order: the last one stays";
 
     // A line nobody gives copies nothing.
     a.Apri(file);
     EXPECT_EQ(elenco::CopiaSchedeUguali<TSchedaContatto>(
-                  a, "Nessuno", ricerca::RigaContatto, [](std::int64_t, const TSchedaContatto&) {
-                      ADD_FAILURE();
-                  }),
+                  a, "Nessuno", ricerca::RigaContatto,
+                  [](std::int64_t, const TSchedaContatto&) { ADD_FAILURE(); }),
               0u);
 }

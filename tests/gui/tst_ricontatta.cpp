@@ -81,11 +81,10 @@ private slots:
                 Contatto("Bianchi", "Sì", "rinnovo polizza", "nota bianchi"),
                 Contatto("Neri", "sì", "rinnovo polizza"), Contatto("Gialli", "", "rinnovo")});
         Apri([](TfrmRicontatta* f) {
-            const QStringList attese = {
-                QString::fromStdString(ricerca::RigaRicontatto(
-                    Contatto("Bianchi", "Sì", "rinnovo polizza"))),
-                QString::fromStdString(ricerca::RigaRicontatto(
-                    Contatto("Verdi", "Sì", "preventivo auto")))};
+            const QStringList attese = {QString::fromStdString(ricerca::RigaRicontatto(
+                                            Contatto("Bianchi", "Sì", "rinnovo polizza"))),
+                                        QString::fromStdString(ricerca::RigaRicontatto(
+                                            Contatto("Verdi", "Sì", "preventivo auto")))};
             QCOMPARE(f->lstRecords->Righe(), attese);
             QVERIFY(f->lstRecords->item(0)->text().endsWith("  rinnovo polizza"));
             // Find in list looks at the pending questions, not at the notes.

@@ -106,8 +106,9 @@ private slots:
     }
 
     void theSearchListsTheMatchesSortedAndCountsThem() {
-        Scrivi({Contatto("Verdi Giuseppe"), Contatto("Rossi Mario"), Contatto("Bianchi", "amico di Rossi"),
-                Contatto("rossi anna"), Contatto("ROSSINI")});
+        Scrivi({Contatto("Verdi Giuseppe"), Contatto("Rossi Mario"),
+                Contatto("Bianchi", "amico di Rossi"), Contatto("rossi anna"),
+                Contatto("ROSSINI")});
         Apri("clienti", [](TfrmTrovaClienti* f) {
             f->txtCliente->setText("ROSSI");
             f->txtNote->setText("   ");  // blank: not filled
@@ -177,14 +178,14 @@ private slots:
         QTest::addColumn<QStringList>("attesi");
         const QStringList sei = {"txtPagatore", "txtCodFisc", "txtNumTessera",
                                  "txtCarica",   "txtTelCel",  "txtRecapito"};
-        const QStringList dopo = {"Rossi Mario", "DOPO", "zona DOPO", "questioni DOPO",
-                                  "333 DOPO",    "0543 11"};
+        const QStringList dopo = {"Rossi Mario",    "DOPO",     "zona DOPO",
+                                  "questioni DOPO", "333 DOPO", "0543 11"};
         QTest::newRow("ricordario") << "ricordario" << sei << dopo;
         QTest::newRow("mode word trimmed") << "  ricordario " << sei << dopo;
         QTest::newRow("riepilogo") << "riepilogo" << QStringList{"txtCliente", "txtPagatore"}
                                    << QStringList{"Rossi Mario", "prima"};
-        QTest::newRow("case matters") << "Riepilogo" << QStringList{"txtCliente"}
-                                      << QStringList{"prima"};
+        QTest::newRow("case matters")
+            << "Riepilogo" << QStringList{"txtCliente"} << QStringList{"prima"};
     }
     void aDoubleClickFillsTheOpenerWithTheLaterOfTwoEqualRecords() {
         QFETCH(QString, modo);
@@ -229,7 +230,7 @@ private slots:
             [](TfrmTrovaClienti* f) {
                 Cerca(f);
                 QVERIFY(f->lstRecords->item(2)->text().endsWith("  Prod. " + QString(30, ' ') +
-                                                                 "  nota"));
+                                                                "  nota"));
                 DoppioClic(f, 2);
                 QVERIFY(!f->isVisible());
             },
@@ -302,13 +303,14 @@ private slots:
             QVERIFY(f->txtCliente->hasFocus());
             auto* eff = f->findChild<QWidget*>("effCliente");
             QVERIFY(eff && eff->isVisible());
-            const QList<QLineEdit*> catena = {f->txtCliente,   f->txtComuneRes, f->txtPartitaIva,
-                                              f->txtCodFisc,   f->txtDocumento, f->txtOccupazione,
-                                              f->txtProdotti,  f->txtZona,      f->txtQuestioni,
+            const QList<QLineEdit*> catena = {f->txtCliente,  f->txtComuneRes, f->txtPartitaIva,
+                                              f->txtCodFisc,  f->txtDocumento, f->txtOccupazione,
+                                              f->txtProdotti, f->txtZona,      f->txtQuestioni,
                                               f->txtNote};
             for (int i = 0; i < catena.size(); ++i) {
                 QTest::keyClick(catena[i], Qt::Key_Return);
-                QVERIFY2(catena[(i + 1) % catena.size()]->hasFocus(), qPrintable(catena[i]->objectName()));
+                QVERIFY2(catena[(i + 1) % catena.size()]->hasFocus(),
+                         qPrintable(catena[i]->objectName()));
             }
             QVERIFY(eff->isVisible());
             QVERIFY(!f->findChild<QWidget*>("effNote")->isVisible());
@@ -317,6 +319,7 @@ private slots:
             // On the result panel Enter in the find field goes to "Trova" without pressing it.
             Cerca(f);
             QVERIFY(f->txtTrova->hasFocus());
+            QVERIFY(f->findChild<QWidget*>("effTrova")->isVisible());
             QTest::keyClick(f->txtTrova, Qt::Key_Return);
             QVERIFY(f->btnTrova->hasFocus());
         });

@@ -7,8 +7,9 @@
 namespace elenco {
 
 std::size_t FiltriPieni(std::span<const std::string> filtri) {
-    return static_cast<std::size_t>(std::count_if(
-        filtri.begin(), filtri.end(), [](const std::string& f) { return !testo::Rifila(f).empty(); }));
+    return static_cast<std::size_t>(
+        std::count_if(filtri.begin(), filtri.end(),
+                      [](const std::string& f) { return !testo::Rifila(f).empty(); }));
 }
 
 bool Corrisponde(std::string_view filtro, std::string_view campo) {
@@ -59,8 +60,7 @@ EsitoTrova TrovaNellaLista(const std::vector<std::string>& righe,
                            std::optional<std::size_t> selezionata, std::string_view testo,
                            std::string& ricordato) {
     return TrovaNellaLista(
-        righe.size(), [&righe](std::size_t i) { return righe[i]; }, selezionata, testo,
-        ricordato);
+        righe.size(), [&righe](std::size_t i) { return righe[i]; }, selezionata, testo, ricordato);
 }
 
 bool RigheUguali(std::string_view a, std::string_view b) {

@@ -9,8 +9,7 @@ namespace {
 std::string Riga(const TSchedaContatto& s, const std::string& ultima) {
     using testo::PadTaglia;
     return PadTaglia(s.Cliente, 26) + "  Tel. " + PadTaglia(s.Recapito, 15) + "  " +
-           PadTaglia(s.Occupazione, 25) + "  Prod. " + PadTaglia(s.Prodotti, 30) + "  " +
-           ultima;
+           PadTaglia(s.Occupazione, 25) + "  Prod. " + PadTaglia(s.Prodotti, 30) + "  " + ultima;
 }
 
 }  // namespace

@@ -13,9 +13,9 @@ namespace ricerca {
 inline constexpr std::size_t kFiltri = 10;
 using FiltriContatto = std::array<std::string, kFiltri>;
 inline constexpr std::array<std::string TSchedaContatto::*, kFiltri> CampiFiltro = {
-    &TSchedaContatto::Cliente,     &TSchedaContatto::ComuneRes, &TSchedaContatto::PartitaIva,
-    &TSchedaContatto::CodFisc,     &TSchedaContatto::Documento, &TSchedaContatto::Occupazione,
-    &TSchedaContatto::Prodotti,    &TSchedaContatto::Zona,      &TSchedaContatto::Questioni,
+    &TSchedaContatto::Cliente,  &TSchedaContatto::ComuneRes, &TSchedaContatto::PartitaIva,
+    &TSchedaContatto::CodFisc,  &TSchedaContatto::Documento, &TSchedaContatto::Occupazione,
+    &TSchedaContatto::Prodotti, &TSchedaContatto::Zona,      &TSchedaContatto::Questioni,
     &TSchedaContatto::Note,
 };
 

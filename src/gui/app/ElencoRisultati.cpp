@@ -99,8 +99,7 @@ void ListaRisultati::mouseDoubleClickEvent(QMouseEvent* e) {
 
 // --- ElencoRisultati ----------------------------------------------------------------------------
 
-ElencoRisultati::ElencoRisultati(ListaRisultati* lista, QLineEdit* txtTrova,
-                                 std::string& ricordato)
+ElencoRisultati::ElencoRisultati(ListaRisultati* lista, QLineEdit* txtTrova, std::string& ricordato)
     : QObject(lista), lista_(lista), txtTrova_(txtTrova), ricordato_(ricordato) {}
 
 void ElencoRisultati::Trova() {
@@ -144,10 +143,11 @@ void ElencoRisultati::Stampa(QWidget* genitore, const QString& titolo,
     report::StampaReport(frxReport_, genitore);
 }
 
-// --- PannelloRisultati ----------------------------------------------------------------------------
+// --- PannelloRisultati
+// ----------------------------------------------------------------------------
 
-void PannelloRisultati::Costruisci(QWidget* pannello, std::string& ricordato,
-                                   const QString& titolo, bool conConteggio) {
+void PannelloRisultati::Costruisci(QWidget* pannello, std::string& ricordato, const QString& titolo,
+                                   bool conConteggio) {
     const QFont testo = Carattere("Verdana", 9);
     const QFont pulsanti = Carattere("Verdana", 10);
     Etichetta(pannello, "lblRigo01",
@@ -158,8 +158,8 @@ void PannelloRisultati::Costruisci(QWidget* pannello, std::string& ricordato,
               QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave "
                              "di ricerca, fare di nuovo clic su Trova."),
               QPoint(16, 32), testo);
-    txtTrova = CampoTesto(pannello, "txtTrova", QRect(16, 62, 700, 28), 0,
-                          Carattere("Verdana", 12, true));
+    txtTrova =
+        CampoTesto(pannello, "txtTrova", QRect(16, 62, 700, 28), 0, Carattere("Verdana", 12, true));
     btnTrova = Pulsante(pannello, "btnTrova", "Trova", QRect(728, 60, 116, 32), pulsanti);
     lstRecords = new ListaRisultati(pannello, "lstRecords", QRect(16, 104, 828, 384));
     Etichetta(pannello, "lblRigo03",
@@ -169,8 +169,7 @@ void PannelloRisultati::Costruisci(QWidget* pannello, std::string& ricordato,
     if (conConteggio) {
         lblTrovate = Etichetta(pannello, "lblTrovate",
                                QStringLiteral("Il presente elenco contiene 0 schede."),
-                               QPoint(16, 518), Carattere("Verdana", 10, true),
-                               QColor(0x80, 0, 0));
+                               QPoint(16, 518), Carattere("Verdana", 10, true), QColor(0x80, 0, 0));
         lblTrovate->resize(600, lblTrovate->height());  // room for any count
     }
     btnStampa = Pulsante(pannello, "btnStampa", "Stampa", QRect(16, 552, 160, 34), pulsanti);

@@ -58,17 +58,17 @@ public:
     // of every record `prendi` takes, in list order. A failure propagates once the lines
     // read so far are in the list.
     template <class Scheda>
-    void Elenca(const std::filesystem::path& file,
-                const std::function<bool(const Scheda&)>& prendi,
+    void Elenca(const std::filesystem::path& file, const std::function<bool(const Scheda&)>& prendi,
                 const std::function<std::string(const Scheda&)>& componi);
 
-    // The pick: rereads the archive and hands every record whose line equals the selected
-    // one to `copia`, in file order, so the last one stays. Throws when no line is
-    // selected or the archive fails; what was copied stays copied.
+    // The pick (double click): rereads the archive and hands every record whose line
+    // equals the selected one to `copia`, in file order, so the last one stays; then
+    // closes the window. A failure, or no line selected, just ends the pick: what was
+    // copied stays copied and the window closes all the same, without a message.
     template <class Scheda>
-    void CopiaScelta(const std::filesystem::path& file,
-                     const std::function<std::string(const Scheda&)>& componi,
-                     const std::function<void(std::int64_t, const Scheda&)>& copia);
+    void Scegli(const std::filesystem::path& file,
+                const std::function<std::string(const Scheda&)>& componi,
+                const std::function<void(std::int64_t, const Scheda&)>& copia);
 
     // The selected line; throws when there is none.
     std::string RigaScelta() const;
@@ -102,8 +102,9 @@ struct PannelloRisultati {
     void Costruisci(QWidget* pannello, std::string& ricordato, const QString& titolo,
                     bool conConteggio);
 };
-// Size of a search or list dialog that holds that panel.
+// Size and top background colour of a search or list dialog that holds that panel.
 inline constexpr QSize kDialogoElenco(860, 600);
+inline constexpr quint32 kColoreElenco = 0xFF8BB2D3;
 
 // --- templates ---------------------------------------------------------------------------
 
@@ -129,12 +130,17 @@ void ElencoRisultati::Elenca(const std::filesystem::path& file,
 }
 
 template <class Scheda>
-void ElencoRisultati::CopiaScelta(const std::filesystem::path& file,
-                                  const std::function<std::string(const Scheda&)>& componi,
-                                  const std::function<void(std::int64_t, const Scheda&)>& copia) {
-    const std::string riga = RigaScelta();
-    Archivio<Scheda> archivio;
-    archivio.Apri(file);
-    elenco::CopiaSchedeUguali<Scheda>(archivio, riga, componi, copia);
-    archivio.Chiudi();
+void ElencoRisultati::Scegli(const std::filesystem::path& file,
+                             const std::function<std::string(const Scheda&)>& componi,
+                             const std::function<void(std::int64_t, const Scheda&)>& copia) {
+    try {
+        const std::string riga = RigaScelta();
+        Archivio<Scheda> archivio;
+        archivio.Apri(file);
+        elenco::CopiaSchedeUguali<Scheda>(archivio, riga, componi, copia);
+        archivio.Chiudi();
+    } catch (...) {
+        // Nothing to say: the window closes as after a pick.
+    }
+    lista_->window()->close();
 }

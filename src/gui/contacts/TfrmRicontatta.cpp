@@ -8,7 +8,7 @@
 
 TfrmRicontatta::TfrmRicontatta(QWidget* scheda)
     : Dialogo(scheda, "TfrmRicontatta", QStringLiteral(" Riepilogo persone da ricontattare"),
-              kDialogoElenco, Argb(0xFF8BB2D3), Qt::white) {
+              kDialogoElenco, Argb(kColoreElenco), Qt::white) {
     static std::string ricordato;  // one remembered find text for this window class
     Costruisci(this, ricordato, QStringLiteral("Riepilogo persone da ricontattare"), false);
     connect(lstRecords, &ListaRisultati::DoppioClic, this, &TfrmRicontatta::lstRecordsDblClick);
@@ -22,7 +22,7 @@ void TfrmRicontatta::FormShow() {
     risultati->Dimentica();
     try {
         risultati->Elenca<TSchedaContatto>(PercorsoProgramma(TArchivioContatti::NomeFile),
-                                         ricerca::DaRicontattare, ricerca::RigaRicontatto);
+                                           ricerca::DaRicontattare, ricerca::RigaRicontatto);
     } catch (...) {
         // A list that only reads shows what it could read, without a message.
     }
@@ -35,14 +35,9 @@ void TfrmRicontatta::closeEvent(QCloseEvent* e) {
 }
 
 void TfrmRicontatta::lstRecordsDblClick() {
-    try {
-        risultati->CopiaScelta<TSchedaContatto>(
-            PercorsoProgramma(TArchivioContatti::NomeFile), ricerca::RigaRicontatto,
-            [this](std::int64_t posizione, const TSchedaContatto& s) {
-                MostraSullaScheda(parentWidget(), posizione, s);
-            });
-    } catch (...) {
-        // A pick that fails just ends: what was copied stays, the window closes.
-    }
-    close();
+    risultati->Scegli<TSchedaContatto>(PercorsoProgramma(TArchivioContatti::NomeFile),
+                                       ricerca::RigaRicontatto,
+                                       [this](std::int64_t posizione, const TSchedaContatto& s) {
+                                           MostraSullaScheda(parentWidget(), posizione, s);
+                                       });
 }

@@ -10,8 +10,6 @@
 
 namespace {
 
-const QColor kAlto = Argb(0xFF8BB2D3);
-
 // A control of the opener, not of a window the opener owns (this search among them: it
 // has fields of the same names).
 QWidget* ControlloDi(QWidget* finestra, const char* nome) {
@@ -32,7 +30,7 @@ void Scrivi(QWidget* finestra, const char* nome, const std::string& valore) {
 
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget* chiamante)
     : Dialogo(chiamante, "TfrmTrovaClienti", QStringLiteral(" Trova contatti in archivio"),
-              kDialogoElenco, kAlto, Qt::white) {
+              kDialogoElenco, Argb(kColoreElenco), Qt::white) {
     lblMemory = new QLabel(this);
     lblMemory->setObjectName("lblMemory");
     lblMemory->hide();
@@ -89,10 +87,9 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget* chiamante)
     }
     CatenaInvio(catena);
 
-    lblAttendere = Etichetta(panAvvio, "lblAttendere",
-                             QStringLiteral("Ricerca schede in corso. Attendere..."),
-                             QPoint(kCampoX, 470), Carattere("Verdana", 10, true),
-                             QColor(0x80, 0, 0));
+    lblAttendere =
+        Etichetta(panAvvio, "lblAttendere", QStringLiteral("Ricerca schede in corso. Attendere..."),
+                  QPoint(kCampoX, 470), Carattere("Verdana", 10, true), QColor(0x80, 0, 0));
     lblAttendere->hide();
     btnAnnulla = Pulsante(panAvvio, "btnAnnulla", "Chiudi", QRect(16, 552, 160, 34), pulsanti);
     btnCerca = Pulsante(panAvvio, "btnCerca", "Cerca", QRect(684, 552, 160, 34), pulsanti);
@@ -106,6 +103,7 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget* chiamante)
     panContainer->setGeometry(rect());
     static std::string ricordato;  // one remembered find text for this window class
     Costruisci(panContainer, ricordato, QStringLiteral("Riepilogo contatti"), true);
+    Evidenzia(txtTrova);  // a search window highlights every field it has
     connect(lstRecords, &ListaRisultati::DoppioClic, this, &TfrmTrovaClienti::lstRecordsDblClick);
     panContainer->hide();
 }
@@ -154,16 +152,11 @@ void TfrmTrovaClienti::btnCercaClick() {
 }
 
 void TfrmTrovaClienti::lstRecordsDblClick() {
-    try {
-        risultati->CopiaScelta<TSchedaContatto>(
-            PercorsoProgramma(TArchivioContatti::NomeFile), ricerca::RigaContatto,
-            [this](std::int64_t posizione, const TSchedaContatto& s) {
-                CopiaNelChiamante(posizione, s);
-            });
-    } catch (...) {
-        // A pick that fails just ends: what was copied stays, the window closes.
-    }
-    close();
+    risultati->Scegli<TSchedaContatto>(PercorsoProgramma(TArchivioContatti::NomeFile),
+                                       ricerca::RigaContatto,
+                                       [this](std::int64_t posizione, const TSchedaContatto& s) {
+                                           CopiaNelChiamante(posizione, s);
+                                       });
 }
 
 void TfrmTrovaClienti::CopiaNelChiamante(std::int64_t posizione, const TSchedaContatto& s) {
