@@ -586,35 +586,53 @@ private slots:
     }
 
     void checkButtonsHandTheTrimmedFieldToTheirChecker() {
-        QList<std::pair<Controllo, QString>> aperti;
-        w->apriControllo = [&](Controllo c, const QString& t) { aperti.append({c, t}); };
+        QString finestra, consegnato;
+        fake->allaModale = [&](QDialog* d) {
+            finestra = d->objectName();
+            for (const char* campo : {"txtCodFisc", "txtPartitaIva", "txtNumero", "txtIban"})
+                if (auto* e = d->findChild<QLineEdit*>(campo)) consegnato = e->text();
+            return int(QDialog::Rejected);
+        };
         struct Caso {
             const char* pulsante;
             const char* campo;
             const char* testo;
-            Controllo controllo;
+            const char* finestra;
             const char* consegnato;
         } casi[] = {
-            {"btnCodFisc", "txtCodFisc", "01234567890", Controllo::PartitaIva, "01234567890"},
-            {"btnCodFisc", "txtCodFisc", "", Controllo::CodFisc, ""},
-            {"btnCodFisc", "txtCodFisc", "RSSMRA80A01H501U ", Controllo::CodFisc,
-             "RSSMRA80A01H501U"},
-            {"btnPartitaIva", "txtPartitaIva", "01234567890", Controllo::PartitaIva, "01234567890"},
-            {"btnCarta", "txtCarta", "4111111111111111", Controllo::Carta, "4111111111111111"},
-            {"btnIban", "txtIban", " IT60X05428111010000001234 ", Controllo::Iban,
+            {"btnCodFisc", "txtCodFisc", "01234567890", "TfrmPartitaIva", "01234567890"},
+            {"btnCodFisc", "txtCodFisc", "", "TfrmCodFisc", ""},
+            {"btnCodFisc", "txtCodFisc", "RSSMRA80A01H501U ", "TfrmCodFisc", "RSSMRA80A01H501U"},
+            {"btnPartitaIva", "txtPartitaIva", "01234567890", "TfrmPartitaIva", "01234567890"},
+            {"btnCarta", "txtCarta", "4111111111111111", "TfrmCarta", "4111111111111111"},
+            {"btnIban", "txtIban", " IT60X05428111010000001234 ", "TfrmIban",
              "IT60X05428111010000001234"},
         };
         for (const auto& c : casi) {
-            aperti.clear();
+            finestra.clear();
+            consegnato = "?";
             E(c.campo)->setText(c.testo);
             Clic(c.pulsante);
-            QCOMPARE(aperti.size(), 1);
-            QVERIFY2(aperti[0].first == c.controllo, c.pulsante);
-            QCOMPARE(aperti[0].second, QString(c.consegnato));
+            QCOMPARE(finestra, QString(c.finestra));
+            QCOMPARE(consegnato, QString(c.consegnato));
         }
-        w->apriControllo = nullptr;
-        Clic("btnCodFisc");  // nothing wired: nothing happens
-        QVERIFY(fake->chiamate.isEmpty());
+    }
+
+    void attachmentsWindowGetsAndGivesBackTheHiddenLabels() {
+        C<QLabel>("lblFile02")->setText("contratto.pdf");
+        C<QLabel>("lblDesc02")->setText("Contratto 2026");
+        fake->allaModale = [](QDialog* d) {
+            [&] {
+                QCOMPARE(d->objectName(), QString("TfrmAllegaCartella"));
+                QCOMPARE(d->findChild<QLineEdit*>("txtFile02")->text(), QString("contratto.pdf"));
+                d->findChild<QLineEdit*>("txtDesc02")->setText("Contratto firmato");
+                QTest::mouseClick(d->findChild<QAbstractButton*>("btnApplica"), Qt::LeftButton);
+            }();
+            return int(QDialog::Accepted);
+        };
+        Clic("cmdFile");
+        QCOMPARE(C<QLabel>("lblDesc02")->text(), QString("Contratto firmato"));
+        QCOMPARE(C<QLabel>("lblFile02")->text(), QString("contratto.pdf"));
     }
 
     void emailButtonHandsAMailtoToTheShell() {

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app/RigaStampa.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
 namespace scadenza {
@@ -157,10 +158,7 @@ Verifica VerificaPerCodice(std::string_view codFisc);
 
 inline constexpr std::string_view TitoloStampa = "SCHEDA SCADENZA O APPUNTAMENTO";
 
-struct RigaStampa {
-    std::string titolo;
-    std::string valore;
-};
+using RigaStampa = ::RigaStampa;
 
 // The 24 caption/value rows of the printed card, from the controls as they stand (the
 // card read into a TSchedaScadenza with `Anno` from lblAnno); values trimmed, unused rows

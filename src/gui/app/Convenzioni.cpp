@@ -329,17 +329,28 @@ QLineEdit* CampoTesto(QWidget* genitore, const QString& nome, QRect r, int lungh
     return e;
 }
 
-QComboBox* ComboProvincia(QWidget* genitore, const QString& nome, QRect r, const QFont& f) {
+namespace {
+// An editable combo whose text is never completed into, or added to, the list.
+QComboBox* ComboModificabile(QWidget* genitore, const QString& nome, QRect r, const QFont& f,
+                             const QStringList& voci) {
     auto* c = new QComboBox(genitore);
     c->setObjectName(nome);
     c->setFont(f);
     c->setGeometry(r);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
-    c->setCompleter(nullptr);  // typing must not be completed into another code
-    c->setMaxVisibleItems(20);
-    for (const auto& codice : province::Codici) c->addItem(QString::fromLatin1(codice.data(), 2));
+    c->setCompleter(nullptr);
+    c->addItems(voci);
     c->setCurrentIndex(-1);
+    return c;
+}
+}  // namespace
+
+QComboBox* ComboProvincia(QWidget* genitore, const QString& nome, QRect r, const QFont& f) {
+    QStringList codici;
+    for (const auto& codice : province::Codici) codici << QString::fromLatin1(codice.data(), 2);
+    auto* c = ComboModificabile(genitore, nome, r, f, codici);
+    c->setMaxVisibleItems(20);
     c->lineEdit()->setMaxLength(2);
     FiltroMaiuscole(c->lineEdit());
     Filtra(c, [c](QObject*, QEvent* e) {
@@ -360,16 +371,8 @@ QComboBox* ComboProvincia(QWidget* genitore, const QString& nome, QRect r, const
 
 QComboBox* ComboSoloLista(QWidget* genitore, const QString& nome, QRect r, const QFont& f,
                           const QStringList& voci) {
-    auto* c = new QComboBox(genitore);
-    c->setObjectName(nome);
-    c->setFont(f);
-    c->setGeometry(r);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setCompleter(nullptr);
+    auto* c = ComboModificabile(genitore, nome, r, f, voci);
     c->lineEdit()->setReadOnly(true);
-    c->addItems(voci);
-    c->setCurrentIndex(-1);
     Filtra(c, [](QObject*, QEvent* e) {
         if (e->type() != QEvent::KeyPress) return false;
         const int k = static_cast<QKeyEvent*>(e)->key();

@@ -2,9 +2,17 @@
 
 #include <QComboBox>
 
+#include "core/app/Guida.h"
 #include "core/app/Messaggi.h"
 #include "core/app/Testo.h"
+#include "core/contacts/StampaContatto.h"
 #include "core/contacts/TArchivioContatti.h"
+#include "gui/app/TfrmGuida.h"
+#include "gui/checkers/TfrmCarta.h"
+#include "gui/checkers/TfrmCodFisc.h"
+#include "gui/checkers/TfrmIban.h"
+#include "gui/checkers/TfrmPartitaIva.h"
+#include "gui/contacts/TfrmAllegaCartella.h"
 
 namespace {
 
@@ -381,13 +389,41 @@ void TfrmClienti::Scorri(Freccia freccia) {
     }
 }
 
-void TfrmClienti::btnCodFiscClick() {
-    const Instradamento r = InstradaCodiceFiscale(S(txtCodFisc_->text()));
-    if (apriControllo) apriControllo(r.controllo, Q(r.testo));
+// The checkers take the trimmed field; a codice fiscale of digits only is a company's and
+// goes to the partita IVA checker (TfrmCodFisc::Apri decides).
+void TfrmClienti::btnCodFiscClick() { TfrmCodFisc::Apri(this, Rifilato(txtCodFisc_->text())); }
+void TfrmClienti::btnPartitaIvaClick() {
+    TfrmPartitaIva::Apri(this, Rifilato(txtPartitaIva_->text()));
 }
+void TfrmClienti::btnCartaClick() { TfrmCarta::Apri(this, Rifilato(txtCarta_->text())); }
+void TfrmClienti::btnIbanClick() { TfrmIban::Apri(this, Rifilato(txtIban_->text())); }
 
-void TfrmClienti::Controlla(Controllo controllo, QLineEdit* campo) {
-    if (apriControllo) apriControllo(controllo, Rifilato(campo->text()));
-}
+void TfrmClienti::cmdFileClick() { TfrmAllegaCartella::Apri(this); }
 
 void TfrmClienti::btnEmailClick() { TMisc::Open("\"mailto:" + Rifilato(txtEmail_->text()) + "\""); }
+
+// --- Printing, PDF, help ---------------------------------------------------------------------
+
+report::Modello TfrmClienti::ModelloCompilato(bool perPdf) const {
+    // From the controls as they stand: an unsaved card prints as shown.
+    report::Modello modello = report::ModelloScheda(report::VarianteScheda::Contatto);
+    report::RiempiScheda(modello, Q(std::string(TitoloStampaContatto)),
+                         RigheStampaContatto(ComponiScheda(), perPdf));
+    return modello;
+}
+
+void TfrmClienti::cmdStampaClick() { report::StampaReport(ModelloCompilato(false), this); }
+
+void TfrmClienti::cmdAnteprimaClick() { report::MostraAnteprima(ModelloCompilato(false), this); }
+
+void TfrmClienti::cmdPDFClick() {
+    const QString file = CartellaProgramma() + QStringLiteral("Contatto.pdf");
+    if (!report::EsportaPDF(ModelloCompilato(true), report::PdfScheda(file), this)) return;
+    if (ChiediConferma(this, QStringLiteral("L'esportazione della scheda in PDF è terminata con "
+                                            "successo.\r\n\r\nSi vuole aprire il file?")) ==
+        Risposta::No)
+        return;
+    TMisc::Open(QLatin1Char('"') + file + QLatin1Char('"'));
+}
+
+void TfrmClienti::cmdGuidaClick() { MostraGuida(this, guida::AnagraficaContatti); }

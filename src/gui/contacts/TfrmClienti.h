@@ -7,10 +7,10 @@
 #include <functional>
 #include <optional>
 
-#include "core/contacts/Instrada.h"
 #include "core/contacts/Navigazione.h"
 #include "core/contacts/TSchedaContatto.h"
 #include "gui/app/Convenzioni.h"
+#include "gui/reports/Modelli.h"
 
 class TArchivioContatti;
 
@@ -24,10 +24,6 @@ public:
     void MostraScheda(std::int64_t posizione, const TSchedaContatto& scheda);
     TSchedaContatto ComponiScheda() const;
 
-    // Opens an identifier checker on a field's trimmed text. Until the checker windows are
-    // wired in, the buttons decide which checker and hand the text to nobody.
-    std::function<void(Controllo, const QString& testo)> apriControllo;
-
     void cmdNuovoClick();
     void cmdDuplicaClick();
     void cmdSalvaClick();
@@ -37,20 +33,21 @@ public:
     void cmdUltimoClick() { Scorri(Freccia::Ultimo); }
     void cmdEsciClick() { close(); }
     void btnCodFiscClick();
-    void btnPartitaIvaClick() { Controlla(Controllo::PartitaIva, txtPartitaIva_); }
-    void btnCartaClick() { Controlla(Controllo::Carta, txtCarta_); }
-    void btnIbanClick() { Controlla(Controllo::Iban, txtIban_); }
+    void btnPartitaIvaClick();
+    void btnCartaClick();
+    void btnIbanClick();
     void btnEmailClick();
 
+    void cmdStampaClick();
+    void cmdAnteprimaClick();
+    void cmdPDFClick();
+    void cmdGuidaClick();
+
     // Commands whose windows are not part of the program yet: they do nothing so far.
+    void cmdFileClick();
     void cmdTrovaClick() {}
-    void cmdFileClick() {}
     void cmdRicontattaClick() {}
     void cmdEsportaClick() {}
-    void cmdStampaClick() {}
-    void cmdAnteprimaClick() {}
-    void cmdPDFClick() {}
-    void cmdGuidaClick() {}
 
 protected:
     void FormShow() override { PulisciScheda(); }
@@ -63,8 +60,8 @@ private:
     void CostruisciComandi(QWidget* p);
     QLineEdit* Testo(const char* nome) const;
 
+    report::Modello ModelloCompilato(bool perPdf) const;
     void Scorri(Freccia freccia);
-    void Controlla(Controllo controllo, QLineEdit* campo);
     std::optional<std::int64_t> Posizione() const;
     // Opens the contact archive for one command and closes it; any failure ends the
     // command with the access message. False when the command failed.

@@ -1,5 +1,7 @@
 #include "gui/reports/Modelli.h"
 
+#include "gui/app/Piattaforma.h"
+
 namespace report {
 
 namespace {
@@ -128,6 +130,23 @@ void RiempiElenco(Modello& modello, const QString& titolo, const QStringList& ri
         e->rect.setHeight(altezza);
     if (Banda* b = modello.TrovaBanda(QStringLiteral("MasterData")))
         b->altezza = altezza + kSpazioSottoElenco;
+}
+
+void RiempiScheda(Modello& modello, const QString& titolo, const RigheScheda& righe) {
+    ImpostaMemo(modello, QStringLiteral("txtTitolo"), titolo);
+    for (int n = 1; n <= static_cast<int>(righe.size()); ++n) {
+        const QString nn = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+        ImpostaMemo(modello, QStringLiteral("titCampo") + nn,
+                    QString::fromStdString(righe[n - 1].titolo));
+        ImpostaMemo(modello, QStringLiteral("txtCampo") + nn,
+                    QString::fromStdString(righe[n - 1].valore));
+    }
+    const QDateTime adesso = piattaforma().Adesso();
+    ImpostaMemo(modello, QStringLiteral("txtCalce"),
+                QStringLiteral("Stampa eseguita in data ") +
+                    adesso.date().toString(QStringLiteral("dd/MM/yyyy")) +
+                    QStringLiteral(" alle ore ") +
+                    adesso.time().toString(QStringLiteral("hh:mm:ss")));
 }
 
 ImpostazioniPDF PdfScheda(const QString& nomeFile) {

@@ -3,6 +3,7 @@
 // variants) and the list (`frxReport`), with the filling of a list.
 #include <QStringList>
 
+#include "core/app/RigaStampa.h"
 #include "gui/reports/Report.h"
 #include "gui/reports/Stampa.h"
 
@@ -24,6 +25,9 @@ Modello ModelloElenco();
 // Title and lines into a list template, with the heights that follow from the number of
 // lines. Printing is then `StampaReport`.
 void RiempiElenco(Modello& modello, const QString& titolo, const QStringList& righe);
+
+// Title, the 24 caption/value rows and the footer with today's date and the time.
+void RiempiScheda(Modello& modello, const QString& titolo, const RigheScheda& righe);
 
 // PDF output of the contact card, into `nomeFile`.
 ImpostazioniPDF PdfScheda(const QString& nomeFile);

@@ -1,0 +1,70 @@
+#include "core/contacts/Allegati.h"
+
+#include "core/app/Testo.h"
+
+namespace fs = std::filesystem;
+
+namespace allegati {
+namespace {
+
+fs::path DaUtf8(std::string_view s) { return fs::path(std::u8string(s.begin(), s.end())); }
+
+}  // namespace
+
+bool NomeSicuro(std::string_view nome) {
+    if (nome.empty()) return false;
+    if (nome.find_first_of(std::string_view("/\\:\0", 4)) != std::string_view::npos) return false;
+    // ".." is refused anywhere in the name, not only alone: Windows drops trailing dots
+    // and blanks, so "... " would name the parent folder there.
+    return nome.find("..") == std::string_view::npos && nome != ".";
+}
+
+bool NomeConservabile(std::string_view nome) {
+    return testo::DaArchivio(testo::PerArchivio(nome, CapacitaNome)) == nome;
+}
+
+fs::path Cartella(const fs::path& programma) { return programma / NomeCartella; }
+
+std::optional<fs::path> Percorso(const fs::path& programma, std::string_view nome) {
+    const std::string n = testo::Rifila(nome);
+    if (!NomeSicuro(n)) return std::nullopt;
+    return Cartella(programma) / DaUtf8(n);
+}
+
+void PreparaCartella(const fs::path& programma) {
+    std::error_code ec;
+    const fs::path cartella = Cartella(programma);
+    fs::create_directories(cartella, ec);
+    // create_directories reports no error when a file already has the folder's name.
+    if (ec || !fs::is_directory(cartella, ec))
+        throw ErroreAllegato("cannot create " + cartella.string());
+}
+
+StatoCopia Stato(const fs::path& origine, const fs::path& destinazione) {
+    std::error_code ec;
+    if (!fs::exists(destinazione, ec)) return StatoCopia::Nuova;
+    if (fs::equivalent(origine, destinazione, ec)) return StatoCopia::GiaPresente;
+    return StatoCopia::Sovrascrive;
+}
+
+fs::path PercorsoProvvisorio(const fs::path& destinazione) {
+    // No attachment name holds "..", so this can never be another contact's file.
+    fs::path p = destinazione;
+    p += "..copia";
+    return p;
+}
+
+void Copia(const fs::path& origine, const fs::path& destinazione) {
+    const fs::path provvisorio = PercorsoProvvisorio(destinazione);
+    std::error_code ec;
+    if (fs::is_regular_file(origine, ec) &&
+        fs::copy_file(origine, provvisorio, fs::copy_options::overwrite_existing, ec) && !ec) {
+        fs::rename(provvisorio, destinazione, ec);
+        if (!ec) return;
+    }
+    std::error_code ignorato;
+    if (fs::is_regular_file(provvisorio, ignorato)) fs::remove(provvisorio, ignorato);
+    throw ErroreAllegato("cannot copy " + origine.string() + " to " + destinazione.string());
+}
+
+}  // namespace allegati

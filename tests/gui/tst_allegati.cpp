@@ -1,0 +1,281 @@
+#include <QtTest>
+#include <functional>
+
+#include "core/contacts/Allegati.h"
+#include "gui/contacts/TfrmAllegaCartella.h"
+#include "support/FakePiattaforma.h"
+
+namespace {
+
+const char* const kEtichette[] = {"lblFile01", "lblDesc01", "lblFile02",
+                                  "lblDesc02", "lblFile03", "lblDesc03"};
+
+// The card as the window sees it: an owner with the six hidden attachment labels.
+class Scheda : public QWidget {
+public:
+    Scheda() {
+        for (const char* nome : kEtichette) {
+            auto* l = new QLabel(this);
+            l->setObjectName(nome);
+            l->hide();
+        }
+    }
+    QLabel* operator[](const char* nome) const { return findChild<QLabel*>(nome); }
+    QStringList Testi() const {
+        QStringList t;
+        for (const char* nome : kEtichette) t << (*this)[nome]->text();
+        return t;
+    }
+};
+
+void Scrivi(const QString& percorso, const QByteArray& dati) {
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(dati);
+}
+
+QByteArray Leggi(const QString& percorso) {
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestAllegati : public QObject {
+    Q_OBJECT
+    FakePiattaforma* fake = nullptr;
+    Scheda* scheda = nullptr;
+    QTemporaryDir* origini = nullptr;  // where the user's own files are
+
+    QString Cartella() const { return CartellaProgramma() + "Documenti_Allegati/"; }
+    QString Origine(const QString& nome, const QByteArray& dati) {
+        const QString p = origini->filePath(nome);
+        Scrivi(p, dati);
+        return p;
+    }
+
+    // Opens the window as the card's command does and runs `guida` while it is shown;
+    // tells whether the window was still open afterwards.
+    bool Apri(const std::function<void(TfrmAllegaCartella*)>& guida) {
+        bool aperta = false;
+        fake->allaModale = [&](QDialog* d) {
+            if (auto* f = qobject_cast<TfrmAllegaCartella*>(d)) {
+                guida(f);
+                aperta = f->isVisible();
+            }
+            return 0;
+        };
+        TfrmAllegaCartella::Apri(scheda);
+        return aperta;
+    }
+
+private slots:
+    void init() {
+        fake = new FakePiattaforma;
+        scheda = new Scheda;
+        origini = new QTemporaryDir;
+    }
+    void cleanup() {
+        delete origini;
+        delete scheda;
+        delete fake;
+    }
+
+    void theCardsLabelsFillTheSlots() {
+        (*scheda)["lblFile01"]->setText(" fattura.pdf ");
+        (*scheda)["lblDesc01"]->setText("  Fattura di marzo\t");
+        (*scheda)["lblDesc03"]->setText("solo descrizione");
+        Apri([&](TfrmAllegaCartella* f) {
+            QCOMPARE(f->windowTitle(), QString(" Allega file"));
+            QCOMPARE(f->lblMemory->text(), QString("clienti"));
+            QVERIFY(!f->lblMemory->isVisible());
+            QCOMPARE(f->txtFile01->text(), QString("fattura.pdf"));
+            QCOMPARE(f->txtDesc01->text(), QString("Fattura di marzo"));
+            QCOMPARE(f->txtDesc03->text(), QString("solo descrizione"));
+            QVERIFY(f->txtFile01->isReadOnly());
+            // "Apri" is there exactly when the slot has a name.
+            QVERIFY(f->btnApri01->isEnabled());
+            QVERIFY(!f->btnApri02->isEnabled());
+            QVERIFY(!f->btnApri03->isEnabled());
+        });
+        // Opening alone writes nothing.
+        QVERIFY(!QFileInfo::exists(Cartella()));
+    }
+
+    void firstBrowseCreatesTheFolderWithItsParentsAndCopies() {
+        ImpostaCartellaProgramma(fake->cartella() + "non/ancora");
+        const QString scelto = Origine("preventivo 2024.pdf", "contenuto del preventivo");
+        fake->fileScelti << scelto;
+        Apri([&](TfrmAllegaCartella* f) {
+            QTest::mouseClick(f->btnSfoglia02, Qt::LeftButton);
+            QCOMPARE(f->txtFile02->text(), QString("preventivo 2024.pdf"));
+            QVERIFY(f->btnApri02->isEnabled());
+        });
+        QVERIFY(Cartella().startsWith(fake->cartella() + "non/ancora"));
+        QCOMPARE(Leggi(Cartella() + "preventivo 2024.pdf"), QByteArray("contenuto del preventivo"));
+        QCOMPARE(Leggi(scelto), QByteArray("contenuto del preventivo"));
+        QCOMPARE(fake->Di("ScegliFile").size(), 1);
+        QCOMPARE(fake->Di("ScegliFile").first().testo, QString("Selezionare il file da allegare:"));
+        QVERIFY(fake->Di("MostraAvviso").isEmpty());
+        QVERIFY(fake->Di("ChiediConferma").isEmpty());
+    }
+
+    void cancellingTheFileDialogChangesNothing() {
+        (*scheda)["lblFile01"]->setText("fattura.pdf");
+        Apri([&](TfrmAllegaCartella* f) {
+            QTest::mouseClick(f->btnSfoglia01, Qt::LeftButton);
+            QCOMPARE(f->txtFile01->text(), QString("fattura.pdf"));
+        });
+        QCOMPARE(fake->Di("ScegliFile").size(), 1);
+        QVERIFY(!QFileInfo::exists(Cartella()));
+    }
+
+    void anExistingNameAsksBeforeOverwriting() {
+        QDir().mkpath(Cartella());
+        Scrivi(Cartella() + "fattura.pdf", "versione precedente");
+        fake->fileScelti << Origine("fattura.pdf", "versione nuova")
+                         << Origine("fattura.pdf", "versione nuova");
+        fake->risposte << Risposta::No << Risposta::Si;
+        Apri([&](TfrmAllegaCartella* f) {
+            QTest::mouseClick(f->btnSfoglia01, Qt::LeftButton);
+            // No: the slot refers to the file already there, which stays as it was.
+            QCOMPARE(f->txtFile01->text(), QString("fattura.pdf"));
+            QCOMPARE(Leggi(Cartella() + "fattura.pdf"), QByteArray("versione precedente"));
+            QTest::mouseClick(f->btnSfoglia01, Qt::LeftButton);
+            QCOMPARE(Leggi(Cartella() + "fattura.pdf"), QByteArray("versione nuova"));
+        });
+        const auto domande = fake->Di("ChiediConferma");
+        QCOMPARE(domande.size(), 2);
+        QCOMPARE(domande.first().testo,
+                 QString("Attenzione: nella cartella dei documenti allegati è presente un file "
+                         "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"));
+    }
+
+    void choosingTheCopyAlreadyInTheFolderAsksNothing() {
+        QDir().mkpath(Cartella());
+        Scrivi(Cartella() + "contratto.pdf", "firmato");
+        fake->fileScelti << Cartella() + "contratto.pdf";
+        Apri([&](TfrmAllegaCartella* f) {
+            QTest::mouseClick(f->btnSfoglia03, Qt::LeftButton);
+            QCOMPARE(f->txtFile03->text(), QString("contratto.pdf"));
+        });
+        QVERIFY(fake->Di("ChiediConferma").isEmpty());
+        QVERIFY(fake->Di("MostraAvviso").isEmpty());
+        QCOMPARE(Leggi(Cartella() + "contratto.pdf"), QByteArray("firmato"));
+    }
+
+    void clearingASlotAndApplyingStoresAnEmptyName() {
+        QDir().mkpath(Cartella());
+        Scrivi(Cartella() + "fattura.pdf", "resta");
+        (*scheda)["lblFile01"]->setText("fattura.pdf");
+        (*scheda)["lblDesc01"]->setText("Fattura");
+        (*scheda)["lblFile02"]->setText("altro.pdf");
+        const bool aperta = Apri([&](TfrmAllegaCartella* f) {
+            QTest::mouseClick(f->imgCancella01, Qt::LeftButton);
+            QCOMPARE(f->txtFile01->text(), QString());
+            QCOMPARE(f->txtDesc01->text(), QString("Fattura"));
+            QVERIFY(!f->btnApri01->isEnabled());
+            f->txtDesc02->setText("  Altro documento ");
+            QTest::mouseClick(f->btnApplica, Qt::LeftButton);
+        });
+        QVERIFY(!aperta);
+        QCOMPARE(scheda->Testi(),
+                 QStringList({"", "Fattura", "altro.pdf", "Altro documento", "", ""}));
+        QCOMPARE(Leggi(Cartella() + "fattura.pdf"), QByteArray("resta"));
+    }
+
+    void annullaLeavesTheCardAsItWas() {
+        (*scheda)["lblFile01"]->setText("vecchio.pdf");
+        (*scheda)["lblDesc01"]->setText("Vecchio");
+        const QStringList prima = scheda->Testi();
+        fake->fileScelti << Origine("nuovo.pdf", "nuovo");
+        const bool aperta = Apri([&](TfrmAllegaCartella* f) {
+            QTest::mouseClick(f->btnSfoglia01, Qt::LeftButton);
+            f->txtDesc01->setText("Nuovo");
+            QTest::mouseClick(f->btnAnnulla, Qt::LeftButton);
+        });
+        QVERIFY(!aperta);
+        QCOMPARE(scheda->Testi(), prima);
+        // The copy made meanwhile stays in the folder.
+        QCOMPARE(Leggi(Cartella() + "nuovo.pdf"), QByteArray("nuovo"));
+    }
+
+    void apriHandsTheFileToTheShell() {
+        (*scheda)["lblFile02"]->setText(" perché 1.pdf ");
+        Apri([&](TfrmAllegaCartella* f) { QTest::mouseClick(f->btnApri02, Qt::LeftButton); });
+        const auto aperture = fake->Di("ApriUrl");
+        QCOMPARE(aperture.size(), 1);
+        QCOMPARE(aperture.first().testo,
+                 QUrl::fromLocalFile(Cartella() + "perché 1.pdf").toString());
+    }
+
+    void storedNamesThatLeadOutOfTheFolderAreNeverOpened() {
+        (*scheda)["lblFile01"]->setText("../Contatti.rub");
+        (*scheda)["lblFile02"]->setText("..\\unins000.dll");
+        (*scheda)["lblFile03"]->setText("/etc/passwd");
+        Apri([&](TfrmAllegaCartella* f) {
+            for (QPushButton* b : {f->btnApri01, f->btnApri02, f->btnApri03}) {
+                QVERIFY(b->isEnabled());
+                QTest::mouseClick(b, Qt::LeftButton);
+            }
+        });
+        QVERIFY(fake->Di("ApriUrl").isEmpty());
+        const auto avvisi = fake->Di("MostraAvviso");
+        QCOMPARE(avvisi.size(), 3);
+        for (const auto& a : avvisi) {
+            QCOMPARE(a.tipo, QString("Warning"));
+            QCOMPARE(a.testo, QString(allegati::testi::NomeNonValido));
+        }
+    }
+
+    void chosenFilesWithUnsafeNamesAreNeverCopied() {
+        // Names that hold ".." or a backslash (a separator on Windows); the last one has no
+        // Windows-1252 form and could not come back from the card.
+        const QStringList nomi = {"..\\Contatti.rub", "x..pdf", "sotto\\fattura.pdf", "Ωmega.pdf"};
+        for (const QString& nome : nomi) fake->fileScelti << Origine(nome, "dati");
+        (*scheda)["lblFile01"]->setText("fattura.pdf");
+        Apri([&](TfrmAllegaCartella* f) {
+            for (int i = 0; i < nomi.size(); ++i) {
+                QTest::mouseClick(f->btnSfoglia01, Qt::LeftButton);
+                QCOMPARE(f->txtFile01->text(), QString("fattura.pdf"));
+            }
+        });
+        const auto avvisi = fake->Di("MostraAvviso");
+        QCOMPARE(avvisi.size(), nomi.size());
+        for (const auto& a : avvisi) {
+            QCOMPARE(a.tipo, QString("Warning"));
+            QCOMPARE(a.testo, QString(allegati::testi::NomeNonAllegabile));
+        }
+        // Nothing was written: neither the folder nor anything beside it.
+        QVERIFY(!QFileInfo::exists(Cartella()));
+        QCOMPARE(QDir(CartellaProgramma()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+    }
+
+    void aCopyThatFailsIsReported() {
+        // A file stands where the folder should be; then a folder where the copy should go.
+        Scrivi(CartellaProgramma() + "Documenti_Allegati", "non una cartella");
+        fake->fileScelti << Origine("fattura.pdf", "dati");
+        Apri([&](TfrmAllegaCartella* f) {
+            QTest::mouseClick(f->btnSfoglia01, Qt::LeftButton);
+            QCOMPARE(f->txtFile01->text(), QString("fattura.pdf"));
+        });
+        QFile::remove(CartellaProgramma() + "Documenti_Allegati");
+        QDir().mkpath(Cartella() + "fattura.pdf");
+        fake->fileScelti << Origine("fattura.pdf", "dati");
+        fake->risposte << Risposta::Si;
+        Apri([&](TfrmAllegaCartella* f) { QTest::mouseClick(f->btnSfoglia01, Qt::LeftButton); });
+
+        const auto avvisi = fake->Di("MostraAvviso");
+        QCOMPARE(avvisi.size(), 2);
+        for (const auto& a : avvisi) {
+            QCOMPARE(a.tipo, QString("Error"));
+            QCOMPARE(a.testo, QString(allegati::testi::CopiaFallita));
+            QVERIFY(a.testo.startsWith("Attenzione:"));
+        }
+        QVERIFY(QFileInfo(Cartella() + "fattura.pdf").isDir());
+    }
+};
+
+QTEST_MAIN(TestAllegati)
+#include "tst_allegati.moc"
