@@ -48,4 +48,6 @@ TEST(Testo, FoldingTouchesOnlyAtoZ) {
     EXPECT_EQ(ConfrontaSenzaMaiuscole("Rossi", "rOSSI"), 0);
     EXPECT_GT(ConfrontaSenzaMaiuscole("abc", "ab"), 0);
     EXPECT_LT(ConfrontaSenzaMaiuscole("Z", "à"), 0);
+    EXPECT_LT(ConfrontaSenzaMaiuscole("€", "à"), 0);   // 0x80 before 0xE0, as in the files
+    EXPECT_LT(ConfrontaSenzaMaiuscole("ÿ", "日"), 0);  // no Windows-1252 form: last
 }

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QListWidget>
 #include <QtTest>
 #include <fstream>
 #include <iterator>
@@ -616,6 +617,36 @@ private slots:
             QCOMPARE(finestra, QString(c.finestra));
             QCOMPARE(consegnato, QString(c.consegnato));
         }
+    }
+
+    void searchAndRecontactListBringARecordIntoTheCard() {
+        TSchedaContatto bianchi = Piena("Bianchi Anna");
+        bianchi.Ricontatta = "Sì";
+        Accoda({Piena("Rossi Mario"), bianchi});
+        QStringList finestre;
+        fake->allaModale = [&](QDialog* d) {
+            auto* modo = d->findChild<QLabel*>("lblMemory");
+            finestre << d->objectName() + ":" + (modo ? modo->text() : QString());
+            if (auto* cerca = d->findChild<QAbstractButton*>("btnCerca"); cerca && cerca->isVisible())
+                QTest::mouseClick(cerca, Qt::LeftButton);
+            auto* lista = d->findChild<QListWidget*>("lstRecords");
+            const QList<QListWidgetItem*> trovati = lista->findItems("Bianchi", Qt::MatchStartsWith);
+            if (!trovati.isEmpty()) {
+                lista->setCurrentItem(trovati.first());
+                QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {},
+                                   lista->visualItemRect(trovati.first()).center());
+            }
+            return int(QDialog::Accepted);
+        };
+        Clic("cmdTrova");
+        QCOMPARE(Testo("txtCliente"), Q(bianchi.Cliente));
+        QCOMPARE(Posizione(), QString("2"));
+        QVERIFY(Spuntata());
+        C<QAbstractButton>("cmdNuovo")->click();
+        Clic("cmdRicontatta");
+        QCOMPARE(Testo("txtCliente"), Q(bianchi.Cliente));
+        QCOMPARE(Posizione(), QString("2"));
+        QCOMPARE(finestre, QStringList({"TfrmTrovaClienti:clienti", "TfrmRicontatta:"}));
     }
 
     void attachmentsWindowGetsAndGivesBackTheHiddenLabels() {

@@ -167,9 +167,14 @@ std::string MaiuscoleAZ(std::string_view s) {
 int ConfrontaSenzaMaiuscole(std::string_view a, std::string_view b) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        char32_t ca = ProssimoCarattere(a, i), cb = ProssimoCarattere(b, j);
-        if (ca < 128) ca = static_cast<unsigned char>(Minuscola(static_cast<char>(ca)));
-        if (cb < 128) cb = static_cast<unsigned char>(Minuscola(static_cast<char>(cb)));
+        // Characters compare by their Windows-1252 code, the code the files hold; those
+        // without one come after all of them.
+        auto codice = [](char32_t c) -> char32_t {
+            if (c < 128) return static_cast<unsigned char>(Minuscola(static_cast<char>(c)));
+            const int b = InByte(c);
+            return b >= 0 ? static_cast<char32_t>(b) : c + 256;
+        };
+        const char32_t ca = codice(ProssimoCarattere(a, i)), cb = codice(ProssimoCarattere(b, j));
         if (ca != cb) return ca < cb ? -1 : 1;
     }
     if (i < a.size()) return 1;

@@ -13,6 +13,8 @@
 #include "gui/checkers/TfrmIban.h"
 #include "gui/checkers/TfrmPartitaIva.h"
 #include "gui/contacts/TfrmAllegaCartella.h"
+#include "gui/contacts/TfrmRicontatta.h"
+#include "gui/contacts/TfrmTrovaClienti.h"
 
 namespace {
 
@@ -399,6 +401,8 @@ void TfrmClienti::btnCartaClick() { TfrmCarta::Apri(this, Rifilato(txtCarta_->te
 void TfrmClienti::btnIbanClick() { TfrmIban::Apri(this, Rifilato(txtIban_->text())); }
 
 void TfrmClienti::cmdFileClick() { TfrmAllegaCartella::Apri(this); }
+void TfrmClienti::cmdTrovaClick() { TfrmTrovaClienti::Apri(this, QStringLiteral("clienti")); }
+void TfrmClienti::cmdRicontattaClick() { TfrmRicontatta::Apri(this); }
 
 void TfrmClienti::btnEmailClick() { TMisc::Open("\"mailto:" + Rifilato(txtEmail_->text()) + "\""); }
 

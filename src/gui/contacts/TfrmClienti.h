@@ -45,8 +45,8 @@ public:
 
     // Commands whose windows are not part of the program yet: they do nothing so far.
     void cmdFileClick();
-    void cmdTrovaClick() {}
-    void cmdRicontattaClick() {}
+    void cmdTrovaClick();
+    void cmdRicontattaClick();
     void cmdEsportaClick() {}
 
 protected:

@@ -1,0 +1,146 @@
+#pragma once
+// The result list every search and list window shares: the list box `lstRecords` with its
+// lines kept in list order and drawn in fixed columns, the find command over it with its
+// remembered text, printing the lines, and the pick of a line by double click. A window
+// builds it (usually with its whole result panel) and says only what differs: which
+// records, which line, where a picked record goes, the printed title.
+#include <QListWidget>
+#include <QStringList>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/app/Archivio.h"
+#include "core/app/Elenco.h"
+#include "gui/app/Convenzioni.h"
+#include "gui/reports/Modelli.h"
+
+class QPushButton;
+
+// The list box. Lines are kept in the core's list order (Qt's own sorting is another
+// order), drawn in Courier New 12 black whatever the style says, each 1600 wide so that
+// long lines scroll sideways.
+class ListaRisultati : public QListWidget {
+    Q_OBJECT
+public:
+    ListaRisultati(QWidget* genitore, const QString& nome, QRect r);
+    // Adds lines, each in its place in list order; equal lines keep their arrival order.
+    void Aggiungi(std::vector<std::string> righe);
+    QStringList Righe() const;
+    // Row of the selected line, -1 when none is.
+    int Selezionata() const;
+
+signals:
+    // A double click anywhere on the list, on a line or not.
+    void DoppioClic();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+};
+
+class ElencoRisultati : public QObject {
+    Q_OBJECT
+public:
+    // `ricordato` is the remembered find text: one per window class (or, for a list that
+    // keeps it between windows, one for the program). It must outlive the list.
+    ElencoRisultati(ListaRisultati* lista, QLineEdit* txtTrova, std::string& ricordato);
+
+    ListaRisultati* Lista() const { return lista_; }
+
+    // "Trova": selects the next line holding the find text (see elenco::TrovaNellaLista);
+    // on an empty list says so. Errors are swallowed.
+    void Trova();
+    // On show: the remembered text and the find field are emptied.
+    void Dimentica();
+
+    // Empties the list, opens the archive (created empty when missing) and lists the line
+    // of every record `prendi` takes, in list order. A failure propagates once the lines
+    // read so far are in the list.
+    template <class Scheda>
+    void Elenca(const std::filesystem::path& file, const std::function<bool(const Scheda&)>& prendi,
+                const std::function<std::string(const Scheda&)>& componi);
+
+    // The pick (double click): rereads the archive and hands every record whose line
+    // equals the selected one to `copia`, in file order, so the last one stays; then
+    // closes the window. A failure, or no line selected, just ends the pick: what was
+    // copied stays copied and the window closes all the same, without a message.
+    template <class Scheda>
+    void Scegli(const std::filesystem::path& file,
+                const std::function<std::string(const Scheda&)>& componi,
+                const std::function<void(std::int64_t, const Scheda&)>& copia);
+
+    // The selected line; throws when there is none.
+    std::string RigaScelta() const;
+
+    // "Stampa": the list template gets the title and every line in list order, then the
+    // `aggiunte` lines, and is printed without preview.
+    void Stampa(QWidget* genitore, const QString& titolo, const QStringList& aggiunte = {});
+
+private:
+    ListaRisultati* lista_;
+    QLineEdit* txtTrova_;
+    std::string& ricordato_;
+    report::Modello frxReport_ = report::ModelloElenco();  // the window's list template
+};
+
+// The result panel of the search and status list windows: two instruction lines, the
+// find field and "Trova", the list, the pick hint, the count label when asked for,
+// "Stampa" and "Chiudi". A window holding it derives from it, so the controls are its own
+// members, and builds it with Costruisci.
+struct PannelloRisultati {
+    QLineEdit* txtTrova = nullptr;
+    QPushButton* btnTrova = nullptr;
+    ListaRisultati* lstRecords = nullptr;
+    QLabel* lblTrovate = nullptr;  // only when asked for
+    QPushButton* btnStampa = nullptr;
+    QPushButton* btnChiudi = nullptr;
+    ElencoRisultati* risultati = nullptr;
+
+    // Lays the panel out on `pannello` (kDialogoElenco). Enter in the find field goes to
+    // "Trova"; "Trova" finds, "Stampa" prints under `titolo`, "Chiudi" closes the window.
+    void Costruisci(QWidget* pannello, std::string& ricordato, const QString& titolo,
+                    bool conConteggio);
+};
+// Size and top background colour of a search or list dialog that holds that panel.
+inline constexpr QSize kDialogoElenco(860, 600);
+inline constexpr quint32 kColoreElenco = 0xFF8BB2D3;
+
+// --- templates ---------------------------------------------------------------------------
+
+template <class Scheda>
+void ElencoRisultati::Elenca(const std::filesystem::path& file,
+                             const std::function<bool(const Scheda&)>& prendi,
+                             const std::function<std::string(const Scheda&)>& componi) {
+    std::vector<std::string> righe;
+    try {
+        Archivio<Scheda> archivio;
+        archivio.Apri(file);
+        lista_->clear();
+        archivio.LeggiTutte([&](std::int64_t, const Scheda& s) {
+            if (prendi(s)) righe.push_back(componi(s));
+            return true;
+        });
+        archivio.Chiudi();
+    } catch (...) {
+        lista_->Aggiungi(std::move(righe));
+        throw;
+    }
+    lista_->Aggiungi(std::move(righe));
+}
+
+template <class Scheda>
+void ElencoRisultati::Scegli(const std::filesystem::path& file,
+                             const std::function<std::string(const Scheda&)>& componi,
+                             const std::function<void(std::int64_t, const Scheda&)>& copia) {
+    try {
+        const std::string riga = RigaScelta();
+        Archivio<Scheda> archivio;
+        archivio.Apri(file);
+        elenco::CopiaSchedeUguali<Scheda>(archivio, riga, componi, copia);
+        archivio.Chiudi();
+    } catch (...) {
+        // Nothing to say: the window closes as after a pick.
+    }
+    lista_->window()->close();
+}

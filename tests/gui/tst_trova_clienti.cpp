@@ -1,0 +1,350 @@
+#include <QtTest>
+#include <filesystem>
+#include <functional>
+
+#include "core/app/Messaggi.h"
+#include "core/contacts/RicercaContatti.h"
+#include "core/contacts/TArchivioContatti.h"
+#include "gui/contacts/TfrmClienti.h"
+#include "gui/contacts/TfrmTrovaClienti.h"
+#include "support/FakePiattaforma.h"
+
+namespace {
+
+TSchedaContatto Contatto(const char* cliente, const char* note = "", const char* codFisc = "") {
+    TSchedaContatto s;
+    s.Cliente = cliente;
+    s.Recapito = "0543 11";
+    s.Occupazione = "Impiegato";
+    s.Note = note;
+    s.CodFisc = codFisc;
+    s.Zona = std::string("zona ") + codFisc;
+    s.Questioni = std::string("questioni ") + codFisc;
+    s.TelCel = std::string("333 ") + codFisc;
+    return s;
+}
+
+std::filesystem::path FileContatti() { return PercorsoProgramma(TArchivioContatti::NomeFile); }
+
+void Scrivi(const std::vector<TSchedaContatto>& schede) {
+    TArchivioContatti a;
+    a.Apri(FileContatti());
+    for (const auto& s : schede) a.AccodaScheda(s);
+    a.Chiudi();
+}
+
+// Stands for the windows that open the search: the controls a pick writes, by name, and
+// one it must leave alone.
+class Chiamante : public QWidget {
+public:
+    Chiamante() {
+        for (const char* nome : {"txtPagatore", "txtCodFisc", "txtNumTessera", "txtCarica",
+                                 "txtTelCel", "txtRecapito", "txtCliente", "txtNote"}) {
+            auto* e = new QLineEdit(this);
+            e->setObjectName(nome);
+            e->setText("prima");
+        }
+    }
+    QString Testo(const char* nome) const { return findChild<QLineEdit*>(nome)->text(); }
+};
+
+}  // namespace
+
+class TestTrovaClienti : public QObject {
+    Q_OBJECT
+    FakePiattaforma* fake = nullptr;
+    Chiamante* chiamante = nullptr;
+
+    // Opens the search as an opener does, and drives it while it is shown.
+    void Apri(const QString& modo, const std::function<void(TfrmTrovaClienti*)>& guida,
+              QWidget* chi = nullptr) {
+        fake->allaModale = [&](QDialog* d) {
+            auto* f = qobject_cast<TfrmTrovaClienti*>(d);
+            if (!f) qFatal("not the search window");
+            guida(f);
+            return 0;
+        };
+        TfrmTrovaClienti::Apri(chi ? chi : chiamante, modo);
+    }
+    static void Cerca(TfrmTrovaClienti* f) { QTest::mouseClick(f->btnCerca, Qt::LeftButton); }
+    static void Trova(TfrmTrovaClienti* f, const QString& testo) {
+        f->txtTrova->setText(testo);
+        QTest::mouseClick(f->btnTrova, Qt::LeftButton);
+    }
+    static void DoppioClic(TfrmTrovaClienti* f, int riga) {
+        QListWidget* l = f->lstRecords;
+        const QPoint punto = riga < 0 ? QPoint(20, l->viewport()->height() - 5)
+                                      : l->visualItemRect(l->item(riga)).center();
+        QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, punto);
+    }
+
+private slots:
+    void init() {
+        fake = new FakePiattaforma;
+        chiamante = new Chiamante;
+    }
+    void cleanup() {
+        delete chiamante;
+        delete fake;
+    }
+
+    void aMissingArchiveIsCreatedEmptyAndTheCountIsZero() {
+        QVERIFY(!std::filesystem::exists(FileContatti()));
+        Apri("clienti", [](TfrmTrovaClienti* f) {
+            QVERIFY(f->panAvvio->isVisible());
+            QVERIFY(!f->panContainer->isVisible());
+            QCOMPARE(f->windowTitle(), QString(" Trova contatti in archivio"));
+            Cerca(f);
+            QVERIFY(!f->panAvvio->isVisible());
+            QVERIFY(f->panContainer->isVisible());
+            QCOMPARE(f->lstRecords->count(), 0);
+            QCOMPARE(f->lblTrovate->text(), QString("Il presente riepilogo contiene 0 schede."));
+        });
+        QVERIFY(std::filesystem::is_regular_file(FileContatti()));
+        QCOMPARE(std::filesystem::file_size(FileContatti()), 0u);
+        QVERIFY(fake->Di("MostraMessaggio").isEmpty());
+    }
+
+    void theSearchListsTheMatchesSortedAndCountsThem() {
+        Scrivi({Contatto("Verdi Giuseppe"), Contatto("Rossi Mario"),
+                Contatto("Bianchi", "amico di Rossi"), Contatto("rossi anna"),
+                Contatto("ROSSINI")});
+        Apri("clienti", [](TfrmTrovaClienti* f) {
+            f->txtCliente->setText("ROSSI");
+            f->txtNote->setText("   ");  // blank: not filled
+            Cerca(f);
+            QCOMPARE(f->lblConta->text(), QString("1"));
+            const QStringList attese = {
+                QString::fromStdString(ricerca::RigaContatto(Contatto("rossi anna"))),
+                QString::fromStdString(ricerca::RigaContatto(Contatto("Rossi Mario"))),
+                QString::fromStdString(ricerca::RigaContatto(Contatto("ROSSINI")))};
+            QCOMPARE(f->lstRecords->Righe(), attese);
+            QCOMPARE(f->lblTrovate->text(), QString("Il presente riepilogo contiene 3 schede."));
+        });
+        Apri("clienti", [](TfrmTrovaClienti* f) {
+            Cerca(f);  // every filter empty: everything
+            QCOMPARE(f->lstRecords->count(), 5);
+            QVERIFY(f->lstRecords->item(0)->text().startsWith("Bianchi"));
+            QVERIFY(f->lstRecords->item(4)->text().startsWith("Verdi"));
+            QCOMPARE(f->lblTrovate->text(), QString("Il presente riepilogo contiene 5 schede."));
+        });
+    }
+
+    void trovaOnAnEmptyListGivesTheMessage() {
+        Apri("clienti", [](TfrmTrovaClienti* f) {
+            Cerca(f);
+            Trova(f, "rossi");
+        });
+        QCOMPARE(fake->Di("MostraMessaggio").size(), 1);
+        QCOMPARE(fake->Ultima().testo,
+                 QString("Ricerca non applicabile: la lista non contiene nessuna voce."));
+    }
+
+    void repeatedTrovaStepsOnAndWrapsAndShowEmptiesTheRememberedText() {
+        Scrivi({Contatto("Rossi Mario"), Contatto("Bianchi", "cugino di ROSSI"), Contatto("Verdi"),
+                Contatto("Neri")});
+        // List order: Bianchi (cugino di ROSSI), Neri, Rossi Mario, Verdi.
+        Apri("clienti", [](TfrmTrovaClienti* f) {
+            Cerca(f);
+            Trova(f, "Rossi");
+            QCOMPARE(f->lstRecords->Selezionata(), 0);
+            Trova(f, "Rossi");
+            QCOMPARE(f->lstRecords->Selezionata(), 2);
+            Trova(f, "rossi");
+            QCOMPARE(f->lstRecords->Selezionata(), 0);  // wrapped
+            Trova(f, "verdi");
+            QCOMPARE(f->lstRecords->Selezionata(), 3);
+            Trova(f, "verdi");
+            QCOMPARE(f->lstRecords->Selezionata(), 3);  // the only match stays
+            Trova(f, "gialli");
+            QCOMPARE(f->lstRecords->Selezionata(), 3);  // nothing found: selection unchanged
+            Trova(f, "rossi");
+            QCOMPARE(f->lstRecords->Selezionata(), 0);
+        });
+        Apri("clienti", [](TfrmTrovaClienti* f) {
+            QCOMPARE(f->txtTrova->text(), QString());
+            Cerca(f);
+            // A new window forgot "rossi": a new search tests the first line first (a
+            // repeated one would have stepped on to the third).
+            Trova(f, "rossi");
+            QCOMPARE(f->lstRecords->Selezionata(), 0);
+        });
+        QVERIFY(fake->Di("MostraMessaggio").isEmpty());
+    }
+
+    void aDoubleClickFillsTheOpenerWithTheLaterOfTwoEqualRecords_data() {
+        QTest::addColumn<QString>("modo");
+        QTest::addColumn<QStringList>("campi");
+        QTest::addColumn<QStringList>("attesi");
+        const QStringList sei = {"txtPagatore", "txtCodFisc", "txtNumTessera",
+                                 "txtCarica",   "txtTelCel",  "txtRecapito"};
+        const QStringList dopo = {"Rossi Mario",    "DOPO",     "zona DOPO",
+                                  "questioni DOPO", "333 DOPO", "0543 11"};
+        QTest::newRow("ricordario") << "ricordario" << sei << dopo;
+        QTest::newRow("mode word trimmed") << "  ricordario " << sei << dopo;
+        QTest::newRow("riepilogo") << "riepilogo" << QStringList{"txtCliente", "txtPagatore"}
+                                   << QStringList{"Rossi Mario", "prima"};
+        QTest::newRow("case matters")
+            << "Riepilogo" << QStringList{"txtCliente"} << QStringList{"prima"};
+    }
+    void aDoubleClickFillsTheOpenerWithTheLaterOfTwoEqualRecords() {
+        QFETCH(QString, modo);
+        QFETCH(QStringList, campi);
+        QFETCH(QStringList, attesi);
+        // Records 2 and 4 give the same line; only fields outside the line tell them apart.
+        Scrivi({Contatto("Bianchi", "", "B"), Contatto("Rossi Mario", "nota", "PRIMA"),
+                Contatto("Rossi Mario", "altra nota", "ALTRA"),
+                Contatto("Rossi Mario", "nota", "DOPO")});
+        Apri(modo, [](TfrmTrovaClienti* f) {
+            f->txtCliente->setText("rossi");
+            Cerca(f);
+            QCOMPARE(f->lstRecords->count(), 3);
+            // Records 2 and 4 ("nota") sort after "altra nota", in file order; the line
+            // counts, not the row: the row of record 2 brings record 4 too.
+            QVERIFY(f->lstRecords->item(1)->text().endsWith("  nota"));
+            DoppioClic(f, 1);
+            QVERIFY(!f->isVisible());
+            QCOMPARE(f->lstRecords->count(), 0);  // emptied on close
+            // The search's own fields of the same names are not the opener's.
+            QCOMPARE(f->txtCliente->text(), QString("rossi"));
+        });
+        for (int i = 0; i < campi.size(); ++i)
+            QCOMPARE(chiamante->Testo(campi[i].toLatin1()), attesi[i]);
+        QCOMPARE(chiamante->Testo("txtNote"), QString("prima"));
+        QVERIFY(fake->Di("MostraMessaggio").isEmpty());
+    }
+
+    void clientiModeShowsTheLaterRecordOnTheCardAtItsPosition() {
+        TfrmClienti scheda;
+        auto* chk = scheda.findChild<QCheckBox*>("chkRicontatta");
+        chk->setChecked(false);
+        TSchedaContatto prima = Contatto("Rossi Mario", "nota", "PRIMA");
+        prima.Ricontatta = "Sì";
+        prima.File01 = "prima.pdf";
+        TSchedaContatto dopo = Contatto("Rossi Mario", "nota", "DOPO");
+        dopo.Ricontatta = "forse";
+        dopo.File01 = "dopo.pdf";
+        Scrivi({Contatto("Bianchi"), prima, Contatto("Rossi Mario", "altra nota"), dopo});
+        Apri(
+            "clienti",
+            [](TfrmTrovaClienti* f) {
+                Cerca(f);
+                QVERIFY(f->lstRecords->item(2)->text().endsWith("  Prod. " + QString(30, ' ') +
+                                                                "  nota"));
+                DoppioClic(f, 2);
+                QVERIFY(!f->isVisible());
+            },
+            &scheda);
+        QCOMPARE(scheda.findChild<QLineEdit*>("txtCliente")->text(), QString("Rossi Mario"));
+        QCOMPARE(scheda.findChild<QLineEdit*>("txtCodFisc")->text(), QString("DOPO"));
+        QCOMPARE(scheda.findChild<QLineEdit*>("txtZona")->text(), QString("zona DOPO"));
+        QCOMPARE(scheda.findChild<QLabel*>("lblFile01")->text(), QString("dopo.pdf"));
+        QCOMPARE(scheda.findChild<QLabel*>("lblPosizione")->text(), QString("4"));
+        // Each equal record is shown in turn: the first ticked the box, and the later one,
+        // neither "Sì" nor "No", left it as it was.
+        QVERIFY(chk->isChecked());
+        QVERIFY(fake->Di("MostraMessaggio").isEmpty());
+    }
+
+    void aDoubleClickWithNoLineSelectedClosesSilently() {
+        Scrivi({Contatto("Rossi Mario", "", "X")});
+        Apri("ricordario", [](TfrmTrovaClienti* f) {
+            Cerca(f);
+            DoppioClic(f, -1);  // below the only line
+            QVERIFY(!f->isVisible());
+        });
+        QCOMPARE(chiamante->Testo("txtPagatore"), QString("prima"));
+        QVERIFY(fake->Di("MostraMessaggio").isEmpty());
+    }
+
+    void aPickThatCannotReadTheArchiveClosesSilently() {
+        Scrivi({Contatto("Rossi Mario", "", "X")});
+        Apri("ricordario", [](TfrmTrovaClienti* f) {
+            Cerca(f);
+            f->lstRecords->item(0)->setSelected(true);
+            std::filesystem::remove(FileContatti());
+            std::filesystem::create_directory(FileContatti());
+            DoppioClic(f, 0);
+            QVERIFY(!f->isVisible());
+        });
+        QCOMPARE(chiamante->Testo("txtPagatore"), QString("prima"));
+        QVERIFY(fake->Di("MostraMessaggio").isEmpty());
+    }
+
+    void aFolderInPlaceOfTheArchiveGivesTheAccessMessage() {
+        std::filesystem::create_directory(FileContatti());
+        Apri("clienti", [](TfrmTrovaClienti* f) {
+            Cerca(f);
+            QVERIFY(f->panAvvio->isVisible());
+            QVERIFY(!f->panContainer->isVisible());
+            QVERIFY(!f->lblAttendere->isVisible());
+        });
+        QCOMPARE(fake->Di("MostraMessaggio").size(), 1);
+        QCOMPARE(fake->Ultima().testo, QString(messaggi::AccessoArchivio));
+        QVERIFY(fake->Ultima().testo.contains("archivio.\n\r\n\rAccertarsi"));
+    }
+
+    void theBusyLabelShowsWhileTheMouseIsDownOnCerca() {
+        Apri("clienti", [](TfrmTrovaClienti* f) {
+            QVERIFY(!f->lblAttendere->isVisible());
+            QTest::mousePress(f->btnCerca, Qt::LeftButton);
+            QVERIFY(f->lblAttendere->isVisible());
+            QVERIFY(f->panAvvio->isVisible());  // the search runs on release
+            QTest::mouseRelease(f->btnCerca, Qt::LeftButton);
+            QVERIFY(f->panContainer->isVisible());
+            QVERIFY(!f->lblAttendere->isVisible());
+        });
+    }
+
+    void enterChainsTheFiltersAndHighlightsFollowTheFocus() {
+        Apri("clienti", [](TfrmTrovaClienti* f) {
+            f->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f));
+            QVERIFY(f->txtCliente->hasFocus());
+            auto* eff = f->findChild<QWidget*>("effCliente");
+            QVERIFY(eff && eff->isVisible());
+            const QList<QLineEdit*> catena = {f->txtCliente,  f->txtComuneRes, f->txtPartitaIva,
+                                              f->txtCodFisc,  f->txtDocumento, f->txtOccupazione,
+                                              f->txtProdotti, f->txtZona,      f->txtQuestioni,
+                                              f->txtNote};
+            for (int i = 0; i < catena.size(); ++i) {
+                QTest::keyClick(catena[i], Qt::Key_Return);
+                QVERIFY2(catena[(i + 1) % catena.size()]->hasFocus(),
+                         qPrintable(catena[i]->objectName()));
+            }
+            QVERIFY(eff->isVisible());
+            QVERIFY(!f->findChild<QWidget*>("effNote")->isVisible());
+            QVERIFY(f->panAvvio->isVisible());  // Enter never searches
+
+            // On the result panel Enter in the find field goes to "Trova" without pressing it.
+            Cerca(f);
+            QVERIFY(f->txtTrova->hasFocus());
+            QVERIFY(f->findChild<QWidget*>("effTrova")->isVisible());
+            QTest::keyClick(f->txtTrova, Qt::Key_Return);
+            QVERIFY(f->btnTrova->hasFocus());
+        });
+        QVERIFY(fake->Di("MostraMessaggio").isEmpty());
+    }
+
+    void stampaPrintsTheTitleAndTheLinesInListOrder() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed");
+        fake->stampanteAccettata = true;
+        Scrivi({Contatto("Zeta"), Contatto("alfa"), Contatto("Beta")});
+        Apri("clienti", [](TfrmTrovaClienti* f) {
+            Cerca(f);
+            QTest::mouseClick(f->btnStampa, Qt::LeftButton);
+        });
+        QCOMPARE(fake->Di("ChiediStampante").size(), 1);
+        QProcess p;
+        p.start("pdftotext", {fake->cartella() + "stampa.pdf", "-"});
+        QVERIFY(p.waitForFinished());
+        const QString testo = QString::fromUtf8(p.readAllStandardOutput());
+        const qsizetype titolo = testo.indexOf("Riepilogo contatti"), a = testo.indexOf("alfa"),
+                        b = testo.indexOf("Beta"), z = testo.indexOf("Zeta");
+        QVERIFY2(titolo >= 0 && titolo < a && a < b && b < z, qPrintable(testo));
+    }
+};
+
+QTEST_MAIN(TestTrovaClienti)
+#include "tst_trova_clienti.moc"
