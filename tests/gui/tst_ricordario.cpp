@@ -1,10 +1,13 @@
 #include <QComboBox>
+#include <QListWidget>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "gui/contacts/TfrmTrovaClienti.h"
 #include "gui/deadlines/TfrmRicordario.h"
 #include "gui/reports/Report.h"
 #include "support/FakePiattaforma.h"
@@ -564,26 +567,58 @@ private slots:
         QCOMPARE(s->txtCodFisc->text(), QString());
     }
 
-    void contactImportOpensTheSearchAndKeepsTheCardState() {
-        TfrmRicordario* perChi = nullptr;
-        s->creaTrovaClienti = [&](TfrmRicordario* scheda) {
-            perChi = scheda;
-            auto d = std::make_unique<QDialog>(scheda);
-            d->setObjectName("TfrmTrovaClienti");
-            return d;
+    void contactImportFillsSixFieldsAndKeepsTheCardState() {
+        TSchedaContatto contatto;
+        contatto.Cliente = "Bianchi Anna";
+        contatto.CodFisc = "BNCNNA70A41F205X";
+        contatto.Zona = "Forlì";
+        contatto.Questioni = "Preventivo";
+        contatto.TelCel = "333 7654321";
+        contatto.Recapito = "Sera";
+        contatto.Note = "non sulla scheda";
+        {
+            TArchivioContatti contatti;
+            contatti.Apri(PercorsoProgramma(TArchivioContatti::NomeFile));
+            contatti.AccodaScheda(contatto);
+        }
+        QString modo;
+        bool scegli = false;
+        fake->allaModale = [&](QDialog* d) {
+            auto* cerca = qobject_cast<TfrmTrovaClienti*>(d);
+            if (!cerca) return -1;
+            modo = cerca->lblMemory->text();
+            QTest::mouseClick(cerca->btnCerca, Qt::LeftButton);
+            if (scegli && cerca->lstRecords->count() == 1) {
+                QListWidget* l = cerca->lstRecords;
+                QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
+                                   l->visualItemRect(l->item(0)).center());
+            } else {
+                d->close();  // closed without a pick
+            }
+            return 0;
         };
-        // The search writes its pick straight into the card before it closes.
-        fake->allaModale = [&](QDialog*) {
-            perChi->txtPagatore->setText("Bianchi Anna");
-            perChi->txtCodFisc->setText("BNCNNA70A41F205X");
-            return int(QDialog::Accepted);
-        };
-        s->lblPosizione->setText("5");
-        QTest::mouseClick(s->impPag, Qt::LeftButton);
-        QCOMPARE(perChi, s);
-        QCOMPARE(fake->Ultima().testo, QString("TfrmTrovaClienti"));
-        QCOMPARE(s->txtPagatore->text(), QString("Bianchi Anna"));
-        QCOMPARE(s->lblPosizione->text(), QString("5"));
+        for (const char* posizione : {"", "5"}) {
+            s->cmdNuovoClick();
+            s->txtNote->setText("mia nota");
+            s->lblPosizione->setText(posizione);
+            scegli = false;
+            QTest::mouseClick(s->impPag, Qt::LeftButton);
+            QCOMPARE(modo, QString("ricordario"));
+            QCOMPARE(s->txtPagatore->text(), QString());
+
+            scegli = true;
+            QTest::mouseClick(s->impPag, Qt::LeftButton);
+            QCOMPARE(s->txtPagatore->text(), QString("Bianchi Anna"));
+            QCOMPARE(s->txtCodFisc->text(), QString("BNCNNA70A41F205X"));
+            QCOMPARE(s->txtNumTessera->text(), QString("Forlì"));
+            QCOMPARE(s->txtCarica->text(), QString("Preventivo"));
+            QCOMPARE(s->txtTelCel->text(), QString("333 7654321"));
+            QCOMPARE(s->txtRecapito->text(), QString("Sera"));
+            QCOMPARE(s->txtNote->text(), QString("mia nota"));
+            QCOMPARE(s->lblPosizione->text(), QString(posizione));
+        }
+        QCOMPARE(fake->Di("MostraModale").size(), 4);
+        QVERIFY(!std::filesystem::exists(File()));
     }
 
     void previewAndPrintFillTheCardTemplate() {

@@ -12,6 +12,7 @@
 #include "gui/app/TfrmGuida.h"
 #include "gui/checkers/TfrmCodFisc.h"
 #include "gui/checkers/TfrmPartitaIva.h"
+#include "gui/contacts/TfrmTrovaClienti.h"
 #include "gui/reports/Modelli.h"
 #include "gui/reports/Stampa.h"
 
@@ -96,15 +97,15 @@ TfrmRicordario::TfrmRicordario()
     stato_ = new RigaStato(panInfo);
     CreaComandi(p);
 
-    lblFile = new QLabel(p);
-    lblFile->setObjectName("lblFile");
-    lblFile->hide();
-    lblData = new QLabel(p);
-    lblData->setObjectName("lblData");
-    lblData->hide();
-    lblOra = new QLabel(p);
-    lblOra->setObjectName("lblOra");
-    lblOra->hide();
+    auto nascosta = [p](const char* nome) {
+        auto* l = new QLabel(p);
+        l->setObjectName(nome);
+        l->hide();
+        return l;
+    };
+    lblFile = nascosta("lblFile");
+    lblData = nascosta("lblData");
+    lblOra = nascosta("lblOra");
 
     for (std::size_t i = 0; i < controlli_.size(); ++i) {
         controlli_[i] = findChild<QWidget*>(Q(std::string(scadenza::ControlliScheda[i].controllo)));
@@ -529,9 +530,9 @@ void TfrmRicordario::Naviga(scadenza::Navigazione comando) {
     }
 }
 
-void TfrmRicordario::impPagClick() {
-    if (creaTrovaClienti) MostraPerUso(creaTrovaClienti(this));
-}
+// The search in mode "ricordario" writes the picked contact's six fields straight into
+// this card; the card stays new or stored as it was.
+void TfrmRicordario::impPagClick() { TfrmTrovaClienti::Apri(this, QStringLiteral("ricordario")); }
 
 void TfrmRicordario::btnCodFiscClick() {
     const QString codice = Q(testo::Rifila(S(txtCodFisc->text())));

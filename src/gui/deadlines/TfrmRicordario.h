@@ -7,8 +7,6 @@
 #include <QComboBox>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
-#include <memory>
 
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TSchedaScadenza.h"
@@ -96,11 +94,6 @@ public:
     TSchedaScadenza ComponiScheda() const;
     // The card template filled from the controls as they stand (the card need not be saved).
     report::Modello SchedaDaStampare() const;
-
-    // The contact search is not part of the program yet: whoever has it sets this; until
-    // then the import picture does nothing. The search opens in mode "ricordario" and a
-    // pick writes the contact into this card.
-    std::function<std::unique_ptr<QDialog>(TfrmRicordario* scheda)> creaTrovaClienti;
 
 protected:
     void FormShow() override { PulisciScheda(); }
