@@ -171,7 +171,7 @@ TEST_F(ArchivioScadenze, TextsAreCutToTheCapacityAndTrimmed) {
 }
 
 TEST_F(ArchivioScadenze, BrowsingAMissingArchiveCreatesItEmpty) {
-    const auto passo = NavigaArchivio(file, scadenza::Navigazione::Avanti, 0);
+    const auto passo = NavigaScadenze(file, scadenza::Navigazione::Avanti, 0);
     EXPECT_EQ(passo.passo.esito, scadenza::PassoNavigazione::ArchivioVuoto);
     EXPECT_TRUE(passo.passo.svuotaPosizione);
     ASSERT_TRUE(std::filesystem::exists(file));
@@ -191,16 +191,16 @@ TEST_F(ArchivioScadenze, NavigationReadsTheRecordOfEachStep) {
         {Navigazione::Indietro, 3, "Due"}, {Navigazione::Indietro, 0, "Uno"},
     };
     for (const auto& c : casi) {
-        const auto n = NavigaArchivio(file, c.comando, c.corrente);
+        const auto n = NavigaScadenze(file, c.comando, c.corrente);
         EXPECT_EQ(n.passo.esito, scadenza::PassoNavigazione::Mostra) << c.causale;
         EXPECT_EQ(n.scheda.Dettagli, c.causale);
     }
-    EXPECT_EQ(NavigaArchivio(file, Navigazione::Avanti, 3).passo.esito,
+    EXPECT_EQ(NavigaScadenze(file, Navigazione::Avanti, 3).passo.esito,
               scadenza::PassoNavigazione::Niente);
 }
 
 TEST_F(ArchivioScadenze, SteppingBackFromTheFirstRecordLeavesTheArchiveAlone) {
-    const auto n = NavigaArchivio(file, scadenza::Navigazione::Indietro, 1);
+    const auto n = NavigaScadenze(file, scadenza::Navigazione::Indietro, 1);
     EXPECT_EQ(n.passo.esito, scadenza::PassoNavigazione::Niente);
     EXPECT_FALSE(std::filesystem::exists(file));
 }
@@ -208,7 +208,7 @@ TEST_F(ArchivioScadenze, SteppingBackFromTheFirstRecordLeavesTheArchiveAlone) {
 TEST_F(ArchivioScadenze, AFolderWhereTheFileShouldBeIsAnAccessFailure) {
     std::filesystem::create_directory(file);
     EXPECT_THROW(SalvaScadenza(file, 0, Scheda("Uno")), ErroreAccessoArchivio);
-    EXPECT_THROW(NavigaArchivio(file, scadenza::Navigazione::Primo, 0), ErroreAccessoArchivio);
+    EXPECT_THROW(NavigaScadenze(file, scadenza::Navigazione::Primo, 0), ErroreAccessoArchivio);
     EXPECT_TRUE(std::filesystem::is_directory(file));
 }
 

@@ -307,19 +307,6 @@ TEST(RegoleScadenza, NavigationSteps) {
     }
 }
 
-TEST(RegoleScadenza, WhichCheckerTheTaxCodeOpens) {
-    const std::pair<const char*, Verifica> casi[] = {
-        {"12345678901", Verifica::PartitaIva},
-        {" 123 ", Verifica::PartitaIva},
-        {"RSSMRA80A01H501U", Verifica::CodiceFiscale},
-        {"1234567890A", Verifica::CodiceFiscale},
-        {"", Verifica::CodiceFiscale},
-        {"   ", Verifica::CodiceFiscale},
-    };
-    for (const auto& [codice, verifica] : casi)
-        EXPECT_EQ(VerificaPerCodice(codice), verifica) << codice;
-}
-
 TEST(RegoleScadenza, PrintedRows) {
     TSchedaScadenza carta = CartaCompleta();
     carta.Rateazione = "  un'ora  ";

@@ -15,6 +15,7 @@
 template <class Scheda>
 class Archivio {
 public:
+    using TipoScheda = Scheda;
     static constexpr std::size_t Dimensione = DimensioneScheda<Scheda>();
     using Visitatore = std::function<bool(std::int64_t posizione, const Scheda&)>;
 

@@ -20,4 +20,8 @@ inline constexpr const char* DuplicaNonArchiviata =
     "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata "
     "inserita in archivio.";
 
+// After Salva overwrote the card's record, in both card windows.
+inline constexpr const char* ModificheSalvate =
+    "Le modifiche apportate alla scheda corrente sono state salvate in archivio.";
+
 }  // namespace messaggi

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app/Messaggi.h"
+#include "core/app/Navigazione.h"
 #include "core/app/RigaStampa.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
@@ -113,8 +115,7 @@ inline constexpr std::string_view MeseNonValido =
 std::string DataInesistente(std::string_view data);
 
 inline constexpr std::string_view SchedaSalvata = "La scheda corrente è stata salvata in archivio.";
-inline constexpr std::string_view ModificheSalvate =
-    "Le modifiche apportate alla scheda corrente sono state salvate in archivio.";
+inline constexpr std::string_view ModificheSalvate = messaggi::ModificheSalvate;
 
 struct EsitoSalvataggio {
     std::string Costo;                // txtCosto after the save: "0,00" when it was empty
@@ -135,26 +136,13 @@ std::int64_t LeggiPosizione(std::string_view lblPosizione);
 
 // ---- Navigation -----------------------------------------------------------------------
 
-enum class Navigazione { Primo, Indietro, Avanti, Ultimo };
-
-struct PassoNavigazione {
-    enum Esito { Mostra, ArchivioVuoto, Niente } esito = Niente;
-    std::int64_t posizione = 0;    // the record to show (Mostra)
-    bool svuotaPosizione = false;  // ArchivioVuoto from Avanti also empties lblPosizione
-};
-
-// What a navigation command does from record `corrente` (0 for a new card).
-// `contaSchede` opens and counts the archive; it is not called when the step needs no
-// archive (Indietro from record 1).
-PassoNavigazione Naviga(Navigazione comando, std::int64_t corrente,
-                        const std::function<std::int64_t()>& contaSchede);
+// The card browses its year file as every card browses its archive.
+using ::Naviga;
+using ::Navigazione;
+using ::PassoNavigazione;
 
 // ---- Tax code check, printed card -----------------------------------------------------
 
-enum class Verifica { CodiceFiscale, PartitaIva };
-// Digits only (trimmed, not empty): the partita IVA checker; anything else the codice
-// fiscale one.
-Verifica VerificaPerCodice(std::string_view codFisc);
 
 inline constexpr std::string_view TitoloStampa = "SCHEDA SCADENZA O APPUNTAMENTO";
 

@@ -31,17 +31,3 @@ std::int64_t SalvaScadenza(const std::filesystem::path& file, std::int64_t posiz
     archivio.Chiudi();
     return posizione;
 }
-
-SchedaNavigata NavigaArchivio(const std::filesystem::path& file, scadenza::Navigazione comando,
-                              std::int64_t corrente) {
-    TArchivioScadenze archivio;
-    SchedaNavigata risultato;
-    risultato.passo = scadenza::Naviga(comando, corrente, [&] {
-        archivio.Apri(file);
-        return archivio.NumeroSchede();
-    });
-    if (risultato.passo.esito == scadenza::PassoNavigazione::Mostra)
-        risultato.scheda = archivio.LeggiScheda(risultato.passo.posizione);
-    archivio.Chiudi();
-    return risultato;
-}

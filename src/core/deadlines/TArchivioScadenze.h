@@ -28,12 +28,8 @@ public:
 std::int64_t SalvaScadenza(const std::filesystem::path& file, std::int64_t posizione,
                            const TSchedaScadenza& scheda);
 
-struct SchedaNavigata {
-    scadenza::PassoNavigazione passo;
-    TSchedaScadenza scheda;  // the record read, when passo says Mostra
-};
-
-// One navigation command on the year file from record `corrente` (0 for a new card):
-// opens the file only when the step needs it, reads at most one record, closes.
-SchedaNavigata NavigaArchivio(const std::filesystem::path& file, scadenza::Navigazione comando,
-                              std::int64_t corrente);
+// One navigation command on the year file from record `corrente` (0 for a new card).
+inline SchedaNavigata<TSchedaScadenza> NavigaScadenze(const std::filesystem::path& file,
+                                                      Navigazione comando, std::int64_t corrente) {
+    return NavigaArchivio<TArchivioScadenze>(file, comando, corrente);
+}

@@ -350,8 +350,7 @@ void TfrmClienti::cmdSalvaClick() {
     });
     if (!fatto) return;
     MostraAvviso(this,
-                 n ? Q("Le modifiche apportate alla scheda corrente sono state salvate in "
-                       "archivio.")
+                 n ? Q(messaggi::ModificheSalvate)
                    : Q("La scheda corrente è stata inserita in archivio."),
                  TipoAvviso::Informazione);
 }
@@ -369,24 +368,25 @@ void TfrmClienti::cmdDuplicaClick() {
     MostraAvviso(this, Q(messaggi::DopoDuplica), TipoAvviso::Informazione);
 }
 
-void TfrmClienti::Scorri(Freccia freccia) {
-    EsitoNavigazione esito;
-    TSchedaContatto scheda;
-    const bool fatto = ConArchivio([&](TArchivioContatti& a) {
-        esito = Naviga(freccia, a.NumeroSchede(), Posizione());
-        if (esito.azione == EsitoNavigazione::Azione::Mostra)
-            scheda = a.LeggiScheda(esito.posizione);
-    });
-    if (!fatto) return;
-    switch (esito.azione) {
-        case EsitoNavigazione::Azione::Mostra:
-            MostraScheda(esito.posizione, scheda);
+void TfrmClienti::Scorri(Navigazione comando) {
+    SchedaNavigata<TSchedaContatto> esito;
+    try {
+        esito = NavigaArchivio<TArchivioContatti>(
+            PercorsoProgramma(QString::fromLatin1(TArchivioContatti::NomeFile)), comando,
+            Posizione().value_or(0));
+    } catch (const std::exception&) {
+        MostraAvviso(this, Q(messaggi::AccessoArchivio), TipoAvviso::Errore);
+        return;
+    }
+    switch (esito.passo.esito) {
+        case PassoNavigazione::Mostra:
+            MostraScheda(esito.passo.posizione, esito.scheda);
             break;
-        case EsitoNavigazione::Azione::ArchivioVuoto:
-            if (esito.svuotaPosizione) lblPosizione_->clear();
+        case PassoNavigazione::ArchivioVuoto:
+            if (esito.passo.svuotaPosizione) lblPosizione_->clear();
             MostraAvviso(this, Q(messaggi::ArchivioVuoto), TipoAvviso::Informazione);
             break;
-        case EsitoNavigazione::Azione::Niente:
+        case PassoNavigazione::Niente:
             break;
     }
 }

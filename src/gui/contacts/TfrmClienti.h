@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/contacts/Navigazione.h"
+#include "core/app/Navigazione.h"
 #include "core/contacts/TSchedaContatto.h"
 #include "gui/app/Convenzioni.h"
 #include "gui/reports/Modelli.h"
@@ -27,10 +27,10 @@ public:
     void cmdNuovoClick();
     void cmdDuplicaClick();
     void cmdSalvaClick();
-    void cmdPrimoClick() { Scorri(Freccia::Primo); }
-    void cmdIndietroClick() { Scorri(Freccia::Indietro); }
-    void cmdAvantiClick() { Scorri(Freccia::Avanti); }
-    void cmdUltimoClick() { Scorri(Freccia::Ultimo); }
+    void cmdPrimoClick() { Scorri(Navigazione::Primo); }
+    void cmdIndietroClick() { Scorri(Navigazione::Indietro); }
+    void cmdAvantiClick() { Scorri(Navigazione::Avanti); }
+    void cmdUltimoClick() { Scorri(Navigazione::Ultimo); }
     void cmdEsciClick() { close(); }
     void btnCodFiscClick();
     void btnPartitaIvaClick();
@@ -61,7 +61,7 @@ private:
     QLineEdit* Testo(const char* nome) const;
 
     report::Modello ModelloCompilato(bool perPdf) const;
-    void Scorri(Freccia freccia);
+    void Scorri(Navigazione comando);
     std::optional<std::int64_t> Posizione() const;
     // Opens the contact archive for one command and closes it; any failure ends the
     // command with the access message. False when the command failed.

@@ -509,9 +509,9 @@ void TfrmRicordario::cmdDuplicaClick() {
 }
 
 void TfrmRicordario::Naviga(scadenza::Navigazione comando) {
-    SchedaNavigata esito;
+    SchedaNavigata<TSchedaScadenza> esito;
     try {
-        esito = NavigaArchivio(PercorsoArchivio(), comando,
+        esito = NavigaScadenze(PercorsoArchivio(), comando,
                                scadenza::LeggiPosizione(S(lblPosizione->text())));
     } catch (const std::exception&) {
         ErroreAccesso();
@@ -535,11 +535,8 @@ void TfrmRicordario::Naviga(scadenza::Navigazione comando) {
 void TfrmRicordario::impPagClick() { TfrmTrovaClienti::Apri(this, QStringLiteral("ricordario")); }
 
 void TfrmRicordario::btnCodFiscClick() {
-    const QString codice = Q(testo::Rifila(S(txtCodFisc->text())));
-    if (scadenza::VerificaPerCodice(S(codice)) == scadenza::Verifica::PartitaIva)
-        TfrmPartitaIva::Apri(this, codice);
-    else
-        TfrmCodFisc::Apri(this, codice);
+    // Digits only go to the partita IVA checker: TfrmCodFisc::Apri decides.
+    TfrmCodFisc::Apri(this, Q(testo::Rifila(S(txtCodFisc->text()))));
 }
 
 report::Modello TfrmRicordario::SchedaDaStampare() const {
