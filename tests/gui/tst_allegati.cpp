@@ -116,6 +116,7 @@ private slots:
         QCOMPARE(Leggi(scelto), QByteArray("contenuto del preventivo"));
         QCOMPARE(fake->Di("ScegliFile").size(), 1);
         QCOMPARE(fake->Di("ScegliFile").first().testo, QString("Selezionare il file da allegare:"));
+        QCOMPARE(fake->Di("ScegliFile").first().tipo, QString("Tutti i file (*.*)"));
         QVERIFY(fake->Di("MostraAvviso").isEmpty());
         QVERIFY(fake->Di("ChiediConferma").isEmpty());
     }

@@ -46,8 +46,13 @@ public:
     int MostraModale(QDialog* finestra) override { return finestra->exec(); }
 
     QString ScegliFile(QWidget* genitore, const QString& titolo,
-                       const QString& cartella) override {
-        return QFileDialog::getOpenFileName(genitore, titolo, cartella);
+                       const QString& filtro) override {
+        QString schemi = filtro;
+#ifndef Q_OS_WIN
+        // "*.*" is every file to Windows; elsewhere it would hide the names without a dot.
+        schemi.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+#endif
+        return QFileDialog::getOpenFileName(genitore, titolo, QString(), schemi);
     }
 
     void ApriUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }

@@ -28,9 +28,10 @@ public:
 
     // Shows a per-use window modally and returns its result code.
     virtual int MostraModale(QDialog* finestra) = 0;
-    // The open-file dialog; empty when cancelled.
+    // The open-file dialog with one filter entry (its text as the user reads it, patterns
+    // in brackets); empty when cancelled.
     virtual QString ScegliFile(QWidget* genitore, const QString& titolo,
-                               const QString& cartella) = 0;
+                               const QString& filtro) = 0;
     // The desktop shell's "open" of a file URL, a web address or a mailto: address.
     virtual void ApriUrl(const QUrl& url) = 0;
 

@@ -100,7 +100,8 @@ void TfrmAllegaCartella::FormShow() { btnSfoglia01->setFocus(); }
 
 void TfrmAllegaCartella::btnSfogliaClick(int slot) {
     const QString scelto = piattaforma().ScegliFile(
-        this, QStringLiteral("Selezionare il file da allegare:"), QString());
+        this, QStringLiteral("Selezionare il file da allegare:"),
+        QStringLiteral("Tutti i file (*.*)"));
     if (scelto.isEmpty()) return;
 
     // A name that could lead out of the folder, or that the card could not keep as it

@@ -37,8 +37,8 @@ int FakePiattaforma::MostraModale(QDialog* finestra) {
     return esito;
 }
 
-QString FakePiattaforma::ScegliFile(QWidget*, const QString& titolo, const QString&) {
-    chiamate.append({"ScegliFile", QString(), titolo});
+QString FakePiattaforma::ScegliFile(QWidget*, const QString& titolo, const QString& filtro) {
+    chiamate.append({"ScegliFile", filtro, titolo});
     return fileScelti.isEmpty() ? QString() : fileScelti.takeFirst();
 }
 

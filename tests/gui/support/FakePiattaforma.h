@@ -12,7 +12,7 @@
 
 struct Chiamata {
     QString operazione;  // "MostraAvviso", "ChiediConferma", "MostraMessaggio", "ApriUrl", ...
-    QString tipo;        // for MostraAvviso: "Information", "Warning", "Error"
+    QString tipo;        // MostraAvviso: "Information", "Warning", "Error"; ScegliFile: filter
     QString testo;       // message text, URL, file path...
 };
 
@@ -25,7 +25,7 @@ public:
     Risposta ChiediConferma(QWidget*, const QString& testo) override;
     void MostraMessaggio(QWidget*, const QString& testo) override;
     int MostraModale(QDialog* finestra) override;
-    QString ScegliFile(QWidget*, const QString& titolo, const QString& cartella) override;
+    QString ScegliFile(QWidget*, const QString& titolo, const QString& filtro) override;
     void ApriUrl(const QUrl& url) override;
     bool ChiediStampante(QWidget*, QPrinter& stampante) override;
     bool CaricaSuono(const QString& percorso) override;
