@@ -225,7 +225,7 @@ private slots:
         for (int i = 1; i <= 5; ++i) QVERIFY(C(QString("imgSezione%1").arg(i, 2, 10, QChar('0'))));
         QVERIFY(C("icoEmail"));
         auto* pos = C<QLabel>("lblPosizione");
-        QCOMPARE(pos->geometry().x(), 846);
+        QCOMPARE(pos->geometry().topLeft(), QPoint(846, 650));
         QCOMPARE(pos->width(), 82);
         QCOMPARE(pos->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         for (const char* n :

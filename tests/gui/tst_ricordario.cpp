@@ -150,7 +150,8 @@ private slots:
         QCOMPARE(s->txtMinutiApp->count(), 60);
         QCOMPARE(s->cmdEsci->geometry(), QRect(814, 30 + 11 * 39, 148, 32));
         QCOMPARE(s->cmdImporta->text(), QString("Anteprima"));
-        QCOMPARE(s->lblPosizione->geometry().x(), 846);
+        QCOMPARE(s->lblPosizione->geometry().topLeft(), QPoint(846, 649));
+        QCOMPARE(s->lblPosizione->width(), 82);
         QVERIFY(!s->lblFile->isVisible() && !s->lblData->isVisible() && !s->lblOra->isVisible());
         QCOMPARE(s->windowTitle(),
                  QString(" Ricordario Diz 3.0 - Archivio scadenze e appuntamenti"));

@@ -189,7 +189,7 @@ TfrmClienti::TfrmClienti()
 
     lblPosizione_ =
         Etichetta(p, "lblPosizione", QString(), QPoint(846, 650), Carattere("Verdana", 12, true));
-    lblPosizione_->setGeometry(846, 649, 82, 19);
+    lblPosizione_->setGeometry(846, 650, 82, 19);
     lblPosizione_->setAlignment(Qt::AlignCenter);
 
     // The hidden attachment labels lie over the decorative picture.

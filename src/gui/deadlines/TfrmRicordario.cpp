@@ -389,7 +389,7 @@ void TfrmRicordario::CreaComandi(QWidget* p) {
 
     lblPosizione = new QLabel(p);
     lblPosizione->setObjectName("lblPosizione");
-    lblPosizione->setGeometry(846, 647, 82, 21);
+    lblPosizione->setGeometry(846, 649, 82, 17);
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(Carattere("Verdana", 10, true));
 }
