@@ -389,9 +389,10 @@ void TfrmRicordario::CreaComandi(QWidget* p) {
 
     lblPosizione = new QLabel(p);
     lblPosizione->setObjectName("lblPosizione");
-    lblPosizione->setGeometry(846, 649, 82, 17);
+    // Same look as the contact card's number, level with the arrows.
+    lblPosizione->setGeometry(846, 649, 82, 19);
     lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(Carattere("Verdana", 10, true));
+    lblPosizione->setFont(Carattere("Verdana", 12, true));
 }
 
 // --- Card and record ------------------------------------------------------------------------

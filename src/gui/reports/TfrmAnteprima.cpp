@@ -21,6 +21,8 @@ QToolButton* NuovoPulsante(const QString& nome, const QString& testo, QWidget* g
     b->setObjectName(nome);
     b->setText(testo);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Flat like the toolbar's own buttons, also where it sits inside the page navigator.
+    b->setAutoRaise(true);
     return b;
 }
 
@@ -84,6 +86,8 @@ TfrmAnteprima::TfrmAnteprima(const report::Modello& modello, const QList<report:
 void TfrmAnteprima::AggiungiZoom() {
     auto* b = NuovoPulsante(QStringLiteral("btnZoom"), QStringLiteral("Zoom"), this);
     b->setPopupMode(QToolButton::InstantPopup);
+    // Room for the menu arrow, which would otherwise sit on the word's last letter.
+    b->setStyleSheet(QStringLiteral("QToolButton { padding-right: 14px; }"));
     auto* menu = new QMenu(b);
     menu->addAction(QStringLiteral("Pagina intera"), this,
                     [this] { anteprima_->setZoomMode(QPrintPreviewWidget::FitInView); });
