@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/app/Elenco.h"
+#include "core/contacts/RicercaContatti.h"
 #include "core/contacts/TArchivioContatti.h"
 
 namespace {
@@ -69,6 +71,31 @@ void SoloByteDelFile(benchmark::State& stato) {
     stato.counters["schede/s"] = benchmark::Counter(static_cast<double>(kSchede) * stato.iterations(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(SoloByteDelFile)->Unit(benchmark::kMillisecond);
+
+// The contact search as the window runs it: read every record, match the filters, build
+// the line of each listed record, sort the lines (every record matches here).
+void RicercaSuTutto(benchmark::State& stato) {
+    const auto& p = ArchivioDiProva();
+    ricerca::FiltriContatto filtri{};
+    filtri[0] = "cliente";
+    const std::size_t soglia = elenco::FiltriPieni(filtri);
+    std::int64_t lette = 0;
+    for (auto _ : stato) {
+        std::vector<std::string> righe;
+        TArchivioContatti a;
+        a.Apri(p);
+        a.LeggiTutte([&](std::int64_t, const TSchedaContatto& s) {
+            if (ricerca::ContattoTrovato(s, filtri, soglia)) righe.push_back(ricerca::RigaContatto(s));
+            ++lette;
+            return true;
+        });
+        a.Chiudi();
+        elenco::Ordina(righe);
+        benchmark::DoNotOptimize(righe.data());
+    }
+    stato.counters["schede/s"] = benchmark::Counter(static_cast<double>(lette), benchmark::Counter::kIsRate);
+}
+BENCHMARK(RicercaSuTutto)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
