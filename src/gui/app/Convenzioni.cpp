@@ -74,6 +74,15 @@ bool TastoInvio(QEvent* e) {
 
 }  // namespace
 
+QString Rifilato(const QString& t) { return Q(testo::Rifila(S(t))); }
+
+QString TestoDi(const QWidget* controllo) {
+    if (auto* e = qobject_cast<const QLineEdit*>(controllo)) return e->text();
+    if (auto* c = qobject_cast<const QComboBox*>(controllo)) return c->currentText();
+    if (auto* l = qobject_cast<const QLabel*>(controllo)) return l->text();
+    return {};
+}
+
 void ImpostaDateNumeri() {
     QLocale italiano(QLocale::Italian, QLocale::Italy);
     italiano.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -432,7 +441,7 @@ void FiltroSoloMaiuscole(QLineEdit* campo) {
 }
 
 void FiltroRifila(QLineEdit* campo) {
-    auto rifila = [campo] { Rimetti(campo, Q(testo::Rifila(S(campo->text())))); };
+    auto rifila = [campo] { Rimetti(campo, Rifilato(campo->text())); };
     QObject::connect(campo, &QLineEdit::textEdited, campo, rifila);
     Filtra(campo, [rifila](QObject*, QEvent* e) {
         if (e->type() == QEvent::FocusOut) rifila();

@@ -23,6 +23,10 @@ class QPainter;
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }
 inline QString Q(const char* s) { return QString::fromUtf8(s); }
 inline std::string S(const QString& s) { return s.toStdString(); }
+// A control's text without leading and trailing characters of code 32 or below.
+QString Rifilato(const QString& t);
+// The text of an edit field, a combo or a label.
+QString TestoDi(const QWidget* controllo);
 
 // Process-wide date and number settings: dd/mm/yyyy and the decimal comma.
 void ImpostaDateNumeri();

@@ -49,8 +49,6 @@ bool TastoInvio(const QEvent* e) {
 
 }  // namespace
 
-QString TestoPerControllo(const QString& campo) { return Q(testo::Rifila(S(campo))); }
-
 FinestraControllo::FinestraControllo(QWidget* chiamante, const char* nome, const char* titolo,
                                      const char* nomeCampo, int lunghezzaMassima,
                                      const char* invito, Filtri filtri, Verifica verifica)
@@ -84,7 +82,7 @@ FinestraControllo::FinestraControllo(QWidget* chiamante, const char* nome, const
 }
 
 void FinestraControllo::Consegna(const QString& testo) {
-    const QString t = TestoPerControllo(testo);
+    const QString t = Rifilato(testo);
     // A text longer than what can be typed is kept whole, so that it is judged as it is
     // (a wrong length) and not cut into another number.
     if (t.size() > campo_->maxLength()) campo_->setMaxLength(static_cast<int>(t.size()));

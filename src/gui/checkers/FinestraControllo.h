@@ -9,9 +9,6 @@
 #include "core/checkers/EsitoControllo.h"
 #include "gui/app/Convenzioni.h"
 
-// A card's field as it is handed to a checker: trimmed.
-QString TestoPerControllo(const QString& campo);
-
 class FinestraControllo : public Dialogo {
     Q_OBJECT
 public:

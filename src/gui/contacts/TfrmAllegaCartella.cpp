@@ -9,7 +9,6 @@ namespace {
 
 constexpr int kPasso = 112;  // height of one slot
 
-QString Rifilato(const QString& t) { return Q(testo::Rifila(S(t))); }
 
 std::filesystem::path Programma() { return PercorsoProgramma(QString()); }
 

@@ -148,13 +148,6 @@ const ComandoScheda kComandi[] = {
 };
 // clang-format on
 
-QString Rifilato(const QString& t) { return Q(testo::Rifila(S(t))); }
-
-QString TestoCampo(const QWidget* campo) {
-    if (auto* e = qobject_cast<const QLineEdit*>(campo)) return e->text();
-    return static_cast<const QComboBox*>(campo)->currentText();
-}
-
 void ScriviCampo(QWidget* campo, const QString& t) {
     if (auto* e = qobject_cast<QLineEdit*>(campo)) {
         e->setText(t);
@@ -299,7 +292,7 @@ TSchedaContatto TfrmClienti::ComponiScheda() const {
     TSchedaContatto s;
     const auto& campi = TSchedaContatto::Campi;
     for (int i = 0; i < kCampiTesto; ++i)
-        s.*(campi[i].membro) = testo::Rifila(S(TestoCampo(campi_[i])));
+        s.*(campi[i].membro) = testo::Rifila(S(TestoDi(campi_[i])));
     s.Ricontatta = flag::Da(chkRicontatta_->isChecked());
     for (int k = 0; k < kAllegati; ++k)
         s.*(campi[30 + k].membro) = testo::Rifila(S(allegati_[k]->text()));

@@ -63,13 +63,6 @@ void SoloVociDellaLista(QComboBox* c, const std::vector<std::string>& voci) {
     });
 }
 
-QString TestoDi(const QWidget* w) {
-    if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
-    if (auto* c = qobject_cast<const QComboBox*>(w)) return c->currentText();
-    if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
-    return {};
-}
-
 void ScriviTesto(QWidget* w, const QString& t) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         e->setText(t);
@@ -537,7 +530,7 @@ void TfrmRicordario::impPagClick() { TfrmTrovaClienti::Apri(this, QStringLiteral
 
 void TfrmRicordario::btnCodFiscClick() {
     // Digits only go to the partita IVA checker: TfrmCodFisc::Apri decides.
-    TfrmCodFisc::Apri(this, Q(testo::Rifila(S(txtCodFisc->text()))));
+    TfrmCodFisc::Apri(this, Rifilato(txtCodFisc->text()));
 }
 
 report::Modello TfrmRicordario::SchedaDaStampare() const {
