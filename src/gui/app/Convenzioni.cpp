@@ -325,6 +325,12 @@ QPushButton* Pulsante(QWidget* genitore, const QString& nome, const QString& tes
     b->setFont(f);
     b->setAutoDefault(false);
     b->setDefault(false);
+    // Enter on the focused button presses it, as Space does.
+    Filtra(b, [b](QObject*, QEvent* e) {
+        if (!TastoInvio(e) || !b->isEnabled()) return false;
+        b->click();
+        return true;
+    });
     return b;
 }
 

@@ -140,7 +140,8 @@ private:
 // Builders for the usual controls, placed at panel coordinates.
 QLabel* Etichetta(QWidget* genitore, const QString& nome, const QString& testo, QPoint pos,
                   const QFont& f, const QColor& colore = Qt::black);
-// A push button that never acts as a dialog's default: Enter in a field must not press it.
+// A push button that never acts as a dialog's default (Enter in a field must not press it);
+// Enter on the button itself presses it.
 class QPushButton;
 QPushButton* Pulsante(QWidget* genitore, const QString& nome, const QString& testo, QRect r,
                       const QFont& f);

@@ -41,12 +41,6 @@ void MostraEsito(QWidget* finestra, const controlli::EsitoControllo& esito) {
     }
 }
 
-bool TastoInvio(const QEvent* e) {
-    if (e->type() != QEvent::KeyPress) return false;
-    const int k = static_cast<const QKeyEvent*>(e)->key();
-    return k == Qt::Key_Return || k == Qt::Key_Enter;
-}
-
 }  // namespace
 
 FinestraControllo::FinestraControllo(QWidget* chiamante, const char* nome, const char* titolo,
@@ -73,9 +67,6 @@ FinestraControllo::FinestraControllo(QWidget* chiamante, const char* nome, const
     if (filtri_.cifre) FiltroCifre(campo_);
     InvioAlPulsante(campo_, btnControlla);
     campo_->installEventFilter(this);
-    // Enter on a focused button presses it, as Space does.
-    btnControlla->installEventFilter(this);
-    btnChiudi->installEventFilter(this);
 
     connect(btnControlla, &QPushButton::clicked, this, &FinestraControllo::btnControllaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &FinestraControllo::btnChiudiClick);
@@ -102,14 +93,7 @@ void FinestraControllo::Normalizza() {
 }
 
 bool FinestraControllo::eventFilter(QObject* o, QEvent* e) {
-    if (o == campo_) {
-        if (e->type() == QEvent::KeyRelease && filtri_.alRilascio) Normalizza();
-    } else if (TastoInvio(e)) {
-        if (auto* b = qobject_cast<QPushButton*>(o); b && b->isEnabled()) {
-            b->click();
-            return true;
-        }
-    }
+    if (o == campo_ && e->type() == QEvent::KeyRelease && filtri_.alRilascio) Normalizza();
     return Dialogo::eventFilter(o, e);
 }
 

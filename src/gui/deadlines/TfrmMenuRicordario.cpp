@@ -56,7 +56,6 @@ TfrmMenuRicordario::TfrmMenuRicordario()
     btnApriPreventivi = Pulsante(p, "btnApriPreventivi", QStringLiteral("Apri"),
                                  {555, 402, 120, 36}, Carattere("Verdana", 12, true));
     // Enter in the year only reaches the button; Enter on the button presses it.
-    btnApriPreventivi->setAutoDefault(true);
     InvioAlPulsante(txtAnnoPreventivi, btnApriPreventivi);
     connect(btnApriPreventivi, &QPushButton::clicked, this,
             &TfrmMenuRicordario::btnApriPreventiviClick);
