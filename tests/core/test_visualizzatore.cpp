@@ -46,12 +46,12 @@ TEST(Visualizzatore, ImminentFromTheWarningDaysUpToTheDate) {
     const std::string_view no = flag::No, si = flag::Si;
     const Caso casi[] = {
         {kOggi, "15/03/2021", "5", no, true},
-        {kOggi, "15/03/2021", "4", no, false},     // warning period not begun
-        {kOggi, "10/03/2021", "0", no, true},      // today, no warning
+        {kOggi, "15/03/2021", "4", no, false},  // warning period not begun
+        {kOggi, "10/03/2021", "0", no, true},   // today, no warning
         {kOggi, "11/03/2021", "0", no, false},
-        {kOggi, "09/03/2021", "999", no, false},   // yesterday: never
-        {kOggi, "15/03/2021", "5", si, false},     // fulfilled
-        {kOggi, "15/03/2021", "5", "no", false},   // only "No" exactly
+        {kOggi, "09/03/2021", "999", no, false},  // yesterday: never
+        {kOggi, "15/03/2021", "5", si, false},    // fulfilled
+        {kOggi, "15/03/2021", "5", "no", false},  // only "No" exactly
         {kOggi, "15/03/2021", "5", "", false},
         {kOggi, "15/03/2021", " 5 ", " No ", true},  // both trimmed
         {kOggi, "15/03/2021", "-1", no, false},
@@ -84,8 +84,12 @@ TEST(Visualizzatore, ChronologicalKeyIsMonthDayHourMinutes) {
     // The month is read from the date text by position, characters and not bytes.
     s.Data = "1/3/2021";
     EXPECT_EQ(ChiaveCronologica(s), "/2181605");
-    s.Data = "\xC3\xA8\xC3\xA8\xC3\xA8" "07";
-    EXPECT_EQ(ChiaveCronologica(s), "0718" "1605");
+    s.Data =
+        "\xC3\xA8\xC3\xA8\xC3\xA8"
+        "07";
+    EXPECT_EQ(ChiaveCronologica(s),
+              "0718"
+              "1605");
     EXPECT_EQ(ChiaveCronologica(TSchedaScadenza{}), "");
 }
 
@@ -93,8 +97,9 @@ TEST(Visualizzatore, RowsSortedByKeyOrdinalMovesWithItsRow) {
     // Stored 20/03 10:00, 18/03 16:30, 18/03 09:15.
     std::vector<Riga> righe;
     std::size_t n = 0;
-    for (const auto& s : {Scadenza("20/03/2021", "10:00", "30"), Scadenza("18/03/2021", "16:30", "30"),
-                          Scadenza("18/03/2021", "09:15", "30")})
+    for (const auto& s :
+         {Scadenza("20/03/2021", "10:00", "30"), Scadenza("18/03/2021", "16:30", "30"),
+          Scadenza("18/03/2021", "09:15", "30")})
         righe.push_back(RigaElenco(Imminenti.colonne, s, ++n));
     OrdinaRighe(righe, Imminenti.ColonnaChiave());
     EXPECT_EQ(Colonna(righe, 0), (std::vector<std::string>{"3", "2", "1"}));
@@ -144,7 +149,7 @@ TEST(Visualizzatore, DayAndMonthSelection) {
         {" 18/03/2021 ", " MARZO ", " 2021", true, true},
         {"05/03/2021", "marzo", "2021", false, true},
         {"18/03/2022", "Marzo", "2022", false, false},
-        {"18/3/2021", "Marzo", "2021", false, true},   // the day list compares the text
+        {"18/3/2021", "Marzo", "2021", false, true},    // the day list compares the text
         {"18/03/2021", "Aprile", "2021", true, false},  // the month list reads Mese and Anno
         {"18/03/2021", "Marz", "2021", true, false},
         {"18/03/2021", "Marzo", "21", true, false},
@@ -184,10 +189,10 @@ TEST(Visualizzatore, RowsOfTheThreeLists) {
     s.DaConfermare = flag::Si;
 
     const Riga imminente = RigaElenco(Imminenti.colonne, s, 7);
-    EXPECT_EQ(imminente,
-              (Riga{"7", "18/03/2021", "09:15", "Pagamento", s.Dettagli, "Bonifico", "12,50",
-                    "Esito", "Rossi Mario", "RSSMRA", "Nord", "Questioni", "333", "Casa",
-                    "Bianchi", "Bologna", "1 ora", "Note", "Sì", "03180915"}));
+    EXPECT_EQ(imminente, (Riga{"7",        "18/03/2021", "09:15", "Pagamento",   s.Dettagli,
+                               "Bonifico", "12,50",      "Esito", "Rossi Mario", "RSSMRA",
+                               "Nord",     "Questioni",  "333",   "Casa",        "Bianchi",
+                               "Bologna",  "1 ora",      "Note",  "Sì",          "03180915"}));
     Riga attesa = imminente;
     attesa.insert(attesa.begin() + 19, "Sì");  // Effettuata before the key
     EXPECT_EQ(RigaElenco(Giornaliere.colonne, s, 7), attesa);

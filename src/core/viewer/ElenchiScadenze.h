@@ -26,7 +26,6 @@ struct ColonnaElenco {
     std::string (*calcolo)(const TSchedaScadenza&) = nullptr;
 };
 
-
 inline constexpr std::array<ColonnaElenco, 20> ColonneImminenti = {{
     {"colNum", "N.", 60, false},
     {"colData", "Data scadenza", 150, false, &TSchedaScadenza::Data},
@@ -65,7 +64,8 @@ constexpr std::array<ColonnaElenco, 21> ColonneGiornoMese(int larghezzaTelCel) {
 }
 }  // namespace dettaglio
 
-inline constexpr std::array<ColonnaElenco, 21> ColonneGiornaliere = dettaglio::ColonneGiornoMese(200);
+inline constexpr std::array<ColonnaElenco, 21> ColonneGiornaliere =
+    dettaglio::ColonneGiornoMese(200);
 inline constexpr std::array<ColonnaElenco, 21> ColonneMensili = dettaglio::ColonneGiornoMese(180);
 
 // A list: its columns (the key is the last one) and which records it takes for a day:

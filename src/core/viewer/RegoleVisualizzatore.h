@@ -34,8 +34,8 @@ std::string ChiaveCronologica(const TSchedaScadenza& r);
 
 // The new order of `numero` rows sorted by their key text, ascending, letters A–Z folded to
 // one case: the row numbers in their new order. Equal keys keep their order.
-std::vector<std::size_t> OrdinePerChiave(std::size_t numero,
-                                         const std::function<std::string_view(std::size_t)>& chiave);
+std::vector<std::size_t> OrdinePerChiave(
+    std::size_t numero, const std::function<std::string_view(std::size_t)>& chiave);
 
 // A row of cell texts, and the sort of whole rows on their key column (a row too short to
 // have that column sorts as an empty key).
