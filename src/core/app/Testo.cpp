@@ -151,6 +151,17 @@ std::string PadTaglia(std::string_view utf8, std::size_t n) {
     return out;
 }
 
+std::string Caratteri(std::string_view utf8, std::size_t da, std::size_t n) {
+    std::size_t i = 0, caratteri = 0;
+    while (i < utf8.size() && caratteri < da) {
+        ProssimoCarattere(utf8, i);
+        ++caratteri;
+    }
+    const std::size_t inizio = i;
+    for (caratteri = 0; i < utf8.size() && caratteri < n; ++caratteri) ProssimoCarattere(utf8, i);
+    return std::string(utf8.substr(inizio, i - inizio));
+}
+
 std::string MinuscoleAZ(std::string_view s) {
     std::string out(s);
     for (char& c : out) c = Minuscola(c);

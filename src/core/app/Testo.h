@@ -32,6 +32,9 @@ std::size_t Lunghezza(std::string_view utf8);
 // Appends blanks, then keeps exactly the first n characters.
 std::string PadTaglia(std::string_view utf8, std::size_t n);
 
+// At most n characters from character `da` on (0-based); fewer, or none, past the end.
+std::string Caratteri(std::string_view utf8, std::size_t da, std::size_t n);
+
 // Only the letters A–Z / a–z change; accented letters stay as they are.
 std::string MinuscoleAZ(std::string_view s);
 std::string MaiuscoleAZ(std::string_view s);

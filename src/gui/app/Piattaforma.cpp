@@ -9,8 +9,8 @@
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPrinter>
-#include <memory>
 
 namespace {
 
@@ -65,9 +65,11 @@ public:
     bool CaricaSuono(const QString& percorso) override {
         if (!QFile::exists(percorso)) return false;
         if (!lettore_) {
-            lettore_ = std::make_unique<QMediaPlayer>();
-            uscita_ = std::make_unique<QAudioOutput>();
-            lettore_->setAudioOutput(uscita_.get());
+            // Owned by the application and named as the viewer's player, so a check can find
+            // it; an unplayable file only reports an error to it, and nothing is heard.
+            lettore_ = new QMediaPlayer(qApp);
+            lettore_->setObjectName(QStringLiteral("MediaPlayer"));
+            lettore_->setAudioOutput(new QAudioOutput(lettore_));
         }
         lettore_->setSource(QUrl::fromLocalFile(percorso));
         return lettore_->error() == QMediaPlayer::NoError;
@@ -84,8 +86,7 @@ public:
     void Termina() override { QCoreApplication::quit(); }
 
 private:
-    std::unique_ptr<QMediaPlayer> lettore_;
-    std::unique_ptr<QAudioOutput> uscita_;
+    QPointer<QMediaPlayer> lettore_;
 };
 
 Piattaforma* g_installata = nullptr;

@@ -3,6 +3,7 @@
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/deadlines/TfrmMenuRicordario.h"
 #include "gui/deadlines/TfrmRicordario.h"
+#include "gui/viewer/TfrmScadenze.h"
 
 Programma::Programma() {
     ImpostaDateNumeri();
@@ -12,10 +13,12 @@ Programma::Programma() {
     clienti_ = std::make_unique<TfrmClienti>();
     menuRicordario_ = std::make_unique<TfrmMenuRicordario>();
     ricordario_ = std::make_unique<TfrmRicordario>();
+    scadenze_ = std::make_unique<TfrmScadenze>();
     password_->Collega(avvio_.get(), cambia_.get());
     menuRicordario_->Collega(avvio_.get(), ricordario_.get());
     avvio_->ImpostaApplicazione(1, clienti_.get());
     avvio_->ImpostaApplicazione(2, menuRicordario_.get());
+    avvio_->ImpostaApplicazione(3, scadenze_.get());
 }
 
 Programma::~Programma() = default;
@@ -25,6 +28,7 @@ void Programma::Avvia(const QString& schermata) {
     if (schermata == "avvio") diretta = avvio_.get();
     if (schermata == "clienti") diretta = clienti_.get();
     if (schermata == "ricordario" || schermata == "scadenza") diretta = menuRicordario_.get();
+    if (schermata == "scadenze") diretta = scadenze_.get();
     if (!diretta) {
         password_->show();
         return;
