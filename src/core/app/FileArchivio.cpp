@@ -85,3 +85,15 @@ std::unique_ptr<FileArchivio> ApriFileArchivio(const std::filesystem::path& perc
                                     std::strerror(errno));
     return std::make_unique<FileStandard>(f);
 }
+
+std::unique_ptr<FileArchivio> ApriFileArchivioInLettura(const std::filesystem::path& percorso) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(percorso, ec))
+        throw ErroreAccessoArchivio("not a file: " + percorso.string());
+    errno = 0;
+    std::FILE* f = ApriConModo(percorso, "rb");
+    if (!f)
+        throw ErroreAccessoArchivio("cannot open " + percorso.string() + ": " +
+                                    std::strerror(errno));
+    return std::make_unique<FileStandard>(f);
+}
