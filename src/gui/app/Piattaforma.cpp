@@ -112,7 +112,8 @@ std::filesystem::path Percorso(const QString& cartella) {
 
 // Where an installed program finds the files installed with it: <prefix>/share/ricordario.
 QString CartellaInstallati() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../share/ricordario");
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/ricordario"));
 }
 
 // Decided once: the portable folder, or the user's data folder of an installed program.
