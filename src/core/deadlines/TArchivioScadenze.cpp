@@ -31,3 +31,19 @@ std::int64_t SalvaScadenza(const std::filesystem::path& file, std::int64_t posiz
     archivio.Chiudi();
     return posizione;
 }
+
+std::vector<TSchedaScadenza> LeggiScadenzeSenzaCreare(const std::filesystem::path& file) {
+    std::vector<TSchedaScadenza> schede;
+    std::error_code ec;
+    const auto stato = std::filesystem::symlink_status(file, ec);
+    if (stato.type() == std::filesystem::file_type::not_found) return schede;
+    TArchivioScadenze archivio;
+    archivio.ApriSu(ApriFileArchivioInLettura(file));
+    schede.reserve(static_cast<std::size_t>(archivio.NumeroSchede()));
+    archivio.LeggiTutte([&](std::int64_t, const TSchedaScadenza& s) {
+        schede.push_back(s);
+        return true;
+    });
+    archivio.Chiudi();
+    return schede;
+}
