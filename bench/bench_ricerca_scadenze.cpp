@@ -28,24 +28,35 @@ constexpr int kSchede = 100000;
 // A year of deadlines: dates over all of 2021, reasons, contacts and towns with accents,
 // notes from empty to the full 250 characters, a third of them fulfilled.
 std::vector<TSchedaScadenza> GeneraScadenze(int quante) {
-    static const char* causali[] = {
-        "Rata mutuo prima casa", "Bolletta luce", "Bolletta gas", "Visita medica",
-        "Appuntamento con il commercialista", "Rinnovo assicurazione auto", "Pagamento IMU",
-        "Tassa automobilistica", "Revisione caldaia", "Riunione di condominio",
-        "Colloquio con la scuola", "Canone d'affitto", "Acconto IRPEF", "Saldo fornitore",
-        "Consegna preventivo", "Udienza in tribunale", "Caffè con il cliente"};
-    static const char* cognomi[] = {"Rossi", "Bianchi", "Esposito", "Romano", "Colombo",
-                                    "Ricci", "Marino", "Greco", "Bruno", "Gallo", "Conti",
-                                    "De Luca", "Mancini", "Costa", "Giordano", "Nicolò"};
-    static const char* nomi[] = {"Mario", "Giulia", "Luca", "Chiara", "Andrea",
-                                 "Francesca", "Niccolò", "Lucía", "Paolo", "Elena"};
-    static const char* luoghi[] = {"Forlì", "Cesena", "Sant'Agata", "Città di Castello",
-                                   "Cantù", "Bologna", "Ravenna", "Rimini"};
+    static const char* causali[] = {"Rata mutuo prima casa",
+                                    "Bolletta luce",
+                                    "Bolletta gas",
+                                    "Visita medica",
+                                    "Appuntamento con il commercialista",
+                                    "Rinnovo assicurazione auto",
+                                    "Pagamento IMU",
+                                    "Tassa automobilistica",
+                                    "Revisione caldaia",
+                                    "Riunione di condominio",
+                                    "Colloquio con la scuola",
+                                    "Canone d'affitto",
+                                    "Acconto IRPEF",
+                                    "Saldo fornitore",
+                                    "Consegna preventivo",
+                                    "Udienza in tribunale",
+                                    "Caffè con il cliente"};
+    static const char* cognomi[] = {
+        "Rossi", "Bianchi", "Esposito", "Romano",  "Colombo", "Ricci", "Marino",   "Greco",
+        "Bruno", "Gallo",   "Conti",    "De Luca", "Mancini", "Costa", "Giordano", "Nicolò"};
+    static const char* nomi[] = {"Mario",     "Giulia",  "Luca",  "Chiara", "Andrea",
+                                 "Francesca", "Niccolò", "Lucía", "Paolo",  "Elena"};
+    static const char* luoghi[] = {"Forlì", "Cesena",  "Sant'Agata", "Città di Castello",
+                                   "Cantù", "Bologna", "Ravenna",    "Rimini"};
     static const char* tipi[] = {"Pagamento", "Appuntamento", "Evento da ricordare",
                                  "Scadenza fiscale"};
-    static const char* mesi[] = {"Gennaio", "Febbraio", "Marzo",     "Aprile",
-                                 "Maggio",  "Giugno",   "Luglio",    "Agosto",
-                                 "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    static const char* mesi[] = {"Gennaio",   "Febbraio", "Marzo",    "Aprile",
+                                 "Maggio",    "Giugno",   "Luglio",   "Agosto",
+                                 "Settembre", "Ottobre",  "Novembre", "Dicembre"};
     static const std::string parole =
         "portare i documenti firmati e la ricevuta del bonifico precedente; chiamare prima "
         "per conferma, il numero è cambiato da poco. Chiedere anche della pratica aperta a "
@@ -108,9 +119,9 @@ const std::filesystem::path& ArchivioDiProva() {
 }
 
 void PerScheda(benchmark::State& stato) {
-    stato.counters["schede/s"] = benchmark::Counter(
-        static_cast<double>(kSchede) * static_cast<double>(stato.iterations()),
-        benchmark::Counter::kIsRate);
+    stato.counters["schede/s"] =
+        benchmark::Counter(static_cast<double>(kSchede) * static_cast<double>(stato.iterations()),
+                           benchmark::Counter::kIsRate);
 }
 
 // Baseline: the file's bytes, nothing decoded.

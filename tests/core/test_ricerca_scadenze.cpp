@@ -62,9 +62,9 @@ TEST(RicercaScadenze, WhichRecordsAFilterSetLists) {
 }
 
 TEST(RicercaScadenze, EachFilterMatchesItsOwnField) {
-    const char* campi[scadenza::kFiltri] = {"Data",     "Ora",          "Pagatore", "CodFisc",
-                                            "NumTessera", "Carica",     "Anticipi", "Beneficiario",
-                                            "Dettagli", "Note"};
+    const char* campi[scadenza::kFiltri] = {"Data",       "Ora",    "Pagatore", "CodFisc",
+                                            "NumTessera", "Carica", "Anticipi", "Beneficiario",
+                                            "Dettagli",   "Note"};
     TSchedaScadenza s;
     for (std::size_t i = 0; i < scadenza::kFiltri; ++i)
         s.*scadenza::CampiFiltro[i] = std::string("campo ") + campi[i];

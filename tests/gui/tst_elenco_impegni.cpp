@@ -97,16 +97,17 @@ private slots:
         QTest::addColumn<QString>("titolo");
         QTest::addColumn<QStringList>("righe");
         // In list order, by reason.
-        QTest::newRow("to confirm")
-            << "cmdDaConfermare" << "TfrmDaConfermare" << " Riepilogo appuntamenti da confermare"
-            << Righe({2, 3});
+        QTest::newRow("to confirm") << "cmdDaConfermare"
+                                    << "TfrmDaConfermare"
+                                    << " Riepilogo appuntamenti da confermare" << Righe({2, 3});
         QTest::newRow("not fulfilled")
-            << "cmdDaEffettuare" << "TfrmConfermati" << " Riepilogo impegni non assolti"
-            << Righe({3, 6, 1, 8, 7, 0});
+            << "cmdDaEffettuare"
+            << "TfrmConfermati"
+            << " Riepilogo impegni non assolti" << Righe({3, 6, 1, 8, 7, 0});
         // The damaged date is skipped and the records after it are still listed.
-        QTest::newRow("expired")
-            << "cmdEffettuate" << "TfrmNonConfermati" << " Riepilogo impegni scaduti e non assolti"
-            << Righe({8, 7, 0});
+        QTest::newRow("expired") << "cmdEffettuate"
+                                 << "TfrmNonConfermati"
+                                 << " Riepilogo impegni scaduti e non assolti" << Righe({8, 7, 0});
     }
     void eachListTakesTheRecordsOfItsRule() {
         QFETCH(QString, comando);

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "core/app/Elenco.h"
-
 #include "core/contacts/TSchedaContatto.h"
 
 namespace ricerca {

@@ -15,9 +15,9 @@ namespace scadenza {
 inline constexpr std::size_t kFiltri = 10;
 using FiltriScadenza = std::array<std::string, kFiltri>;
 inline constexpr std::array<std::string TSchedaScadenza::*, kFiltri> CampiFiltro = {
-    &TSchedaScadenza::Data,       &TSchedaScadenza::Ora,          &TSchedaScadenza::Pagatore,
-    &TSchedaScadenza::CodFisc,    &TSchedaScadenza::NumTessera,   &TSchedaScadenza::Carica,
-    &TSchedaScadenza::Anticipi,   &TSchedaScadenza::Beneficiario, &TSchedaScadenza::Dettagli,
+    &TSchedaScadenza::Data,     &TSchedaScadenza::Ora,          &TSchedaScadenza::Pagatore,
+    &TSchedaScadenza::CodFisc,  &TSchedaScadenza::NumTessera,   &TSchedaScadenza::Carica,
+    &TSchedaScadenza::Anticipi, &TSchedaScadenza::Beneficiario, &TSchedaScadenza::Dettagli,
     &TSchedaScadenza::Note,
 };
 

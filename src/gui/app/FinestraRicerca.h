@@ -46,10 +46,8 @@ protected:
     // cannot be opened or read, the shared access message instead, on the filter panel.
     template <class Scheda, std::size_t N>
     void Cerca(const std::array<QLineEdit*, N>& filtri,
-               const std::array<std::string Scheda::*, N>& campi,
-               const std::filesystem::path& file,
-               const std::function<std::string(const Scheda&)>& componi,
-               const QString& conteggio) {
+               const std::array<std::string Scheda::*, N>& campi, const std::filesystem::path& file,
+               const std::function<std::string(const Scheda&)>& componi, const QString& conteggio) {
         std::array<std::string, N> testi;
         for (std::size_t i = 0; i < N; ++i) testi[i] = S(filtri[i]->text());
         const std::size_t soglia = elenco::FiltriPieni(testi);
@@ -57,8 +55,7 @@ protected:
         bool riuscita = true;
         try {
             risultati->Elenca<Scheda>(
-                file,
-                [&](const Scheda& s) { return elenco::Trovata(s, testi, campi, soglia); },
+                file, [&](const Scheda& s) { return elenco::Trovata(s, testi, campi, soglia); },
                 componi);
         } catch (...) {
             riuscita = false;

@@ -28,7 +28,8 @@ void Scrivi(QWidget* finestra, const char* nome, const std::string& valore) {
 }  // namespace
 
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget* chiamante)
-    : FinestraRicerca(chiamante, "TfrmTrovaClienti", QStringLiteral(" Trova contatti in archivio")) {
+    : FinestraRicerca(chiamante, "TfrmTrovaClienti",
+                      QStringLiteral(" Trova contatti in archivio")) {
     lblMemory = new QLabel(this);
     lblMemory->setObjectName("lblMemory");
     lblMemory->hide();

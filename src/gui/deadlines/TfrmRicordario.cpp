@@ -12,9 +12,9 @@
 #include "gui/app/TfrmGuida.h"
 #include "gui/checkers/TfrmCodFisc.h"
 #include "gui/checkers/TfrmPartitaIva.h"
+#include "gui/contacts/TfrmTrovaClienti.h"
 #include "gui/deadlines/ElencoImpegni.h"
 #include "gui/deadlines/TfrmTrovaRicordario.h"
-#include "gui/contacts/TfrmTrovaClienti.h"
 #include "gui/reports/Modelli.h"
 #include "gui/reports/Stampa.h"
 
