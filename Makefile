@@ -33,6 +33,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/bench_archivio
+	$(BUILD)/bench/bench_ricerca_scadenze
 
 screenshot: build
 	bash scripts/screenshot

@@ -1,5 +1,6 @@
 #include "core/app/Testo.h"
 
+#include <algorithm>
 #include <array>
 
 namespace testo {
@@ -176,8 +177,28 @@ std::string MaiuscoleAZ(std::string_view s) {
 }
 
 int ConfrontaSenzaMaiuscole(std::string_view a, std::string_view b) {
-    std::size_t i = 0, j = 0;
+    // Equal bytes are equal characters: the common beginning is skipped at once, back to
+    // the start of the character in which the two texts part.
+    const std::size_t corto = std::min(a.size(), b.size());
+    std::size_t k = static_cast<std::size_t>(
+        std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(corto), b.begin()).first -
+        a.begin());
+    const auto seguito = [](std::string_view s, std::size_t n) {
+        return n < s.size() && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80;
+    };
+    while (k > 0 && (seguito(a, k) || seguito(b, k))) --k;
+    std::size_t i = k, j = k;
     while (i < a.size() && j < b.size()) {
+        // Most characters of a list line are plain ASCII, one byte each: compared at once.
+        const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[j]);
+        if (x < 0x80 && y < 0x80) {
+            const auto ca = static_cast<unsigned char>(Minuscola(static_cast<char>(x))),
+                       cb = static_cast<unsigned char>(Minuscola(static_cast<char>(y)));
+            if (ca != cb) return ca < cb ? -1 : 1;
+            ++i;
+            ++j;
+            continue;
+        }
         // Characters compare by their Windows-1252 code, the code the files hold; those
         // without one come after all of them.
         auto codice = [](char32_t c) -> char32_t {

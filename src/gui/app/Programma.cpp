@@ -1,9 +1,13 @@
 #include "gui/app/Programma.h"
 
+#include <QApplication>
+#include <QTimer>
+
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/deadlines/TfrmMenuRicordario.h"
 #include "gui/deadlines/TfrmRicordario.h"
 #include "gui/viewer/TfrmScadenze.h"
+#include "gui/deadlines/TfrmTrovaRicordario.h"
 
 Programma::Programma() {
     ImpostaDateNumeri();
@@ -27,7 +31,9 @@ void Programma::Avvia(const QString& schermata) {
     FinestraIntera* diretta = nullptr;
     if (schermata == "avvio") diretta = avvio_.get();
     if (schermata == "clienti") diretta = clienti_.get();
-    if (schermata == "ricordario" || schermata == "scadenza") diretta = menuRicordario_.get();
+    const bool daScheda = schermata == "scadenza" || schermata == "trova_scadenze" ||
+                          schermata == "trova_scadenze_elenco" || schermata == "scaduti";
+    if (schermata == "ricordario" || daScheda) diretta = menuRicordario_.get();
     if (schermata == "scadenze") diretta = scadenze_.get();
     if (!diretta) {
         password_->show();
@@ -35,8 +41,19 @@ void Programma::Avvia(const QString& schermata) {
     }
     if (diretta != avvio_.get()) diretta->ImpostaRitorno(avvio_.get());
     diretta->Apri();
-    if (schermata == "scadenza") {
+    if (daScheda) {
         menuRicordario_->btnApriPreventiviClick();
         ricordario_->cmdUltimoClick();
     }
+    // The search and the lists are modal: they open once the event loop runs.
+    TfrmRicordario* scheda = ricordario_.get();
+    if (schermata.startsWith("trova_scadenze"))
+        QTimer::singleShot(0, scheda, [scheda] { scheda->cmdTrovaClick(); });
+    if (schermata == "trova_scadenze_elenco")
+        QTimer::singleShot(300, scheda, [] {
+            if (auto* f = qobject_cast<TfrmTrovaRicordario*>(QApplication::activeModalWidget()))
+                f->btnCerca->click();
+        });
+    if (schermata == "scaduti")
+        QTimer::singleShot(0, scheda, [scheda] { scheda->cmdEffettuateClick(); });
 }

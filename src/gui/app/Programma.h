@@ -18,7 +18,9 @@ public:
     // Shows the first window: the password window. For screenshots and checks, `schermata`
     // names a window to open directly instead ("avvio", "clienti", "ricordario" for the year
     // window, "scadenze" for the viewer), as the launcher would; "scadenza" opens the deadline
-    // card on this year's archive at its last record.
+    // card on this year's archive at its last record, and from there "trova_scadenze" its
+    // search, "trova_scadenze_elenco" the search's result with every filter empty, "scaduti"
+    // the list of expired commitments.
     void Avvia(const QString& schermata = QString());
 
     TfrmPassword* accesso() const { return password_.get(); }

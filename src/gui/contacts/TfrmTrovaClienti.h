@@ -9,8 +9,9 @@
 #include "core/contacts/RicercaContatti.h"
 #include "gui/app/Convenzioni.h"
 #include "gui/app/ElencoRisultati.h"
+#include "gui/app/FinestraRicerca.h"
 
-class TfrmTrovaClienti : public Dialogo, public PannelloRisultati {
+class TfrmTrovaClienti : public FinestraRicerca {
     Q_OBJECT
 public:
     // `chiamante` owns the window and receives the picked contact.
@@ -20,23 +21,13 @@ public:
     static void Apri(QWidget* chiamante, const QString& modo);
 
     QLabel* lblMemory;  // mode word, written by the opener
-    QLabel* lblConta;   // number of filled filters of the last search
 
-    QWidget* panAvvio;
+    // The filters on panAvvio; the other controls are those of the two panels.
     QLineEdit *txtCliente, *txtComuneRes, *txtPartitaIva, *txtCodFisc, *txtDocumento,
         *txtOccupazione, *txtProdotti, *txtZona, *txtQuestioni, *txtNote;
-    QLabel* lblAttendere;
-    QPushButton* btnCerca;
-    QPushButton* btnAnnulla;
-
-    QWidget* panContainer;  // the result panel: txtTrova, btnTrova, lstRecords, lblTrovate...
 
     void btnCercaClick();
     void lstRecordsDblClick();
-
-protected:
-    void FormShow() override;
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     // Where a picked record goes, by mode word.

@@ -13,6 +13,8 @@
 #include "gui/checkers/TfrmCodFisc.h"
 #include "gui/checkers/TfrmPartitaIva.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
+#include "gui/deadlines/ElencoImpegni.h"
+#include "gui/deadlines/TfrmTrovaRicordario.h"
 #include "gui/reports/Modelli.h"
 #include "gui/reports/Stampa.h"
 
@@ -297,7 +299,8 @@ void TfrmRicordario::CreaComandi(QWidget* p) {
          &TfrmRicordario::cmdDuplicaClick},
         {&cmdSalva, "cmdSalva", "Salva", "Salva la scheda corrente in archivio.",
          &TfrmRicordario::cmdSalvaClick},
-        {&cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.", nullptr},
+        {&cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.",
+         &TfrmRicordario::cmdTrovaClick},
         {&cmdImporta, "cmdImporta", "Anteprima", "Visualizza l'anteprima di stampa.",
          &TfrmRicordario::cmdImportaClick},
         {&cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.",
@@ -305,11 +308,14 @@ void TfrmRicordario::CreaComandi(QWidget* p) {
         {&cmdEsporta, "cmdEsporta", "Esporta archivio",
          "Esporta le schede in archivio in un file di Microsoft Excel.", nullptr},
         {&cmdDaConfermare, "cmdDaConfermare", "Da confermare",
-         "Visualizza l'elenco degli appuntamenti in attesa di conferma.", nullptr},
+         "Visualizza l'elenco degli appuntamenti in attesa di conferma.",
+         &TfrmRicordario::cmdDaConfermareClick},
         {&cmdDaEffettuare, "cmdDaEffettuare", "Non assolti",
-         "Visualizza il riepilogo degli impegni non assolti, sia scaduti che non.", nullptr},
+         "Visualizza il riepilogo degli impegni non assolti, sia scaduti che non.",
+         &TfrmRicordario::cmdDaEffettuareClick},
         {&cmdEffettuate, "cmdEffettuate", "Scaduti",
-         "Visualizza il riepilogo degli impegni scaduti e non assolti.", nullptr},
+         "Visualizza il riepilogo degli impegni scaduti e non assolti.",
+         &TfrmRicordario::cmdEffettuateClick},
         {&cmdGuida, "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",
          &TfrmRicordario::cmdGuidaClick},
         {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.",
@@ -544,5 +550,33 @@ report::Modello TfrmRicordario::SchedaDaStampare() const {
 void TfrmRicordario::cmdImportaClick() { report::MostraAnteprima(SchedaDaStampare(), this); }
 
 void TfrmRicordario::cmdStampaClick() { report::StampaReport(SchedaDaStampare(), this); }
+
+namespace {
+
+// The search and the three lists read the year file the card shows, and a record picked
+// there goes on the card as browsing puts it.
+elenco::Scelta<TSchedaScadenza> MostraSu(TfrmRicordario* scheda) {
+    return [scheda](std::int64_t posizione, const TSchedaScadenza& s) {
+        scheda->MostraScheda(s, posizione);
+    };
+}
+
+}  // namespace
+
+void TfrmRicordario::cmdTrovaClick() {
+    TfrmTrovaRicordario::Apri(this, PercorsoArchivio(), MostraSu(this));
+}
+
+void TfrmRicordario::cmdDaConfermareClick() {
+    TfrmDaConfermare::Apri(this, PercorsoArchivio(), MostraSu(this));
+}
+
+void TfrmRicordario::cmdDaEffettuareClick() {
+    TfrmConfermati::Apri(this, PercorsoArchivio(), MostraSu(this));
+}
+
+void TfrmRicordario::cmdEffettuateClick() {
+    TfrmNonConfermati::Apri(this, PercorsoArchivio(), MostraSu(this));
+}
 
 void TfrmRicordario::cmdGuidaClick() { MostraGuida(this, guida::InserimentoScadenze); }
