@@ -1,8 +1,11 @@
 #include "gui/app/Programma.h"
 
+#include <QTimer>
+
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/deadlines/TfrmMenuRicordario.h"
 #include "gui/deadlines/TfrmRicordario.h"
+#include "gui/summary/TfrmMenuRiepCosti.h"
 
 Programma::Programma() {
     ImpostaDateNumeri();
@@ -12,10 +15,12 @@ Programma::Programma() {
     clienti_ = std::make_unique<TfrmClienti>();
     menuRicordario_ = std::make_unique<TfrmMenuRicordario>();
     ricordario_ = std::make_unique<TfrmRicordario>();
+    menuRiepCosti_ = std::make_unique<TfrmMenuRiepCosti>();
     password_->Collega(avvio_.get(), cambia_.get());
     menuRicordario_->Collega(avvio_.get(), ricordario_.get());
     avvio_->ImpostaApplicazione(1, clienti_.get());
     avvio_->ImpostaApplicazione(2, menuRicordario_.get());
+    avvio_->ImpostaApplicazione(4, menuRiepCosti_.get());
 }
 
 Programma::~Programma() = default;
@@ -25,6 +30,8 @@ void Programma::Avvia(const QString& schermata) {
     if (schermata == "avvio") diretta = avvio_.get();
     if (schermata == "clienti") diretta = clienti_.get();
     if (schermata == "ricordario" || schermata == "scadenza") diretta = menuRicordario_.get();
+    if (schermata == "riepilogo" || schermata == "riepilogo-anno")
+        diretta = menuRiepCosti_.get();
     if (!diretta) {
         password_->show();
         return;
@@ -34,5 +41,15 @@ void Programma::Avvia(const QString& schermata) {
     if (schermata == "scadenza") {
         menuRicordario_->btnApriPreventiviClick();
         ricordario_->cmdUltimoClick();
+    }
+    if (schermata == "riepilogo-anno") {
+        // Once the event loop runs: the summary is a modal window of its own.
+        QTimer::singleShot(0, menuRiepCosti_.get(), [m = menuRiepCosti_.get()] {
+            m->txtGiornoInizio->setCurrentIndex(0);
+            m->txtMeseInizio->setCurrentIndex(0);
+            m->txtGiornoFine->setCurrentIndex(30);
+            m->txtMeseFine->setCurrentIndex(11);
+            m->btnVisualizzaClick();
+        });
     }
 }

@@ -9,6 +9,7 @@
 class TfrmClienti;
 class TfrmMenuRicordario;
 class TfrmRicordario;
+class TfrmMenuRiepCosti;
 
 class Programma {
 public:
@@ -17,7 +18,8 @@ public:
     // Shows the first window: the password window. For screenshots and checks, `schermata`
     // names a window to open directly instead ("avvio", "clienti", "ricordario" for the year
     // window), as the launcher would; "scadenza" opens the deadline card on this year's
-    // archive at its last record.
+    // archive at its last record; "riepilogo" the summary request, "riepilogo-anno" the
+    // summary of this whole year.
     void Avvia(const QString& schermata = QString());
 
     TfrmPassword* accesso() const { return password_.get(); }
@@ -26,6 +28,7 @@ public:
     TfrmClienti* clienti() const { return clienti_.get(); }
     TfrmMenuRicordario* menuRicordario() const { return menuRicordario_.get(); }
     TfrmRicordario* ricordario() const { return ricordario_.get(); }
+    TfrmMenuRiepCosti* menuRiepCosti() const { return menuRiepCosti_.get(); }
 
 private:
     std::unique_ptr<TfrmPassword> password_;
@@ -34,4 +37,5 @@ private:
     std::unique_ptr<TfrmClienti> clienti_;
     std::unique_ptr<TfrmMenuRicordario> menuRicordario_;
     std::unique_ptr<TfrmRicordario> ricordario_;
+    std::unique_ptr<TfrmMenuRiepCosti> menuRiepCosti_;
 };
