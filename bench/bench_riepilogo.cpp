@@ -29,12 +29,18 @@ const char* const kAnno = "2021";
 // spread over the whole year, amounts with none to four decimals.
 std::vector<TSchedaScadenza> GeneraAnno() {
     static const char* const cognomi[] = {"Rossi", "Bianchi", "Esposito", "Colombo", "Ricci",
-                                          "Mazzà", "Fabbri", "D'Angelo", "Sanò", "Galli"};
+                                          "Mazzà", "Fabbri",  "D'Angelo", "Sanò",    "Galli"};
     static const char* const nomi[] = {"Mario", "Giulia", "Niccolò", "Anna", "Luca", "Chiara"};
-    static const char* const causali[] = {
-        "Affitto", "Bolletta luce", "Bolletta gas", "Rata mutuo", "Assicurazione auto",
-        "Visita dal medico", "Riunione condominiale", "Tassa rifiuti", "Canone TV",
-        "Revisione caldaia"};
+    static const char* const causali[] = {"Affitto",
+                                          "Bolletta luce",
+                                          "Bolletta gas",
+                                          "Rata mutuo",
+                                          "Assicurazione auto",
+                                          "Visita dal medico",
+                                          "Riunione condominiale",
+                                          "Tassa rifiuti",
+                                          "Canone TV",
+                                          "Revisione caldaia"};
     static const char* const tipi[] = {"Pagamento", "Appuntamento", "Scadenza", "Evento"};
     static const char* const luoghi[] = {"Forlì", "Cesena", "Bologna", "Città di Castello"};
     std::mt19937 generatore(20210101);
@@ -95,9 +101,9 @@ riepilogo::RichiestaRiepilogo TuttoLAnno() {
 }
 
 void PerScheda(benchmark::State& stato) {
-    stato.counters["schede/s"] = benchmark::Counter(
-        static_cast<double>(kSchede) * static_cast<double>(stato.iterations()),
-        benchmark::Counter::kIsRate);
+    stato.counters["schede/s"] =
+        benchmark::Counter(static_cast<double>(kSchede) * static_cast<double>(stato.iterations()),
+                           benchmark::Counter::kIsRate);
 }
 
 // Baseline: the file's bytes, no decoding.
@@ -166,7 +172,8 @@ void RiepilogoCore(benchmark::State& stato) {
         });
         a.Chiudi();
         elenco::Ordina(righe);
-        if (righe.size() != static_cast<std::size_t>(kSchede)) stato.SkipWithError("not every record was taken");
+        if (righe.size() != static_cast<std::size_t>(kSchede))
+            stato.SkipWithError("not every record was taken");
         totale = r.Totale();
         benchmark::DoNotOptimize(righe.data());
     }

@@ -28,20 +28,21 @@ TEST_P(SommaEsatta, AddsAsDecimalsAndRoundsHalfAwayFromZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     Importi, SommaEsatta,
-    ::testing::Values(
-        CasoSomma{{}, "0,00"}, CasoSomma{{"10,00", "2,5"}, "12,50"},
-        CasoSomma{{"0,125", "0,125"}, "0,25"}, CasoSomma{{"1234"}, "1234,00"},
-        CasoSomma{{"10,00", "2,5", "0,25"}, "12,75"}, CasoSomma{{"7"}, "7,00"},
-        // Binary doubles and Int(v × 100 + 0.5) give -5,49 and 1,00 here.
-        CasoSomma{{"-5,5"}, "-5,50"}, CasoSomma{{"1,005"}, "1,01"},
-        CasoSomma{{"-1,005"}, "-1,01"}, CasoSomma{{"0,1", "0,2"}, "0,30"},
-        CasoSomma{{"-0,004"}, "0,00"}, CasoSomma{{"-0,005"}, "-0,01"},
-        CasoSomma{{"0,994999"}, "0,99"}, CasoSomma{{"0,995"}, "1,00"},
-        CasoSomma{{"10", "-2,5"}, "7,50"}, CasoSomma{{"-1,25", "-1,25"}, "-2,50"},
-        CasoSomma{{"-3,75", "3,75"}, "0,00"}, CasoSomma{{" 3,5 ", "+2", ",5"}, "6,00"},
-        // Beyond the 15 digits a double keeps.
-        CasoSomma{{"999999999999999", "999999999999999", "0,01"}, "1999999999999998,01"},
-        CasoSomma{{"0,000000000000000001", "0,004999999999999999"}, "0,01"}));
+    ::testing::Values(CasoSomma{{}, "0,00"}, CasoSomma{{"10,00", "2,5"}, "12,50"},
+                      CasoSomma{{"0,125", "0,125"}, "0,25"}, CasoSomma{{"1234"}, "1234,00"},
+                      CasoSomma{{"10,00", "2,5", "0,25"}, "12,75"}, CasoSomma{{"7"}, "7,00"},
+                      // Binary doubles and Int(v × 100 + 0.5) give -5,49 and 1,00 here.
+                      CasoSomma{{"-5,5"}, "-5,50"}, CasoSomma{{"1,005"}, "1,01"},
+                      CasoSomma{{"-1,005"}, "-1,01"}, CasoSomma{{"0,1", "0,2"}, "0,30"},
+                      CasoSomma{{"-0,004"}, "0,00"}, CasoSomma{{"-0,005"}, "-0,01"},
+                      CasoSomma{{"0,994999"}, "0,99"}, CasoSomma{{"0,995"}, "1,00"},
+                      CasoSomma{{"10", "-2,5"}, "7,50"}, CasoSomma{{"-1,25", "-1,25"}, "-2,50"},
+                      CasoSomma{{"-3,75", "3,75"}, "0,00"},
+                      CasoSomma{{" 3,5 ", "+2", ",5"}, "6,00"},
+                      // Beyond the 15 digits a double keeps.
+                      CasoSomma{{"999999999999999", "999999999999999", "0,01"},
+                                "1999999999999998,01"},
+                      CasoSomma{{"0,000000000000000001", "0,004999999999999999"}, "0,01"}));
 
 TEST(SommaImporti, TextsThatAreNotAmountsAddNothing) {
     for (const char* testo : {"abc", "", "   ", "1.5", "1,2,3", "-", "1 000", "12a", "--1",
@@ -111,36 +112,34 @@ INSTANTIATE_TEST_SUITE_P(
         // The year first, whatever else is missing; only its length as typed counts.
         CasoRifiuto{Modulo("", "", "", "", "202"), Campo::Anno, ModoRifiuto::Avviso,
                     messaggi::AnnoQuattroCifre, "", ""},
-        CasoRifiuto{Modulo("01", "Gennaio", "31", "Dicembre", ""), Campo::Anno,
-                    ModoRifiuto::Avviso, messaggi::AnnoQuattroCifre, "", ""},
+        CasoRifiuto{Modulo("01", "Gennaio", "31", "Dicembre", ""), Campo::Anno, ModoRifiuto::Avviso,
+                    messaggi::AnnoQuattroCifre, "", ""},
         CasoRifiuto{Modulo("01", "Gennaio", "31", "Dicembre", "20211"), Campo::Anno,
                     ModoRifiuto::Avviso, messaggi::AnnoQuattroCifre, "", ""},
         // Then the four lists, in order; blanks are not a choice.
-        CasoRifiuto{Modulo(" ", "", "", ""), Campo::GiornoInizio, ModoRifiuto::Avviso,
-                    std::string("Attenzione: indicare il giorno di inizio intervallo ") +
-                        kVoceElenco,
-                    "", ""},
+        CasoRifiuto{
+            Modulo(" ", "", "", ""), Campo::GiornoInizio, ModoRifiuto::Avviso,
+            std::string("Attenzione: indicare il giorno di inizio intervallo ") + kVoceElenco, "",
+            ""},
         CasoRifiuto{Modulo("01", "", "", ""), Campo::MeseInizio, ModoRifiuto::Avviso,
                     "Attenzione: indicare il mese di inizio intervallo selezionandolo "
                     "dall'elenco a cascata.",
                     "", ""},
         CasoRifiuto{Modulo("01", "Marzo", "", "Marzo"), Campo::GiornoFine, ModoRifiuto::Avviso,
-                    std::string("Attenzione: indicare il giorno di fine intervallo ") +
-                        kVoceElenco,
+                    std::string("Attenzione: indicare il giorno di fine intervallo ") + kVoceElenco,
                     "", ""},
         CasoRifiuto{Modulo("01", "Marzo", "02", ""), Campo::MeseFine, ModoRifiuto::Avviso,
                     "Attenzione: indicare il mese di fine intervallo selezionandolo "
                     "dall'elenco a cascata.",
                     "", ""},
         // Dates that do not exist, with the date as composed.
-        CasoRifiuto{Modulo("31", "Aprile", "31", "Dicembre"), Campo::GiornoInizio,
-                    ModoRifiuto::Messaggio,
-                    "Attenzione: la data 31/04/2021 di inizio intervallo" + kNonEsiste,
-                    "31/04/2021", ""},
+        CasoRifiuto{
+            Modulo("31", "Aprile", "31", "Dicembre"), Campo::GiornoInizio, ModoRifiuto::Messaggio,
+            "Attenzione: la data 31/04/2021 di inizio intervallo" + kNonEsiste, "31/04/2021", ""},
         CasoRifiuto{Modulo("01", "Gennaio", "29", "febbraio"), Campo::GiornoFine,
                     ModoRifiuto::Messaggio,
-                    "Attenzione: la data 29/02/2021 di fine intervallo" + kNonEsiste,
-                    "01/01/2021", "29/02/2021"},
+                    "Attenzione: la data 29/02/2021 di fine intervallo" + kNonEsiste, "01/01/2021",
+                    "29/02/2021"},
         // A month that is none of the twelve leaves its date empty.
         CasoRifiuto{Modulo("01", "Marzolino", "31", "Dicembre"), Campo::GiornoInizio,
                     ModoRifiuto::Messaggio,
@@ -148,8 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Four characters with a blank pass the first check, and make a date of no year.
         CasoRifiuto{Modulo("01", "Gennaio", "31", "Dicembre", " 202"), Campo::GiornoInizio,
                     ModoRifiuto::Messaggio,
-                    "Attenzione: la data 01/01/202 di inizio intervallo" + kNonEsiste,
-                    "01/01/202", ""},
+                    "Attenzione: la data 01/01/202 di inizio intervallo" + kNonEsiste, "01/01/202",
+                    ""},
         // The end before the start names the end first; the focus stays where it is.
         CasoRifiuto{Modulo("15", "Marzo", "10", "Marzo"), std::nullopt, ModoRifiuto::Messaggio,
                     "Attenzione: la data di fine intervallo (10/03/2021) non può essere "
@@ -172,15 +171,15 @@ TEST(Richiesta, ASoundRequestNamesTheYearFileAndKeepsTheFiltersAsTyped) {
     EXPECT_EQ(esito.richiesta->fine, (Data{29, 2, 2024}));
     EXPECT_EQ(esito.dataInizio, "29/02/2024");
     EXPECT_EQ(esito.dataFine, "29/02/2024");
-    EXPECT_EQ(riepilogo::TestoIntervallo(*esito.richiesta),
-              "Dal   29/02/2024   al   29/02/2024");
+    EXPECT_EQ(riepilogo::TestoIntervallo(*esito.richiesta), "Dal   29/02/2024   al   29/02/2024");
 }
 
 TEST(Richiesta, ListFieldsKeepOnlyTheirItems) {
     for (const char* giorno : {"01", " 31 ", "15"}) EXPECT_TRUE(riepilogo::GiornoAmmesso(giorno));
     for (const char* giorno : {"", "1", "32", "00", "ab", "0 1"})
         EXPECT_FALSE(riepilogo::GiornoAmmesso(giorno)) << giorno;
-    for (const char* mese : {"Marzo", "marzo", " DICEMBRE "}) EXPECT_TRUE(riepilogo::MeseAmmesso(mese));
+    for (const char* mese : {"Marzo", "marzo", " DICEMBRE "})
+        EXPECT_TRUE(riepilogo::MeseAmmesso(mese));
     for (const char* mese : {"", "Mar", "Marzo1", "Màrzo"})
         EXPECT_FALSE(riepilogo::MeseAmmesso(mese)) << mese;
 }

@@ -135,8 +135,8 @@ private slots:
         QCOMPARE(menu->txtAnno->text(), QString("2024"));
         QCOMPARE(menu->lblAnnoInizio->text(), QString("2024"));
         for (QLineEdit* e : {menu->txtCliente, menu->txtTarga}) QVERIFY(e->text().isEmpty());
-        for (QComboBox* c : {menu->txtGiornoInizio, menu->txtMeseInizio, menu->txtGiornoFine,
-                             menu->txtMeseFine}) {
+        for (QComboBox* c :
+             {menu->txtGiornoInizio, menu->txtMeseInizio, menu->txtGiornoFine, menu->txtMeseFine}) {
             QCOMPARE(c->currentText(), QString());
             QCOMPARE(c->currentIndex(), -1);
         }
@@ -172,9 +172,9 @@ private slots:
             const char* testo;
             const char* resta;
         } casi[] = {
-            {menu->txtGiornoInizio, "32", ""},      {menu->txtGiornoInizio, "7", ""},
-            {menu->txtGiornoFine, "07", "07"},      {menu->txtMeseInizio, "marzo", "marzo"},
-            {menu->txtMeseFine, "Marz", ""},        {menu->txtMeseFine, " APRILE ", " APRILE "},
+            {menu->txtGiornoInizio, "32", ""}, {menu->txtGiornoInizio, "7", ""},
+            {menu->txtGiornoFine, "07", "07"}, {menu->txtMeseInizio, "marzo", "marzo"},
+            {menu->txtMeseFine, "Marz", ""},   {menu->txtMeseFine, " APRILE ", " APRILE "},
         };
         for (const auto& c : casi) {
             c.campo->setFocus();
@@ -186,7 +186,7 @@ private slots:
 
     void enterMovesAlongTheFieldsAndStopsOnTheButton() {
         menu->txtAnno->setFocus();
-        QWidget* attesi[] = {menu->txtCliente,    menu->txtTarga,       menu->txtGiornoInizio,
+        QWidget* attesi[] = {menu->txtCliente,    menu->txtTarga,      menu->txtGiornoInizio,
                              menu->txtMeseInizio, menu->txtGiornoFine, menu->txtMeseFine,
                              menu->btnVisualizza};
         for (QWidget* atteso : attesi) {
@@ -205,37 +205,55 @@ private slots:
             QWidget* fuoco;  // nullptr: where it was (the button just pressed)
             const char* dataInizio;
         } casi[] = {
-            {"202", {"01", "Gennaio", "31", "Dicembre"}, "MostraAvviso",
-             messaggi::AnnoQuattroCifre, menu->txtAnno, ""},
-            {"2021", {"", "", "", ""}, "MostraAvviso",
+            {"202",
+             {"01", "Gennaio", "31", "Dicembre"},
+             "MostraAvviso",
+             messaggi::AnnoQuattroCifre,
+             menu->txtAnno,
+             ""},
+            {"2021",
+             {"", "", "", ""},
+             "MostraAvviso",
              "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a "
              "cascata.",
-             menu->txtGiornoInizio, ""},
-            {"2021", {"01", "Gennaio", "01", ""}, "MostraAvviso",
+             menu->txtGiornoInizio,
+             ""},
+            {"2021",
+             {"01", "Gennaio", "01", ""},
+             "MostraAvviso",
              "Attenzione: indicare il mese di fine intervallo selezionandolo dall'elenco a "
              "cascata.",
-             menu->txtMeseFine, ""},
-            {"2021", {"31", "Aprile", "31", "Dicembre"}, "MostraMessaggio",
+             menu->txtMeseFine,
+             ""},
+            {"2021",
+             {"31", "Aprile", "31", "Dicembre"},
+             "MostraMessaggio",
              "Attenzione: la data 31/04/2021 di inizio intervallo" + kNonEsiste,
-             menu->txtGiornoInizio, "31/04/2021"},
-            {"2021", {"01", "Aprile", "30", "Febbraio"}, "MostraMessaggio",
+             menu->txtGiornoInizio,
+             "31/04/2021"},
+            {"2021",
+             {"01", "Aprile", "30", "Febbraio"},
+             "MostraMessaggio",
              "Attenzione: la data 30/02/2021 di fine intervallo" + kNonEsiste,
-             menu->txtGiornoFine, "01/04/2021"},
-            {"2021", {"15", "Marzo", "10", "Marzo"}, "MostraMessaggio",
+             menu->txtGiornoFine,
+             "01/04/2021"},
+            {"2021",
+             {"15", "Marzo", "10", "Marzo"},
+             "MostraMessaggio",
              "Attenzione: la data di fine intervallo (10/03/2021) non può essere anteriore a "
              "quella di inizio intervallo (15/03/2021).\n\r\n\rPer poter visualizzare il "
              "riepilogo è necessario indicare un intervallo di tempo valido.",
-             nullptr, "15/03/2021"},
+             nullptr,
+             "15/03/2021"},
         };
         for (const auto& c : casi) {
             fake->chiamate.clear();
             menu->txtAnno->setText(c.anno);
-            QComboBox* liste[] = {menu->txtGiornoInizio, menu->txtMeseInizio,
-                                  menu->txtGiornoFine, menu->txtMeseFine};
+            QComboBox* liste[] = {menu->txtGiornoInizio, menu->txtMeseInizio, menu->txtGiornoFine,
+                                  menu->txtMeseFine};
             for (int i = 0; i < 4; ++i)
-                liste[i]->setCurrentIndex(c.intervallo[i].isEmpty()
-                                              ? -1
-                                              : liste[i]->findText(c.intervallo[i]));
+                liste[i]->setCurrentIndex(
+                    c.intervallo[i].isEmpty() ? -1 : liste[i]->findText(c.intervallo[i]));
             QTest::mousePress(menu->btnVisualizza, Qt::LeftButton);
             QVERIFY(menu->lblAttendere->isVisible());  // busy from the press on
             QTest::mouseRelease(menu->btnVisualizza, Qt::LeftButton);
@@ -364,8 +382,8 @@ private slots:
             std::vector<const char*> importi;
             const char* totale;
         } casi[] = {
-            {{"10,00", "2,5", "0,25"}, "12,75"}, {{"7"}, "7,00"},   {{"-5,5"}, "-5,50"},
-            {{"0,125", "0,125"}, "0,25"},       {{"1,005"}, "1,01"}, {{"1234"}, "1234,00"},
+            {{"10,00", "2,5", "0,25"}, "12,75"}, {{"7"}, "7,00"},     {{"-5,5"}, "-5,50"},
+            {{"0,125", "0,125"}, "0,25"},        {{"1,005"}, "1,01"}, {{"1234"}, "1234,00"},
         };
         int anno = 2030;
         for (const auto& c : casi) {
@@ -418,7 +436,8 @@ private slots:
     }
 
     void theRememberedFindTextCarriesIntoTheNextSummary() {
-        Scrivi({Scadenza("A", "Affitto", "01/02/2021", "1"), Scadenza("B", "Affitto", "02/02/2021", "1"),
+        Scrivi({Scadenza("A", "Affitto", "01/02/2021", "1"),
+                Scadenza("B", "Affitto", "02/02/2021", "1"),
                 Scadenza("C", "Bolletta", "03/02/2021", "1")});
         AnnoIntero([](TfrmRiepCosti* f) {
             Trova(f, "AFFITTO");
@@ -459,7 +478,8 @@ private slots:
         fake->risposte = {Risposta::No};
         menu->txtCliente->setText("Ross");
         AnnoIntero([](TfrmRiepCosti* f) { QTest::mouseClick(f->btnStampa, Qt::LeftButton); });
-        QCOMPARE(Messaggi("ChiediConferma"), QStringList{"Si vuole stampare il presente riepilogo?"});
+        QCOMPARE(Messaggi("ChiediConferma"),
+                 QStringList{"Si vuole stampare il presente riepilogo?"});
         QVERIFY(fake->Di("ChiediStampante").isEmpty());
 
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
@@ -471,11 +491,13 @@ private slots:
         p.start("pdftotext", {"-layout", fake->cartella() + "stampa.pdf", "-"});
         QVERIFY(p.waitForFinished());
         const QString testo = QString::fromUtf8(p.readAllStandardOutput());
-        const QStringList attese = {
-            "Riepilogo scadenze - Contatto: Ross", "Affitto", "Bolletta",
-            "- - - - - - - - - - - - - - - -",
-            "INTERVALLO SELEZIONATO: Dal 01/01/2021 al 31/12/2021",
-            "TOTALE IMPORTI: € 12,50", "Stampa eseguita in data"};
+        const QStringList attese = {"Riepilogo scadenze - Contatto: Ross",
+                                    "Affitto",
+                                    "Bolletta",
+                                    "- - - - - - - - - - - - - - - -",
+                                    "INTERVALLO SELEZIONATO: Dal 01/01/2021 al 31/12/2021",
+                                    "TOTALE IMPORTI: € 12,50",
+                                    "Stampa eseguita in data"};
         // pdftotext keeps the order; runs of blanks are read as one here.
         QString semplice = testo;
         semplice.replace(QRegularExpression(" +"), " ");

@@ -48,8 +48,8 @@ EsitoRichiesta ControllaRichiesta(const ModuloRichiesta& modulo,
             return rifiuta(c.campo, std::string(c.messaggio), ModoRifiuto::Avviso);
 
     const std::string anno = testo::Rifila(modulo.Anno);
-    esito.dataInizio = scadenza::ComponiData(modulo.GiornoInizio, modulo.MeseInizio, anno)
-                           .value_or(std::string());
+    esito.dataInizio =
+        scadenza::ComponiData(modulo.GiornoInizio, modulo.MeseInizio, anno).value_or(std::string());
     const std::optional<Data> inizio = DataDaTesto(esito.dataInizio);
     if (!inizio)
         return rifiuta(Campo::GiornoInizio,

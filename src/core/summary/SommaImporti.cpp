@@ -27,8 +27,8 @@ bool SommaImporti::Aggiungi(std::string_view testo) {
     const bool negativo = t[0] == '-';
     if (t[0] == '-' || t[0] == '+') inizio = 1;
     const std::size_t virgola = t.find(',');
-    const std::string_view interi =
-        std::string_view(t).substr(inizio, (virgola == std::string::npos ? t.size() : virgola) - inizio);
+    const std::string_view interi = std::string_view(t).substr(
+        inizio, (virgola == std::string::npos ? t.size() : virgola) - inizio);
     const std::string_view decimali =
         virgola == std::string::npos ? std::string_view() : std::string_view(t).substr(virgola + 1);
     if (interi.size() > kCifre || decimali.size() > kCifre) return false;

@@ -189,7 +189,8 @@ void FinestraIntera::resizeEvent(QResizeEvent* e) {
 
 DialogoIntero::DialogoIntero(QWidget* genitore, const QString& nome, const QString& titolo,
                              const QColor& coloreAlto)
-    : QDialog(genitore, Qt::Window), pannello_(PreparaIntera(this, nome, titolo)),
+    : QDialog(genitore, Qt::Window),
+      pannello_(PreparaIntera(this, nome, titolo)),
       coloreAlto_(coloreAlto) {
     setSizeGripEnabled(false);
     setWindowState(windowState() | Qt::WindowMaximized);
@@ -489,12 +490,13 @@ Rettangolo* Evidenzia(QWidget* campo) {
 void QuandoEsce(QWidget* campo, std::function<void()> azione) {
     // On the field alone: an editable combo has the focus itself and passes it on to its
     // line edit directly, so watching both would act twice.
-    campo->installEventFilter(new FiltroEventi(campo, [azione = std::move(azione)](QObject*, QEvent* e) {
+    auto uscita = [azione = std::move(azione)](QObject*, QEvent* e) {
         if (e->type() != QEvent::FocusOut) return false;
         const auto motivo = static_cast<QFocusEvent*>(e)->reason();
         if (motivo != Qt::PopupFocusReason && motivo != Qt::ActiveWindowFocusReason) azione();
         return false;
-    }));
+    };
+    campo->installEventFilter(new FiltroEventi(campo, std::move(uscita)));
 }
 
 void CatenaInvio(const QList<QWidget*>& campi) {

@@ -30,8 +30,7 @@ void Programma::Avvia(const QString& schermata) {
     if (schermata == "avvio") diretta = avvio_.get();
     if (schermata == "clienti") diretta = clienti_.get();
     if (schermata == "ricordario" || schermata == "scadenza") diretta = menuRicordario_.get();
-    if (schermata == "riepilogo" || schermata == "riepilogo-anno")
-        diretta = menuRiepCosti_.get();
+    if (schermata == "riepilogo" || schermata == "riepilogo-anno") diretta = menuRiepCosti_.get();
     if (!diretta) {
         password_->show();
         return;

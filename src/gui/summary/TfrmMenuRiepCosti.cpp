@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 
-#include "core/app/Testo.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
 #include "gui/summary/TfrmRiepCosti.h"
 
@@ -24,8 +23,8 @@ void SvuotaSeNonAmmesso(QComboBox* c, bool (*ammesso)(std::string_view)) {
 }  // namespace
 
 TfrmMenuRiepCosti::TfrmMenuRiepCosti()
-    : FinestraIntera("TfrmMenuRiepCosti", QStringLiteral(" Ricordario Diz 3.0 - Riepilogo scadenze"),
-                     kSfondo) {
+    : FinestraIntera("TfrmMenuRiepCosti",
+                     QStringLiteral(" Ricordario Diz 3.0 - Riepilogo scadenze"), kSfondo) {
     QWidget* p = Pannello();
     new Immagine(p, "icoIcona", {122, 14, 70, 74}, "icona", false);
     new Immagine(p, "icoTitolo", {204, 15, 583, 77}, "titolo", false);
@@ -65,48 +64,34 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti()
     connect(impCliente, &QAbstractButton::clicked, this, &TfrmMenuRiepCosti::impClienteClick);
 
     // The interval: day, month and the year it belongs to, twice.
-    struct Estremo {
-        const char* gruppo;
-        const char* titolo;
-        QRect r;
-        QComboBox** giorno;
-        const char* nomeGiorno;
-        QComboBox** mese;
-        const char* nomeMese;
-        QLabel** anno;
-        const char* nomeAnno;
-    };
-    const Estremo estremi[] = {
-        {"grpInizio", " Data inizio intervallo: ", {219, 441, 318, 86}, &txtGiornoInizio,
-         "txtGiornoInizio", &txtMeseInizio, "txtMeseInizio", &lblAnnoInizio, "lblAnnoInizio"},
-        {"grpFine", " Data fine intervallo: ", {587, 441, 318, 86}, &txtGiornoFine,
-         "txtGiornoFine", &txtMeseFine, "txtMeseFine", &lblAnnoFine, "lblAnnoFine"},
-    };
-    for (const auto& e : estremi) {
-        auto* g = new QGroupBox(Q(e.titolo), p);
-        g->setObjectName(e.gruppo);
-        g->setGeometry(e.r);
+    // `nome` is "Inizio" or "Fine": txtGiornoInizio, txtMeseInizio, lblAnnoInizio...
+    auto estremo = [&](const QString& nome, const char* titolo, QRect r, QComboBox*& giorno,
+                       QComboBox*& mese, QLabel*& anno) {
+        auto* g = new QGroupBox(Q(titolo), p);
+        g->setObjectName("grp" + nome);
+        g->setGeometry(r);
         g->setFont(Carattere("Verdana", 9, true));
-        *e.giorno = ComboSoloLista(g, e.nomeGiorno, {16, 50, 72, 23}, campo,
-                                   Q(scadenza::VociGiorno()));
-        (*e.giorno)->lineEdit()->setMaxLength(2);
-        (*e.giorno)->setMaxVisibleItems(16);
-        SvuotaSeNonAmmesso(*e.giorno, riepilogo::GiornoAmmesso);
-        *e.mese =
-            ComboSoloLista(g, e.nomeMese, {96, 50, 128, 23}, campo, Q(scadenza::VociMese()));
-        (*e.mese)->lineEdit()->setMaxLength(9);
-        (*e.mese)->setMaxVisibleItems(12);
-        SvuotaSeNonAmmesso(*e.mese, riepilogo::MeseAmmesso);
-        Etichetta(g, QStringLiteral("titGiorno") + (e.giorno == &txtGiornoInizio ? "Inizio" : "Fine"),
-                  QStringLiteral("Giorno:"), {16, 30}, didascalia, kDidascalia);
-        Etichetta(g, QStringLiteral("titMese") + (e.giorno == &txtGiornoInizio ? "Inizio" : "Fine"),
-                  QStringLiteral("Mese:"), {96, 30}, didascalia, kDidascalia);
-        *e.anno = new QLabel(QStringLiteral("ANNO"), g);
-        (*e.anno)->setObjectName(e.nomeAnno);
-        (*e.anno)->setFont(Carattere("Verdana", 18, true));
-        (*e.anno)->setGeometry(234, 44, 78, 34);
-        (*e.anno)->setStyleSheet(QStringLiteral("color: #000080"));
-    }
+        Etichetta(g, "titGiorno" + nome, QStringLiteral("Giorno:"), {16, 30}, didascalia,
+                  kDidascalia);
+        giorno = ComboSoloLista(g, "txtGiorno" + nome, {16, 50, 72, 23}, campo,
+                                Q(scadenza::VociGiorno()));
+        giorno->lineEdit()->setMaxLength(2);
+        giorno->setMaxVisibleItems(16);
+        SvuotaSeNonAmmesso(giorno, riepilogo::GiornoAmmesso);
+        Etichetta(g, "titMese" + nome, QStringLiteral("Mese:"), {96, 30}, didascalia, kDidascalia);
+        mese =
+            ComboSoloLista(g, "txtMese" + nome, {96, 50, 128, 23}, campo, Q(scadenza::VociMese()));
+        mese->lineEdit()->setMaxLength(9);
+        mese->setMaxVisibleItems(12);
+        SvuotaSeNonAmmesso(mese, riepilogo::MeseAmmesso);
+        anno = Etichetta(g, "lblAnno" + nome, QStringLiteral("ANNO"), {234, 44},
+                         Carattere("Verdana", 18, true), kDidascalia);
+        anno->setGeometry(234, 44, 78, 34);
+    };
+    estremo("Inizio", " Data inizio intervallo: ", {219, 441, 318, 86}, txtGiornoInizio,
+            txtMeseInizio, lblAnnoInizio);
+    estremo("Fine", " Data fine intervallo: ", {587, 441, 318, 86}, txtGiornoFine, txtMeseFine,
+            lblAnnoFine);
     // The two year labels always show the year field.
     connect(txtAnno, &QLineEdit::textChanged, this, [this](const QString& t) {
         lblAnnoInizio->setText(Rifilato(t));
@@ -117,9 +102,9 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti()
     btnVisualizza = Pulsante(p, "btnVisualizza", QStringLiteral("Visualizza riepilogo"),
                              {753, 628, 211, 34}, pulsanti);
     btnEsci = Pulsante(p, "btnEsci", QStringLiteral("Esci"), {28, 628, 211, 34}, pulsanti);
-    lblAttendere = Etichetta(p, "lblAttendere",
-                             QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
-                             {273, 638}, Carattere("Verdana", 12), QColor(0x00, 0x8B, 0x8B));
+    lblAttendere =
+        Etichetta(p, "lblAttendere", QStringLiteral("Caricamento riepilogo in corso. Attendere..."),
+                  {273, 638}, Carattere("Verdana", 12), QColor(0x00, 0x8B, 0x8B));
     lblAttendere->hide();
     CollegaAttesa(btnVisualizza, lblAttendere);
     connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepCosti::btnVisualizzaClick);
@@ -140,13 +125,20 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti()
 QWidget* TfrmMenuRiepCosti::Controllo(riepilogo::Campo campo) const {
     using riepilogo::Campo;
     switch (campo) {
-        case Campo::Anno: return txtAnno;
-        case Campo::Cliente: return txtCliente;
-        case Campo::Targa: return txtTarga;
-        case Campo::GiornoInizio: return txtGiornoInizio;
-        case Campo::MeseInizio: return txtMeseInizio;
-        case Campo::GiornoFine: return txtGiornoFine;
-        case Campo::MeseFine: return txtMeseFine;
+        case Campo::Anno:
+            return txtAnno;
+        case Campo::Cliente:
+            return txtCliente;
+        case Campo::Targa:
+            return txtTarga;
+        case Campo::GiornoInizio:
+            return txtGiornoInizio;
+        case Campo::MeseInizio:
+            return txtMeseInizio;
+        case Campo::GiornoFine:
+            return txtGiornoFine;
+        case Campo::MeseFine:
+            return txtMeseFine;
     }
     return nullptr;
 }

@@ -3,7 +3,6 @@
 // reason, and the interval; a sound request opens the summary on that year's archive.
 #include <QComboBox>
 #include <QPushButton>
-#include <array>
 
 #include "core/summary/Riepilogo.h"
 #include "gui/app/Convenzioni.h"

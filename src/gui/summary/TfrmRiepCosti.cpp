@@ -24,10 +24,12 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* chiamante, riepilogo::RichiestaRiepilogo r
     QWidget* p = Pannello();
     const QFont titolo = Carattere("Verdana", 12, true);
     new Immagine(p, "icoLogo", {24, 14, 70, 74}, "icona", false);
-    lblTipologia = Etichetta(p, "lblTipologia", QStringLiteral("Contatto:"), {122, 48}, titolo,
-                             Qt::white);
+    lblTipologia =
+        Etichetta(p, "lblTipologia", QStringLiteral("Contatto:"), {122, 48}, titolo, Qt::white);
     titTipologia = Etichetta(p, "titTipologia", QString(), {206, 48}, titolo, kGranata);
-    titTipologia->setFixedSize(760, lblTipologia->height());
+    // Where the font stands in for a narrower Verdana, the name still follows the caption.
+    titTipologia->move(qMax(206, lblTipologia->geometry().right() + 8), 48);
+    titTipologia->setFixedSize(966 - titTipologia->x(), lblTipologia->height());
 
     const QFont riga = Carattere("Verdana", 9);
     Etichetta(p, "lblRigo01",
@@ -61,8 +63,8 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* chiamante, riepilogo::RichiestaRiepilogo r
     lblTotCosti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     const QFont pulsanti = Carattere("Verdana", 10, true);
-    btnStampa = Pulsante(p, "btnStampa", QStringLiteral("Stampa riepilogo"), {16, 642, 273, 32},
-                         pulsanti);
+    btnStampa =
+        Pulsante(p, "btnStampa", QStringLiteral("Stampa riepilogo"), {16, 642, 273, 32}, pulsanti);
     btnEsci = Pulsante(p, "btnEsci", QStringLiteral("Esci"), {704, 642, 273, 32}, pulsanti);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmRiepCosti::btnStampaClick);
     connect(btnEsci, &QPushButton::clicked, this, &TfrmRiepCosti::btnEsciClick);
@@ -81,8 +83,7 @@ void TfrmRiepCosti::FormShow() {
     titTipologia->setText(Q(riepilogo::TitoloContatto(richiesta_.cliente)));
     try {
         risultati_->Elenca<TSchedaScadenza>(
-            richiesta_.file,
-            [&riepilogo](const TSchedaScadenza& s) { return riepilogo.Prendi(s); },
+            richiesta_.file, [&riepilogo](const TSchedaScadenza& s) { return riepilogo.Prendi(s); },
             scadenza::RigaScadenza);
     } catch (...) {
         // The archive could not be read: what was listed stays, with no total and no
@@ -96,7 +97,8 @@ void TfrmRiepCosti::FormShow() {
     // Records that could not be read are not in the list: say so once the list is there.
     if (const auto avviso = riepilogo.AvvisoEscluse())
         QMetaObject::invokeMethod(
-            this, [this, testo = Q(*avviso)] { MostraAvviso(this, testo, TipoAvviso::Avvertimento); },
+            this,
+            [this, testo = Q(*avviso)] { MostraAvviso(this, testo, TipoAvviso::Avvertimento); },
             Qt::QueuedConnection);
 }
 
