@@ -34,6 +34,7 @@ test: build
 bench: build
 	$(BUILD)/bench/bench_archivio
 	$(BUILD)/bench/bench_ricerca_scadenze
+	$(BUILD)/bench/bench_riepilogo
 
 screenshot: build
 	bash scripts/screenshot

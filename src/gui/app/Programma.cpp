@@ -8,6 +8,7 @@
 #include "gui/deadlines/TfrmRicordario.h"
 #include "gui/viewer/TfrmScadenze.h"
 #include "gui/deadlines/TfrmTrovaRicordario.h"
+#include "gui/summary/TfrmMenuRiepCosti.h"
 
 Programma::Programma() {
     ImpostaDateNumeri();
@@ -18,11 +19,13 @@ Programma::Programma() {
     menuRicordario_ = std::make_unique<TfrmMenuRicordario>();
     ricordario_ = std::make_unique<TfrmRicordario>();
     scadenze_ = std::make_unique<TfrmScadenze>();
+    menuRiepCosti_ = std::make_unique<TfrmMenuRiepCosti>();
     password_->Collega(avvio_.get(), cambia_.get());
     menuRicordario_->Collega(avvio_.get(), ricordario_.get());
     avvio_->ImpostaApplicazione(1, clienti_.get());
     avvio_->ImpostaApplicazione(2, menuRicordario_.get());
     avvio_->ImpostaApplicazione(3, scadenze_.get());
+    avvio_->ImpostaApplicazione(4, menuRiepCosti_.get());
 }
 
 Programma::~Programma() = default;
@@ -35,6 +38,7 @@ void Programma::Avvia(const QString& schermata) {
                           schermata == "trova_scadenze_elenco" || schermata == "scaduti";
     if (schermata == "ricordario" || daScheda) diretta = menuRicordario_.get();
     if (schermata == "scadenze") diretta = scadenze_.get();
+    if (schermata == "riepilogo" || schermata == "riepilogo-anno") diretta = menuRiepCosti_.get();
     if (!diretta) {
         password_->show();
         return;
@@ -56,4 +60,14 @@ void Programma::Avvia(const QString& schermata) {
         });
     if (schermata == "scaduti")
         QTimer::singleShot(0, scheda, [scheda] { scheda->cmdEffettuateClick(); });
+    if (schermata == "riepilogo-anno") {
+        // Once the event loop runs: the summary is a modal window of its own.
+        QTimer::singleShot(0, menuRiepCosti_.get(), [m = menuRiepCosti_.get()] {
+            m->txtGiornoInizio->setCurrentIndex(0);
+            m->txtMeseInizio->setCurrentIndex(0);
+            m->txtGiornoFine->setCurrentIndex(30);
+            m->txtMeseFine->setCurrentIndex(11);
+            m->btnVisualizzaClick();
+        });
+    }
 }

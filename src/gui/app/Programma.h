@@ -10,6 +10,7 @@ class TfrmClienti;
 class TfrmMenuRicordario;
 class TfrmRicordario;
 class TfrmScadenze;
+class TfrmMenuRiepCosti;
 
 class Programma {
 public:
@@ -17,10 +18,11 @@ public:
     ~Programma();
     // Shows the first window: the password window. For screenshots and checks, `schermata`
     // names a window to open directly instead ("avvio", "clienti", "ricordario" for the year
-    // window, "scadenze" for the viewer), as the launcher would; "scadenza" opens the deadline
-    // card on this year's archive at its last record, and from there "trova_scadenze" its
-    // search, "trova_scadenze_elenco" the search's result with every filter empty, "scaduti"
-    // the list of expired commitments.
+    // window, "scadenze" for the viewer, "riepilogo" for the summary request), as the launcher
+    // would; "scadenza" opens the deadline card on this year's archive at its last record,
+    // and from there "trova_scadenze" its search, "trova_scadenze_elenco" the search's result
+    // with every filter empty, "scaduti" the list of expired commitments; "riepilogo-anno"
+    // shows the summary of this whole year.
     void Avvia(const QString& schermata = QString());
 
     TfrmPassword* accesso() const { return password_.get(); }
@@ -30,6 +32,7 @@ public:
     TfrmMenuRicordario* menuRicordario() const { return menuRicordario_.get(); }
     TfrmRicordario* ricordario() const { return ricordario_.get(); }
     TfrmScadenze* scadenze() const { return scadenze_.get(); }
+    TfrmMenuRiepCosti* menuRiepCosti() const { return menuRiepCosti_.get(); }
 
 private:
     std::unique_ptr<TfrmPassword> password_;
@@ -39,4 +42,5 @@ private:
     std::unique_ptr<TfrmMenuRicordario> menuRicordario_;
     std::unique_ptr<TfrmRicordario> ricordario_;
     std::unique_ptr<TfrmScadenze> scadenze_;
+    std::unique_ptr<TfrmMenuRiepCosti> menuRiepCosti_;
 };

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "core/app/Guida.h"
+#include "core/app/Messaggi.h"
 #include "core/app/Testo.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/TfrmGuida.h"
@@ -11,8 +12,6 @@
 namespace {
 
 const QColor kAcciaio(0x46, 0x82, 0xB4);
-const char* const kAnnoQuattroCifre =
-    "Attenzione: indicare l'anno solare utilizzando quattro cifre.";
 const char* const kModoAvvio = "avvio";
 const char* const kModoRicordario = "ricordario";
 
@@ -86,7 +85,7 @@ void TfrmMenuRicordario::FormShow() {
 void TfrmMenuRicordario::btnApriPreventiviClick() {
     // Only the length counts, blanks included: the card refuses dates that cannot exist.
     if (txtAnnoPreventivi->text().size() != 4) {
-        MostraAvviso(this, QString::fromUtf8(kAnnoQuattroCifre), TipoAvviso::Avvertimento);
+        MostraAvviso(this, Q(messaggi::AnnoQuattroCifre), TipoAvviso::Avvertimento);
         txtAnnoPreventivi->setFocus();
         return;
     }

@@ -29,34 +29,9 @@ const QColor kSabbia(0xF4, 0xA4, 0x60);
 QFont CarattereCampo() { return Carattere("Verdana", 12, true); }
 QFont CarattereDidascalia() { return Carattere("Verdana", 9); }
 
-QStringList Voci(const std::vector<std::string>& voci) {
-    QStringList l;
-    for (const auto& v : voci) l << Q(v);
-    return l;
-}
-
-// Runs `azione` when the widget loses the focus to another control of its window; a
-// message box or the combo's own drop-down list taking the focus is not leaving the field.
-class Uscita : public QObject {
-public:
-    Uscita(QWidget* w, std::function<void()> azione) : QObject(w), azione_(std::move(azione)) {
-        w->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::FocusOut) {
-            const auto motivo = static_cast<QFocusEvent*>(e)->reason();
-            if (motivo != Qt::PopupFocusReason && motivo != Qt::ActiveWindowFocusReason) azione_();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> azione_;
-};
-
 // A list-only field left with a text that is not exactly one of its items empties itself.
 void SoloVociDellaLista(QComboBox* c, const std::vector<std::string>& voci) {
-    new Uscita(c, [c, &voci] {
+    QuandoEsce(c, [c, &voci] {
         const QString resta = Q(scadenza::VoceDiLista(S(c->currentText()), voci));
         if (resta != c->currentText()) {
             c->setCurrentIndex(-1);
@@ -92,15 +67,9 @@ TfrmRicordario::TfrmRicordario()
     stato_ = new RigaStato(panInfo);
     CreaComandi(p);
 
-    auto nascosta = [p](const char* nome) {
-        auto* l = new QLabel(p);
-        l->setObjectName(nome);
-        l->hide();
-        return l;
-    };
-    lblFile = nascosta("lblFile");
-    lblData = nascosta("lblData");
-    lblOra = nascosta("lblOra");
+    lblFile = EtichettaNascosta(p, "lblFile");
+    lblData = EtichettaNascosta(p, "lblData");
+    lblOra = EtichettaNascosta(p, "lblOra");
 
     for (std::size_t i = 0; i < controlli_.size(); ++i) {
         controlli_[i] = findChild<QWidget*>(Q(std::string(scadenza::ControlliScheda[i].controllo)));
@@ -188,7 +157,7 @@ void TfrmRicordario::CreaCampi(QWidget* p) {
          scadenza::VociMinuti()},
     };
     for (const auto& l : liste) {
-        QComboBox* c = ComboSoloLista(l.gruppo, l.nome, l.r, campo, Voci(l.voci));
+        QComboBox* c = ComboSoloLista(l.gruppo, l.nome, l.r, campo, Q(l.voci));
         c->lineEdit()->setMaxLength(l.lunghezza);
         c->setMaxVisibleItems(16);
         titolo(l.gruppo, l.nome, l.didascalia, {l.r.x(), l.r.y() - 20});
@@ -248,7 +217,7 @@ void TfrmRicordario::CreaCampi(QWidget* p) {
     txtCosto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtCosto->setText(QStringLiteral("0,00"));
     FiltroCifre(txtCosto, true);
-    new Uscita(txtCosto, [this] { txtCostoExit(); });
+    QuandoEsce(txtCosto, [this] { txtCostoExit(); });
     FiltroMaiuscole(txtCodFisc);
 
     chkDaConfermare = new QCheckBox(QStringLiteral("Appuntamento da confermare"), p);
