@@ -17,7 +17,8 @@ public:
     // Shows the first window: the password window. For screenshots and checks, `schermata`
     // names a window to open directly instead ("avvio", "clienti", "ricordario" for the year
     // window), as the launcher would; "scadenza" opens the deadline card on this year's
-    // archive at its last record.
+    // archive at its last record; "esportaclienti" and "esportascadenze" open the export
+    // window of the contact card or of the deadline card on this year's archive.
     void Avvia(const QString& schermata = QString());
 
     TfrmPassword* accesso() const { return password_.get(); }

@@ -76,6 +76,7 @@ public:
     void cmdSalvaClick();
     void cmdImportaClick();
     void cmdStampaClick();
+    void cmdEsportaClick();
     void cmdGuidaClick();
     void cmdEsciClick() { close(); }
     void cmdPrimoClick() { Naviga(scadenza::Navigazione::Primo); }
