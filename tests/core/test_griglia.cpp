@@ -42,6 +42,25 @@ TEST(TabellaTesti, CellsKeepTheirTextsThroughEdits) {
     EXPECT_THROW(t.ImpostaCella(2, 0, "x"), std::out_of_range);
 }
 
+TEST(TabellaTesti, TextsAcrossManyBlocksAndLargerThanOne) {
+    // Enough text for several blocks of texts, and one cell larger than a block.
+    TabellaTesti t(2);
+    std::vector<std::string> attesi;
+    for (int i = 0; i < 6000; ++i) {
+        attesi.push_back(std::to_string(i) + std::string(static_cast<std::size_t>(i % 700), 'x'));
+        attesi.push_back(i == 3000 ? std::string(3u << 20, 'g') : "è" + std::to_string(i));
+    }
+    for (const auto& a : attesi) t.AccodaCella(a);
+    ASSERT_EQ(t.Righe(), 6000u);
+    for (std::size_t r = 0; r < t.Righe(); ++r)
+        for (std::size_t c = 0; c < 2; ++c) ASSERT_EQ(t.Cella(r, c), attesi[r * 2 + c]) << r;
+    EXPECT_GT(t.Memoria(), (3u << 20) + 6000u * 350);
+    EXPECT_LT(t.Memoria(), (3u << 20) + 6000u * 350 + (4u << 20));
+    t.ImpostaCella(3000, 1, "corto");
+    EXPECT_EQ(t.Cella(3000, 1), "corto");
+    EXPECT_EQ(t.Cella(3001, 1), "è3001");
+}
+
 TEST(TabellaTesti, RowsAreReorderedAsWholesByTheirKeyKeepingTiesInOrder) {
     TabellaTesti t = Tabella({{"1", "03201000", "c"},
                               {"2", "03181630", "b"},

@@ -71,10 +71,7 @@ private:
     std::size_t usati_ = kBlocco;  // bytes used in it (a full one: none yet)
 };
 
-// A grid column: its control name, header, width, whether typing in it is allowed, and
-// what it shows of a record: the row's ordinal (neither field nor calculation given), a
-// field, a field followed by one blank and a second field (the blank is there even when
-// the second is empty), or a calculation.
+// A grid column: its control name, header, width, and whether typing in it is allowed.
 struct Colonna {
     std::string_view nome;
     std::string_view intestazione;
@@ -82,6 +79,9 @@ struct Colonna {
     bool modificabile;
 };
 
+// A grid column of a record table, with what it shows of a record: the row's ordinal
+// (neither field nor calculation given), a field, a field followed by one blank and a
+// second field (the blank is there even when the second is empty), or a calculation.
 template <class Scheda>
 struct ColonnaDi {
     std::string_view nome;
