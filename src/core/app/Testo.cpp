@@ -44,9 +44,7 @@ void AggiungiUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one code point at s[i], advancing i; malformed input gives U+FFFD and moves
-// on by one byte.
-char32_t ProssimoCarattere(std::string_view s, std::size_t& i) {
+char32_t Decodifica(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     if (b0 < 0x80) {
         ++i;
@@ -94,6 +92,10 @@ char Minuscola(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - '
 
 }  // namespace
 
+char32_t ProssimoCarattere(std::string_view s, std::size_t& i) { return Decodifica(s, i); }
+
+int CodiceWindows1252(char32_t c) { return InByte(c); }
+
 std::string InWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
@@ -114,12 +116,14 @@ std::string DaWindows1252(std::string_view cp1252) {
     return out;
 }
 
-std::string Rifila(std::string_view s) {
+std::string_view RifilaVista(std::string_view s) {
     std::size_t inizio = 0, fine = s.size();
     while (inizio < fine && DaRifilare(s[inizio])) ++inizio;
     while (fine > inizio && DaRifilare(s[fine - 1])) --fine;
-    return std::string(s.substr(inizio, fine - inizio));
+    return s.substr(inizio, fine - inizio);
 }
+
+std::string Rifila(std::string_view s) { return std::string(RifilaVista(s)); }
 
 std::string PerArchivio(std::string_view utf8, std::size_t capacita) {
     std::string byte = InWindows1252(Rifila(utf8));
@@ -129,10 +133,7 @@ std::string PerArchivio(std::string_view utf8, std::size_t capacita) {
 
 std::string DaArchivio(std::string_view cp1252) {
     // Bytes of code 32 or below are the same characters in both encodings: trim first.
-    std::size_t inizio = 0, fine = cp1252.size();
-    while (inizio < fine && DaRifilare(cp1252[inizio])) ++inizio;
-    while (fine > inizio && DaRifilare(cp1252[fine - 1])) --fine;
-    return DaWindows1252(cp1252.substr(inizio, fine - inizio));
+    return DaWindows1252(RifilaVista(cp1252));
 }
 
 std::size_t Lunghezza(std::string_view utf8) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QMetaObject>
 
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/deadlines/TfrmMenuRicordario.h"
@@ -21,7 +22,17 @@ Programma::Programma() {
     scadenze_ = std::make_unique<TfrmScadenze>();
     menuRiepCosti_ = std::make_unique<TfrmMenuRiepCosti>();
     password_->Collega(avvio_.get(), cambia_.get());
-    menuRicordario_->Collega(avvio_.get(), ricordario_.get());
+    // The chosen year names the deadline card's archive; the card then opens, and its own
+    // closing goes back to the launcher.
+    menuRicordario_->Collega([card = ricordario_.get(), avvio = avvio_.get()](
+                                 const QString& anno, const std::filesystem::path& file) {
+        card->lblFile->setText(QString::fromStdU16String(file.u16string()));
+        card->lblAnno->setText(anno);
+        card->setWindowTitle(
+            QStringLiteral(" Ricordario Diz 3.0 - Archivio scadenze e appuntamenti anno ") + anno);
+        card->ImpostaRitorno(avvio);
+        card->Apri();
+    });
     avvio_->ImpostaApplicazione(1, clienti_.get());
     avvio_->ImpostaApplicazione(2, menuRicordario_.get());
     avvio_->ImpostaApplicazione(3, scadenze_.get());
@@ -32,11 +43,12 @@ Programma::~Programma() = default;
 
 void Programma::Avvia(const QString& schermata) {
     FinestraIntera* diretta = nullptr;
+    const bool esporta = schermata == "esportaclienti" || schermata == "esportascadenze";
     if (schermata == "avvio") diretta = avvio_.get();
-    if (schermata == "clienti") diretta = clienti_.get();
+    if (schermata == "clienti" || schermata == "esportaclienti") diretta = clienti_.get();
     const bool daScheda = schermata == "scadenza" || schermata == "trova_scadenze" ||
                           schermata == "trova_scadenze_elenco" || schermata == "scaduti";
-    if (schermata == "ricordario" || daScheda) diretta = menuRicordario_.get();
+    if (schermata == "ricordario" || daScheda || schermata == "esportascadenze") diretta = menuRicordario_.get();
     if (schermata == "scadenze") diretta = scadenze_.get();
     if (schermata == "riepilogo" || schermata == "riepilogo-anno") diretta = menuRiepCosti_.get();
     if (!diretta) {
@@ -69,5 +81,18 @@ void Programma::Avvia(const QString& schermata) {
             m->txtMeseFine->setCurrentIndex(11);
             m->btnVisualizzaClick();
         });
+    }
+    if (esporta) {
+        if (schermata == "esportascadenze") menuRicordario_->btnApriPreventiviClick();
+        // The export window of the card, shown modally, as the card's command does.
+        QMetaObject::invokeMethod(
+            diretta,
+            [this, schermata] {
+                if (schermata == "esportaclienti")
+                    clienti_->cmdEsportaClick();
+                else
+                    ricordario_->cmdEsportaClick();
+            },
+            Qt::QueuedConnection);
     }
 }

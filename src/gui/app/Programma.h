@@ -22,7 +22,8 @@ public:
     // would; "scadenza" opens the deadline card on this year's archive at its last record,
     // and from there "trova_scadenze" its search, "trova_scadenze_elenco" the search's result
     // with every filter empty, "scaduti" the list of expired commitments; "riepilogo-anno"
-    // shows the summary of this whole year.
+    // shows the summary of this whole year; "esportaclienti" and "esportascadenze" open the
+    // export window of the contact card or of the deadline card on this year's archive.
     void Avvia(const QString& schermata = QString());
 
     TfrmPassword* accesso() const { return password_.get(); }

@@ -1,35 +1,13 @@
 #include "gui/contacts/TfrmTrovaClienti.h"
 
-#include <QComboBox>
 
 #include "core/app/Messaggi.h"
-#include "core/app/Testo.h"
 #include "core/contacts/TArchivioContatti.h"
-#include "gui/contacts/TfrmClienti.h"
 
-namespace {
-
-// A control of the opener, not of a window the opener owns (this search among them: it
-// has fields of the same names).
-QWidget* ControlloDi(QWidget* finestra, const char* nome) {
-    for (QWidget* w : finestra->findChildren<QWidget*>(QString::fromLatin1(nome)))
-        if (w->window() == finestra->window()) return w;
-    return nullptr;
-}
-
-void Scrivi(QWidget* finestra, const char* nome, const std::string& valore) {
-    QWidget* w = ControlloDi(finestra, nome);
-    if (auto* campo = qobject_cast<QLineEdit*>(w))
-        campo->setText(Q(valore));
-    else if (auto* combo = qobject_cast<QComboBox*>(w))
-        combo->setEditText(Q(valore));
-}
-
-}  // namespace
-
-TfrmTrovaClienti::TfrmTrovaClienti(QWidget* chiamante)
+TfrmTrovaClienti::TfrmTrovaClienti(QWidget* chiamante, SceltaContatto scelta)
     : FinestraRicerca(chiamante, "TfrmTrovaClienti",
-                      QStringLiteral(" Trova contatti in archivio")) {
+                      QStringLiteral(" Trova contatti in archivio")),
+      scelta_(std::move(scelta)) {
     lblMemory = new QLabel(this);
     lblMemory->setObjectName("lblMemory");
     lblMemory->hide();
@@ -52,8 +30,8 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget* chiamante)
     connect(lstRecords, &ListaRisultati::DoppioClic, this, &TfrmTrovaClienti::lstRecordsDblClick);
 }
 
-void TfrmTrovaClienti::Apri(QWidget* chiamante, const QString& modo) {
-    auto finestra = std::make_unique<TfrmTrovaClienti>(chiamante);
+void TfrmTrovaClienti::Apri(QWidget* chiamante, const QString& modo, SceltaContatto scelta) {
+    auto finestra = std::make_unique<TfrmTrovaClienti>(chiamante, std::move(scelta));
     finestra->lblMemory->setText(modo);
     MostraPerUso(std::move(finestra));
 }
@@ -66,30 +44,5 @@ void TfrmTrovaClienti::btnCercaClick() {
 
 void TfrmTrovaClienti::lstRecordsDblClick() {
     risultati->Scegli<TSchedaContatto>(PercorsoProgramma(TArchivioContatti::NomeFile),
-                                       ricerca::RigaContatto,
-                                       [this](std::int64_t posizione, const TSchedaContatto& s) {
-                                           CopiaNelChiamante(posizione, s);
-                                       });
-}
-
-void TfrmTrovaClienti::CopiaNelChiamante(std::int64_t posizione, const TSchedaContatto& s) {
-    QWidget* chiamante = parentWidget();
-    if (!chiamante) return;
-    const std::string modo = testo::Rifila(S(lblMemory->text()));
-    if (modo == "clienti") {
-        MostraSullaScheda(chiamante, posizione, s);
-    } else if (modo == "ricordario") {
-        Scrivi(chiamante, "txtPagatore", s.Cliente);
-        Scrivi(chiamante, "txtCodFisc", s.CodFisc);
-        Scrivi(chiamante, "txtNumTessera", s.Zona);
-        Scrivi(chiamante, "txtCarica", s.Questioni);
-        Scrivi(chiamante, "txtTelCel", s.TelCel);
-        Scrivi(chiamante, "txtRecapito", s.Recapito);
-    } else if (modo == "riepilogo") {
-        Scrivi(chiamante, "txtCliente", s.Cliente);
-    }
-}
-
-void MostraSullaScheda(QWidget* scheda, std::int64_t posizione, const TSchedaContatto& s) {
-    if (auto* clienti = qobject_cast<TfrmClienti*>(scheda)) clienti->MostraScheda(posizione, s);
+                                       ricerca::RigaContatto, scelta_);
 }

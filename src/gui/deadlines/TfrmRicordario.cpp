@@ -15,6 +15,7 @@
 #include "gui/contacts/TfrmTrovaClienti.h"
 #include "gui/deadlines/ElencoImpegni.h"
 #include "gui/deadlines/TfrmTrovaRicordario.h"
+#include "gui/export/TfrmExpRicordario.h"
 #include "gui/reports/Modelli.h"
 #include "gui/reports/Stampa.h"
 
@@ -275,7 +276,8 @@ void TfrmRicordario::CreaComandi(QWidget* p) {
         {&cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.",
          &TfrmRicordario::cmdStampaClick},
         {&cmdEsporta, "cmdEsporta", "Esporta archivio",
-         "Esporta le schede in archivio in un file di Microsoft Excel.", nullptr},
+         "Esporta le schede in archivio in un file di Microsoft Excel.",
+         &TfrmRicordario::cmdEsportaClick},
         {&cmdDaConfermare, "cmdDaConfermare", "Da confermare",
          "Visualizza l'elenco degli appuntamenti in attesa di conferma.",
          &TfrmRicordario::cmdDaConfermareClick},
@@ -501,7 +503,20 @@ void TfrmRicordario::Naviga(scadenza::Navigazione comando) {
 
 // The search in mode "ricordario" writes the picked contact's six fields straight into
 // this card; the card stays new or stored as it was.
-void TfrmRicordario::impPagClick() { TfrmTrovaClienti::Apri(this, QStringLiteral("ricordario")); }
+void TfrmRicordario::impPagClick() {
+    // The contact's data the deadline card takes; nothing else of the card changes.
+    TfrmTrovaClienti::Apri(this, QStringLiteral("ricordario"),
+                           [this](std::int64_t, const TSchedaContatto& s) {
+                               txtPagatore->setText(Q(s.Cliente));
+                               txtCodFisc->setText(Q(s.CodFisc));
+                               txtNumTessera->setText(Q(s.Zona));
+                               txtCarica->setText(Q(s.Questioni));
+                               txtTelCel->setText(Q(s.TelCel));
+                               txtRecapito->setText(Q(s.Recapito));
+                           });
+}
+
+void TfrmRicordario::cmdEsportaClick() { TfrmExpRicordario::Apri(this, PercorsoArchivio()); }
 
 void TfrmRicordario::btnCodFiscClick() {
     // Digits only go to the partita IVA checker: TfrmCodFisc::Apri decides.

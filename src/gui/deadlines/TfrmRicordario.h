@@ -80,6 +80,7 @@ public:
     void cmdDaConfermareClick();
     void cmdDaEffettuareClick();
     void cmdEffettuateClick();
+    void cmdEsportaClick();
     void cmdGuidaClick();
     void cmdEsciClick() { close(); }
     void cmdPrimoClick() { Naviga(scadenza::Navigazione::Primo); }

@@ -159,7 +159,10 @@ void TfrmMenuRiepCosti::FormShow() {
 
 void TfrmMenuRiepCosti::impClienteClick() {
     // The contact search puts the picked contact's name into txtCliente.
-    TfrmTrovaClienti::Apri(this, QStringLiteral("riepilogo"));
+    TfrmTrovaClienti::Apri(this, QStringLiteral("riepilogo"),
+                           [this](std::int64_t, const TSchedaContatto& s) {
+                               txtCliente->setText(Q(s.Cliente));
+                           });
 }
 
 void TfrmMenuRiepCosti::btnVisualizzaClick() {
