@@ -35,6 +35,7 @@ bench: build
 	$(BUILD)/bench/bench_archivio
 	$(BUILD)/bench/bench_ricerca_scadenze
 	$(BUILD)/bench/bench_riepilogo
+	$(BUILD)/bench/bench_griglia
 
 screenshot: build
 	bash scripts/screenshot
