@@ -77,7 +77,7 @@ class TestRicordario : public QObject {
         s->txtPagatore->setText("Rossi Mario");
     }
     void Archivia(std::initializer_list<TSchedaScadenza> schede) {
-        for (const auto& r : schede) SalvaScadenza(File(), 0, r);
+        for (const auto& r : schede) SalvaScheda<TArchivioScadenze>(File(), 0, r);
     }
     QWidget* Focus() const {
         QWidget* f = QApplication::focusWidget();

@@ -20,6 +20,10 @@ inline constexpr const char* DuplicaNonArchiviata =
     "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata "
     "inserita in archivio.";
 
+// Salva refused for want of the contact's name, in both card windows.
+inline constexpr const char* NomeContattoMancante =
+    "Attenzione: per salvare la scheda è necessario indicare il nome del contatto.";
+
 // After Salva overwrote the card's record, in both card windows.
 inline constexpr const char* ModificheSalvate =
     "Le modifiche apportate alla scheda corrente sono state salvate in archivio.";

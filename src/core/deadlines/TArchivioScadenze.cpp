@@ -19,15 +19,3 @@ std::filesystem::path TArchivioScadenze::Percorso(const std::filesystem::path& c
 std::filesystem::path TArchivioScadenze::PercorsoDa(std::string_view lblFile) {
     return std::filesystem::path(testo::Rifila(lblFile));
 }
-
-std::int64_t SalvaScadenza(const std::filesystem::path& file, std::int64_t posizione,
-                           const TSchedaScadenza& scheda) {
-    TArchivioScadenze archivio;
-    archivio.Apri(file);
-    if (posizione > 0)
-        archivio.ScriviScheda(posizione, scheda);
-    else
-        posizione = archivio.AccodaScheda(scheda);
-    archivio.Chiudi();
-    return posizione;
-}

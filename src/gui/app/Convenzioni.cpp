@@ -83,6 +83,19 @@ QString TestoDi(const QWidget* controllo) {
     return {};
 }
 
+void ScriviTesto(QWidget* controllo, const QString& testo, bool scegliVoce) {
+    if (auto* e = qobject_cast<QLineEdit*>(controllo)) {
+        e->setText(testo);
+        e->setCursorPosition(0);
+    } else if (auto* c = qobject_cast<QComboBox*>(controllo)) {
+        c->setCurrentIndex(
+            scegliVoce ? c->findText(testo, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1);
+        c->setEditText(testo);
+    } else if (auto* l = qobject_cast<QLabel*>(controllo)) {
+        l->setText(testo);
+    }
+}
+
 void ImpostaDateNumeri() {
     QLocale italiano(QLocale::Italian, QLocale::Italy);
     italiano.setNumberOptions(QLocale::OmitGroupSeparator);

@@ -27,6 +27,10 @@ inline std::string S(const QString& s) { return s.toStdString(); }
 QString Rifilato(const QString& t);
 // The text of an edit field, a combo or a label.
 QString TestoDi(const QWidget* controllo);
+// Writes a text into an edit field (which shows its beginning), a combo or a label. A
+// combo selects the item with exactly that text, or none when `scegliVoce` is false or no
+// item has it, and shows the text all the same.
+void ScriviTesto(QWidget* controllo, const QString& testo, bool scegliVoce = true);
 
 // Process-wide date and number settings: dd/mm/yyyy and the decimal comma.
 void ImpostaDateNumeri();
