@@ -192,6 +192,24 @@ private slots:
         QCOMPARE(s->txtMese->currentText(), QString());
     }
 
+    void theTaxCodeFieldShowsAllSixteenCharacters() {
+        // Typed, the caret ends after the last character: the first one must still stand at
+        // the left edge, for a common code and for one of the widest letters.
+        for (const char* codice : {"RSSMRA80A01H501U", "MMMMMM80M41M501M"}) {
+            s->txtCodFisc->clear();
+            s->txtCodFisc->setFocus();
+            QTest::keyClicks(s->txtCodFisc, codice);
+            QCOMPARE(s->txtCodFisc->text(), QString(codice));
+            QCOMPARE(s->txtCodFisc->cursorPosition(), 16);
+            s->txtCodFisc->grab();  // lays the text out as it is painted
+            const QPoint inizio(s->txtCodFisc->contentsRect().left() + 4,
+                                s->txtCodFisc->height() / 2);
+            QVERIFY2(s->txtCodFisc->cursorPositionAt(inizio) == 0, codice);
+        }
+        QCOMPARE(s->txtCodFisc->size(), QSize(170, 22));
+        QVERIFY(s->txtCodFisc->font().bold());
+    }
+
     void amountIsNormalisedOnLeavingTheField() {
         const std::pair<const char*, const char*> casi[] = {
             {"1234", "1234,00"}, {"0,125", "0,125"},    {"", "0,00"},      {"12,5", "12,50"},

@@ -206,6 +206,8 @@ void TfrmRicordario::CreaCampi(QWidget* p) {
     FiltroCifre(txtCosto, true);
     new Uscita(txtCosto, [this] { txtCostoExit(); });
     FiltroMaiuscole(txtCodFisc);
+    // Sixteen capitals in bold need a smaller size than the other fields to be seen whole.
+    txtCodFisc->setFont(Carattere("Verdana", 9, true));
 
     chkDaConfermare = new QCheckBox(QStringLiteral("Appuntamento da confermare"), p);
     chkDaConfermare->setObjectName("chkDaConfermare");
