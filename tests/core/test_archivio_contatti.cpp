@@ -3,6 +3,7 @@
 #include <random>
 
 #include "CartellaTemporanea.h"
+#include "SchedeDiProva.h"
 #include "FileCheCede.h"
 #include "core/contacts/TArchivioContatti.h"
 
@@ -11,10 +12,7 @@ namespace {
 constexpr std::size_t kDim = 3372;
 
 TSchedaContatto Scheda(const std::string& nome) {
-    TSchedaContatto s;
-    s.Cliente = nome;
-    s.ComuneRes = "Forlì";
-    s.Note = "costa 10 €";
+    TSchedaContatto s = prova::Contatto(nome, "Forlì", "costa 10 €");
     s.Ricontatta = "No";
     return s;
 }

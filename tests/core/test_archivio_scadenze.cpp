@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CartellaTemporanea.h"
+#include "SchedeDiProva.h"
 #include "core/app/ArchivioScheda.h"
 #include "core/app/Navigazione.h"
 #include "core/deadlines/RegoleScadenza.h"
@@ -15,15 +16,7 @@ std::string Testo(const std::vector<unsigned char>& byte, std::size_t offset) {
 }
 
 TSchedaScadenza Scheda(const std::string& causale) {
-    TSchedaScadenza s;
-    s.Giorno = "05";
-    s.Mese = "Marzo";
-    s.Anno = "2021";
-    s.OreApp = "09";
-    s.MinutiApp = "30";
-    s.Avviso = "3";
-    s.Dettagli = causale;
-    s.Pagatore = "Rossi Mario";
+    TSchedaScadenza s = prova::Scadenza("05/03/2021", "09:30", "Rossi Mario", causale);
     s.Costo = "12,50";
     s.DaConfermare = flag::Da(false);
     s.Effettuata = flag::Da(true);

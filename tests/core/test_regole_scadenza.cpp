@@ -1,24 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "SchedeDiProva.h"
 #include "core/deadlines/RegoleScadenza.h"
 
 using namespace scadenza;
 
 namespace {
 
-TSchedaScadenza CartaCompleta() {
-    TSchedaScadenza c;
-    c.Giorno = "05";
-    c.Mese = "Marzo";
-    c.Anno = "2021";
-    c.OreApp = "09";
-    c.MinutiApp = "30";
-    c.Avviso = "3";
-    c.Dettagli = "Rata del mutuo";
-    c.Pagatore = "Rossi Mario";
-    c.Costo = "0,00";
-    return c;
-}
+TSchedaScadenza CartaCompleta() { return prova::Scadenza("05/03/2021", "09:30"); }
 
 TSchedaScadenza ConData(const char* giorno, const char* mese, const char* anno) {
     TSchedaScadenza c = CartaCompleta();

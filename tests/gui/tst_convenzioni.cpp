@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "gui/app/Convenzioni.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 // A small window with one field of each kind, as the card windows build them.
 class Prova : public FinestraIntera {
@@ -46,17 +46,10 @@ class TestConvenzioni : public QObject {
 
 private slots:
     void init() {
-        fake = new FakePiattaforma;
-        w = new Prova;
-        w->Apri();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        Prepara(fake, w);
+        QVERIFY(ApriAttiva(w));
     }
-    void cleanup() {
-        delete w;
-        delete fake;
-    }
+    void cleanup() { Smonta(fake, w); }
 
     void upperCaseFilterCapitalisesAndTrims() {
         w->codFisc->setFocus();

@@ -50,7 +50,7 @@ std::optional<Rifiuto> ObbligoMancante(const Scheda& carta,
 
 // The record number held by a card's position label, trimmed; 0 when it holds none (a
 // card never stored).
-std::int64_t LeggiPosizione(std::string_view lblPosizione);
+std::int64_t LeggiPosizione(std::string_view etichetta);
 
 // How a card treats its record beyond the fields themselves: the values of a new card, the
 // fields Nuovo leaves as they are, what Duplica empties with the position (before it

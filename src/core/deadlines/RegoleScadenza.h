@@ -96,17 +96,16 @@ std::string DataInesistente(std::string_view data);
 inline constexpr std::string_view SchedaSalvata = "La scheda corrente è stata salvata in archivio.";
 
 struct EsitoSalvataggio {
-    std::string Costo;                // txtCosto after the save: "0,00" when it was empty
-    std::optional<std::string> Ora;   // lblOra, once the required fields are all there
-    std::optional<std::string> Data;  // lblData, once the month is known
+    std::string Costo;                // "0,00" when the card had no amount
+    std::optional<std::string> Ora;   // made once the required fields are all there
+    std::optional<std::string> Data;  // made once the month is known
     std::optional<Rifiuto> rifiuto;   // none: the card may be stored
-    TSchedaScadenza scheda;           // the record to store, with Costo, Ora and Data
+    TSchedaScadenza scheda;           // the card as far as the checks went: Costo, Ora, Data
 };
 
-// The checks of Salva on a card read from the controls (`Anno` from lblAnno, the two flags
-// from the check boxes): the amount default, the required fields in their order, the month,
-// the date. The window writes back Costo, Ora and Data whatever the outcome, since a refused
-// save may already have set them.
+// The checks of Salva on the card as it stands: the amount default, the required fields in
+// their order, the month, the date. The card shows Costo, Ora and Data as the checks left
+// them whatever the outcome, since a refused save may already have made them.
 EsitoSalvataggio PreparaSalvataggio(TSchedaScadenza carta);
 
 // ---- Printed card ---------------------------------------------------------------------
