@@ -2,6 +2,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "gui/app/DateNumeri.h"
 #include "gui/app/Programma.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
     if (qtItaliano.load(QLocale(QLocale::Italian), "qtbase", "_",
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtItaliano);
+
+    // Dates dd/mm/yyyy and the decimal comma for the whole process, once.
+    ImpostaDateNumeri();
 
     Programma programma;
     // RICORDARIO_SCHERMATA=clienti opens that window at once, for screenshots.

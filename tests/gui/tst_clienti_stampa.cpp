@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>

@@ -1,7 +1,13 @@
 #include <QComboBox>
 #include <QtTest>
 
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Filtri.h"
+#include "gui/app/Finestre.h"
+#include "gui/app/RigaStato.h"
+#include "gui/app/TMisc.h"
 #include "support/Banco.h"
 
 // A small window with one field of each kind, as the card windows build them.

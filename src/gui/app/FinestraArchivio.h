@@ -14,7 +14,9 @@
 #include "core/app/ArchivioScheda.h"
 #include "core/app/Messaggi.h"
 #include "core/app/RegoleScheda.h"
+#include "gui/app/Avvisi.h"
 #include "gui/app/FinestraScheda.h"
+#include "gui/app/TestoQt.h"
 
 template <class ArchivioDi>
 class FinestraArchivio : public FinestraScheda {

@@ -4,6 +4,10 @@
 
 #include "core/app/Messaggi.h"
 #include "core/app/RegoleScheda.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/TestoQt.h"
 
 namespace {
 

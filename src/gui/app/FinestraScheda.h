@@ -10,7 +10,9 @@
 #include <iterator>
 
 #include "core/app/Navigazione.h"
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Finestre.h"
+#include "gui/app/RigaStato.h"
 
 // Descriptions that read the same on both cards.
 namespace descrizioni {

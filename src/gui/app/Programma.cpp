@@ -5,7 +5,6 @@
 #include "gui/deadlines/TfrmRicordario.h"
 
 Programma::Programma() {
-    ImpostaDateNumeri();
     password_ = std::make_unique<TfrmPassword>();
     avvio_ = std::make_unique<TfrmAvvio>();
     cambia_ = std::make_unique<TfrmCambiaPassword>(password_.get());

@@ -1,10 +1,15 @@
 #include "gui/app/TfrmAvvio.h"
 
 #include "core/app/Guida.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TMisc.h"
 #include "gui/app/TfrmGuida.h"
+#include "gui/app/Titoli.h"
 
 TfrmAvvio::TfrmAvvio()
-    : FinestraIntera("TfrmAvvio", QStringLiteral(" Ricordario Diz 3.0"), Argb(0xFF408AB3)) {
+    : FinestraIntera("TfrmAvvio", Titolo(), Argb(0xFF408AB3)) {
     QWidget* p = Pannello();
     new Rettangolo(p, "shpSfondo", QRect(4, 4, 986, 684), Qt::white);
     new Rettangolo(p, "shpApplicazioni", QRect(17, 134, 961, 490), Argb(0xFF427AA8),

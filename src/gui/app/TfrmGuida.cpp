@@ -3,7 +3,13 @@
 #include <QFile>
 
 #include "core/app/Guida.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TMisc.h"
+#include "gui/app/TestoQt.h"
 #include "gui/app/TfrmAvvio.h"
+#include "gui/app/Titoli.h"
 
 namespace {
 
@@ -72,7 +78,7 @@ void MostraGuida(QWidget* genitore, const char* titoloPagina) {
 // --- TfrmInfo --------------------------------------------------------------------------------
 
 TfrmInfo::TfrmInfo(QWidget* genitore)
-    : Dialogo(genitore, "TfrmInfo", QStringLiteral(" Informazioni su Ricordario Diz 3.0"),
+    : Dialogo(genitore, "TfrmInfo", QStringLiteral(" Informazioni su ") + Q(NomeProgramma),
               QSize(473, 579), Qt::black, Qt::white) {
     auto* p = new Rettangolo(this, "panInfo", QRect(15, 15, 442, 490), QColor(0xF4F7FB),
                              QColor(0xB0C4DE));
@@ -84,15 +90,18 @@ TfrmInfo::TfrmInfo(QWidget* genitore)
     info->setWordWrap(true);
     info->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     info->setFont(Carattere("Verdana", 10));
-    info->setText(QStringLiteral(
-        "<p><b>Ricordario Diz 3.0</b><br>Scadenze, appuntamenti e anagrafica contatti.</p>"
-        "<p>Un agenda per privati, professionisti e piccoli uffici: pagamenti, eventi e "
-        "appuntamenti con giorno, ora, giorni di preavviso, importo e contatto; avviso visivo e "
-        "sonoro delle scadenze imminenti; riepiloghi per intervallo con il totale degli "
-        "importi; controllo di codice fiscale, partita IVA, IBAN e carte di credito.</p>"
-        "<p>Tutti i dati restano nella cartella del programma: per una copia di sicurezza "
-        "basta copiare la cartella.</p>"
-        "<p>Per informazioni e suggerimenti scrivere all'indirizzo indicato qui sotto.</p>"));
+    info->setText(
+        QStringLiteral(
+            "<p><b>%1</b><br>Scadenze, appuntamenti e anagrafica contatti.</p>"
+            "<p>Un agenda per privati, professionisti e piccoli uffici: pagamenti, eventi e "
+            "appuntamenti con giorno, ora, giorni di preavviso, importo e contatto; avviso "
+            "visivo e sonoro delle scadenze imminenti; riepiloghi per intervallo con il "
+            "totale degli importi; controllo di codice fiscale, partita IVA, IBAN e carte di "
+            "credito.</p>"
+            "<p>Tutti i dati restano nella cartella del programma: per una copia di sicurezza "
+            "basta copiare la cartella.</p>"
+            "<p>Per informazioni e suggerimenti scrivere all'indirizzo indicato qui sotto.</p>")
+            .arg(Q(NomeProgramma)));
     btnChiudi = Chiudi(this, QRect(280, 504, 161, 41));
     auto* imgEmail = new Immagine(this, "imgEmail", QRect(15, 531, 23, 16), "email");
     lnkWeb = new Collegamento(this, "lnkWeb", QString::fromLatin1(Email), QPoint(46, 528));
@@ -101,10 +110,10 @@ TfrmInfo::TfrmInfo(QWidget* genitore)
 }
 
 void TfrmInfo::lnkWebClick() {
-    TMisc::Open(QStringLiteral("\"mailto:%1?subject=Software Ricordario Diz 3.0&body=Salve, "
+    TMisc::Open(QStringLiteral("\"mailto:%1?subject=Software %2&body=Salve, "
                                "desidererei avere le seguenti informazioni sul software in "
                                "oggetto:\"")
-                    .arg(QString::fromLatin1(Email)));
+                    .arg(QString::fromLatin1(Email), Q(NomeProgramma)));
 }
 
 // --- TfrmSplash ------------------------------------------------------------------------------

@@ -4,6 +4,13 @@
 
 #include "core/app/Password.h"
 #include "core/app/Testo.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TestoQt.h"
+#include "gui/app/Titoli.h"
 
 namespace {
 
@@ -38,7 +45,7 @@ std::filesystem::path FilePassword() { return PercorsoProgramma(password::NomeFi
 // --- TfrmPassword --------------------------------------------------------------------------
 
 TfrmPassword::TfrmPassword()
-    : Dialogo(nullptr, "TfrmPassword", QStringLiteral(" Ricordario Diz 3.0 - Accesso"),
+    : Dialogo(nullptr, "TfrmPassword", Titolo("Accesso"),
               QSize(388, 405), kAcciaio, Qt::white) {
     new Immagine(this, "imgPassword", QRect(16, 16, 328, 160), "password", false);
     Etichetta(this, "titPassword", QStringLiteral("Immetti la password e premi OK."),

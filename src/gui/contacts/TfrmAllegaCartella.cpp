@@ -4,6 +4,12 @@
 
 #include "core/app/Testo.h"
 #include "core/contacts/Allegati.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TMisc.h"
+#include "gui/app/TestoQt.h"
 
 namespace {
 

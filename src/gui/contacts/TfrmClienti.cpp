@@ -6,7 +6,16 @@
 #include "core/app/Guida.h"
 #include "core/contacts/RegoleContatto.h"
 #include "core/contacts/StampaContatto.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Filtri.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TMisc.h"
+#include "gui/app/TestoQt.h"
 #include "gui/app/TfrmGuida.h"
+#include "gui/app/Titoli.h"
 #include "gui/checkers/TfrmCarta.h"
 #include "gui/checkers/TfrmCodFisc.h"
 #include "gui/checkers/TfrmIban.h"
@@ -77,7 +86,7 @@ constexpr Sezione kSezioni[] = {{16, 154}, {176, 105}, {288, 105}, {400, 105}, {
 }  // namespace
 
 TfrmClienti::TfrmClienti()
-    : FinestraArchivio("TfrmClienti", QStringLiteral(" Ricordario Diz 3.0 - Anagrafica contatti"),
+    : FinestraArchivio("TfrmClienti", Titolo("Anagrafica contatti"),
                        {Argb(0xFF8BB2D3), Argb(0xFFC3D0DE), QColor(), 650}, contatto::Regole()) {
     QWidget* p = Pannello();
     for (int i = 0; i < 5; ++i) {

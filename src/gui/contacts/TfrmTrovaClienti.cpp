@@ -6,6 +6,11 @@
 #include "core/app/Messaggi.h"
 #include "core/app/Testo.h"
 #include "core/contacts/TArchivioContatti.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TestoQt.h"
 #include "gui/contacts/TfrmClienti.h"
 
 namespace {

@@ -2,13 +2,15 @@
 // The contact search: up to ten filters over the contact archive, the matches as a result
 // list, and a double click that copies the chosen contact into the window that opened the
 // search (the contact card, the deadline card or the summary request, by mode word).
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <array>
 #include <cstdint>
 
 #include "core/contacts/RicercaContatti.h"
-#include "gui/app/Convenzioni.h"
 #include "gui/app/ElencoRisultati.h"
+#include "gui/app/Finestre.h"
 
 class TfrmTrovaClienti : public Dialogo, public PannelloRisultati {
     Q_OBJECT

@@ -5,7 +5,14 @@
 #include "core/app/Guida.h"
 #include "core/app/Testo.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Filtri.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TestoQt.h"
 #include "gui/app/TfrmGuida.h"
+#include "gui/app/Titoli.h"
 #include "gui/deadlines/TfrmRicordario.h"
 
 namespace {
@@ -20,7 +27,7 @@ const char* const kModoRicordario = "ricordario";
 
 TfrmMenuRicordario::TfrmMenuRicordario()
     : FinestraIntera("TfrmMenuRicordario",
-                     QStringLiteral(" Ricordario Diz 3.0 - Inserimento scadenze e appuntamenti"),
+                     Titolo("Inserimento scadenze e appuntamenti"),
                      kAcciaio) {
     QWidget* p = Pannello();
     new Immagine(p, "icoIcona", {122, 14, 70, 74}, "icona", false);
@@ -97,8 +104,7 @@ void TfrmMenuRicordario::btnApriPreventiviClick() {
         ricordario_->lblFile->setText(QString::fromStdU16String(file.u16string()));
         ricordario_->lblAnno->setText(Q(anno));
         ricordario_->setWindowTitle(
-            QStringLiteral(" Ricordario Diz 3.0 - Archivio scadenze e appuntamenti anno ") +
-            Q(anno));
+            Titolo("Archivio scadenze e appuntamenti anno " + Q(anno)));
     }
     lblMemory->setText(QString::fromLatin1(kModoRicordario));
     close();

@@ -7,7 +7,13 @@
 
 #include "core/app/Guida.h"
 #include "core/deadlines/RegoleScadenza.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Filtri.h"
+#include "gui/app/TestoQt.h"
 #include "gui/app/TfrmGuida.h"
+#include "gui/app/Titoli.h"
 #include "gui/checkers/TfrmCodFisc.h"
 #include "gui/checkers/TfrmPartitaIva.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
@@ -64,8 +70,7 @@ void SoloVociDellaLista(QComboBox* c, const std::vector<std::string>& voci) {
 }  // namespace
 
 TfrmRicordario::TfrmRicordario()
-    : FinestraArchivio("TfrmRicordario",
-                       QStringLiteral(" Ricordario Diz 3.0 - Archivio scadenze e appuntamenti"),
+    : FinestraArchivio("TfrmRicordario", Titolo("Archivio scadenze e appuntamenti"),
                        {kSfondo, QColor(), kBordoSezione, 649}, scadenza::Regole()) {
     CreaCampi(Pannello());
     CreaComandi();

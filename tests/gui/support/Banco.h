@@ -10,7 +10,7 @@
 
 #include "SchedeDiProva.h"
 #include "core/contacts/TArchivioContatti.h"
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Finestre.h"
 #include "support/FakePiattaforma.h"
 
 // Before a test: a fresh platform, then the window (a plain pointer or a QPointer).
