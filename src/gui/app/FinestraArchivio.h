@@ -119,8 +119,9 @@ protected:
             for (const char* prefisso : {"txt", "chk", "lbl"})
                 if (!controlli_[i])
                     controlli_[i] = Pannello()->findChild<QWidget*>(prefisso + campo);
-            if (!controlli_[i]) qFatal("%s: no control for the field %s", qPrintable(objectName()),
-                                       qPrintable(campo));
+            if (!controlli_[i])
+                qFatal("%s: no control for the field %s", qPrintable(objectName()),
+                       qPrintable(campo));
         }
         CollegaRigaStato();
     }
@@ -164,7 +165,8 @@ private:
     }
     static void Scrivi(QWidget* controllo, const std::string& valore, bool scegliVoce) {
         if (auto* casella = qobject_cast<QCheckBox*>(controllo)) {
-            if (const int spunta = flag::Leggi(valore); spunta >= 0) casella->setChecked(spunta == 1);
+            if (const int spunta = flag::Leggi(valore); spunta >= 0)
+                casella->setChecked(spunta == 1);
             return;
         }
         ScriviTesto(controllo, Q(testo::Rifila(valore)), scegliVoce);

@@ -40,6 +40,7 @@ FinestraScheda::FinestraScheda(const QString& nome, const QString& titolo, const
     lblPosizione->setGeometry(846, c.yPosizione, 82, 19);
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(Carattere("Verdana", 12, true));
+    // clang-format off
     const Comando<FinestraScheda> frecce[] = {
         {"cmdPrimo", nullptr, "Visualizza la prima scheda in archivio.",
          &FinestraScheda::cmdPrimoClick, {806, 649, 15, 17}, "primo", &FinestraScheda::cmdPrimo},
@@ -53,6 +54,7 @@ FinestraScheda::FinestraScheda(const QString& nome, const QString& titolo, const
          &FinestraScheda::cmdUltimoClick, {955, 649, 15, 17}, "ultimo",
          &FinestraScheda::cmdUltimo},
     };
+    // clang-format on
     AggiungiComandi(frecce);
 }
 

@@ -16,14 +16,16 @@
 
 // Descriptions that read the same on both cards.
 namespace descrizioni {
-inline constexpr const char* Nuovo = "Prepara la schermata per la registrazione di una nuova scheda.";
+inline constexpr const char* Nuovo =
+    "Prepara la schermata per la registrazione di una nuova scheda.";
 inline constexpr const char* Duplica =
     "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.";
 inline constexpr const char* Salva = "Salva la scheda corrente in archivio.";
 inline constexpr const char* Trova = "Trova una scheda in archivio.";
 inline constexpr const char* Anteprima = "Visualizza l'anteprima di stampa.";
 inline constexpr const char* Stampa = "Stampa la scheda corrente.";
-inline constexpr const char* Esporta = "Esporta le schede in archivio in un file di Microsoft Excel.";
+inline constexpr const char* Esporta =
+    "Esporta le schede in archivio in un file di Microsoft Excel.";
 inline constexpr const char* CodFisc = "Controlla il codice fiscale.";
 }  // namespace descrizioni
 
@@ -98,8 +100,8 @@ protected:
     virtual void Naviga(Navigazione comando) = 0;
 
 private:
-    Immagine* AggiungiComando(const char* nome, const char* parola, QRect r,
-                              const char* risorsa, const char* descrizione);
+    Immagine* AggiungiComando(const char* nome, const char* parola, QRect r, const char* risorsa,
+                              const char* descrizione);
 
     RigaStato* stato_ = nullptr;
     int inColonna_ = 0;

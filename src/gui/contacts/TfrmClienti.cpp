@@ -74,7 +74,8 @@ const CampoScheda kCampi[] = {
 // Every field takes as many characters as its record field holds.
 int Capacita(const QString& campo) {
     for (const auto& c : TSchedaContatto::Campi)
-        if (campo == QLatin1String(c.nome.data(), c.nome.size())) return static_cast<int>(c.capacita);
+        if (campo == QLatin1String(c.nome.data(), c.nome.size()))
+            return static_cast<int>(c.capacita);
     return 0;
 }
 
@@ -102,8 +103,8 @@ TfrmClienti::TfrmClienti()
 
     // The hidden attachment labels lie over the decorative picture.
     int k = 0;
-    for (const char* nome : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02",
-                             "lblDesc03"})
+    for (const char* nome :
+         {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
         EtichettaNascosta(nome)->setGeometry(808, 520 + 18 * k++, 169, 16);
 
     CostruisciCampi(p);
@@ -146,6 +147,7 @@ void TfrmClienti::CostruisciCampi(QWidget* p) {
 void TfrmClienti::CostruisciComandi() {
     using T = TfrmClienti;
     namespace d = descrizioni;
+    // clang-format off
     const Comando<T> comandi[] = {
         {"cmdNuovo", "Nuovo", d::Nuovo, &T::cmdNuovoClick},
         {"cmdDuplica", "Duplica", d::Duplica, &T::cmdDuplicaClick},
@@ -170,6 +172,7 @@ void TfrmClienti::CostruisciComandi() {
         {"btnEmail", nullptr, "Invia una e-mail all'indirizzo indicato.", &T::btnEmailClick,
          {760, 250, 22, 22}, "busta"},
     };
+    // clang-format on
     AggiungiComandi(comandi);
 }
 

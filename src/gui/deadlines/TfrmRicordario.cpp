@@ -230,9 +230,9 @@ void TfrmRicordario::CreaCampi(QWidget* p) {
     }
 
     ImpostaCatena({txtGiorno,       txtMese,     txtOreApp,      txtMinutiApp,  txtAvviso,
-                 txtBeneficiario, txtDettagli, txtOfficina,    txtCosto,      txtContatto,
-                 txtPagatore,     txtCodFisc,  txtNumTessera,  txtCarica,     txtTelCel,
-                 txtRecapito,     txtAnticipi, txtComplessivo, txtRateazione, txtNote});
+                   txtBeneficiario, txtDettagli, txtOfficina,    txtCosto,      txtContatto,
+                   txtPagatore,     txtCodFisc,  txtNumTessera,  txtCarica,     txtTelCel,
+                   txtRecapito,     txtAnticipi, txtComplessivo, txtRateazione, txtNote});
     // Tab reaches the check boxes too, each in its place.
     setTabOrder(txtRateazione, chkDaConfermare);
     setTabOrder(chkDaConfermare, txtNote);
@@ -242,6 +242,7 @@ void TfrmRicordario::CreaCampi(QWidget* p) {
 void TfrmRicordario::CreaComandi() {
     using T = TfrmRicordario;
     namespace d = descrizioni;
+    // clang-format off
     const Comando<T> comandi[] = {
         {"cmdNuovo", "Nuovo", d::Nuovo, &T::cmdNuovoClick, {}, nullptr, &T::cmdNuovo},
         {"cmdDuplica", "Duplica", d::Duplica, &T::cmdDuplicaClick, {}, nullptr, &T::cmdDuplica},
@@ -268,6 +269,7 @@ void TfrmRicordario::CreaComandi() {
         {"btnCodFisc", nullptr, d::CodFisc, &T::btnCodFiscClick, {525, 381, 22, 22}, "controlla",
          &T::btnCodFisc},
     };
+    // clang-format on
     AggiungiComandi(comandi);
     Descrivi(chkDaConfermare,
              "Spunta questa casella per annotare che l'appuntamento è in attesa di conferma.");
