@@ -9,7 +9,6 @@
 namespace {
 
 using riepilogo::Campo;
-using scadenza::ModoRifiuto;
 
 // --- Exact total ----------------------------------------------------------------------------
 

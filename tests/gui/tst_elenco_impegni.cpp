@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/app/ArchivioScheda.h"
 #include "core/app/Messaggi.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
@@ -58,7 +59,7 @@ class TestElencoImpegni : public QObject {
 
     std::filesystem::path File() const { return PercorsoProgramma("2021.rcd"); }
     void Scrivi(const std::vector<TSchedaScadenza>& schede) {
-        for (const auto& s : schede) SalvaScadenza(File(), 0, s);
+        for (const auto& s : schede) SalvaScheda<TArchivioScadenze>(File(), 0, s);
     }
     // Opens a list with one of the card's commands, and drives it while it is shown.
     void Apri(QAbstractButton* comando, const std::function<void(ElencoImpegni*)>& guida) {

@@ -7,30 +7,19 @@
 #include "core/contacts/TArchivioContatti.h"
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 namespace {
 
 TSchedaContatto Contatto(const char* cliente, const char* note = "", const char* codFisc = "") {
-    TSchedaContatto s;
-    s.Cliente = cliente;
+    TSchedaContatto s = prova::Contatto(cliente, "", note);
     s.Recapito = "0543 11";
     s.Occupazione = "Impiegato";
-    s.Note = note;
     s.CodFisc = codFisc;
     s.Zona = std::string("zona ") + codFisc;
     s.Questioni = std::string("questioni ") + codFisc;
     s.TelCel = std::string("333 ") + codFisc;
     return s;
-}
-
-std::filesystem::path FileContatti() { return PercorsoProgramma(TArchivioContatti::NomeFile); }
-
-void Scrivi(const std::vector<TSchedaContatto>& schede) {
-    TArchivioContatti a;
-    a.Apri(FileContatti());
-    for (const auto& s : schede) a.AccodaScheda(s);
-    a.Chiudi();
 }
 
 // Stands for the windows that open the search: it owns the search and keeps every contact
@@ -79,14 +68,8 @@ class TestTrovaClienti : public QObject {
     }
 
 private slots:
-    void init() {
-        fake = new FakePiattaforma;
-        chiamante = new Chiamante;
-    }
-    void cleanup() {
-        delete chiamante;
-        delete fake;
-    }
+    void init() { Prepara(fake, chiamante); }
+    void cleanup() { Smonta(fake, chiamante); }
 
     void aMissingArchiveIsCreatedEmptyAndTheCountIsZero() {
         QVERIFY(!std::filesystem::exists(FileContatti()));
@@ -106,9 +89,9 @@ private slots:
     }
 
     void theSearchListsTheMatchesSortedAndCountsThem() {
-        Scrivi({Contatto("Verdi Giuseppe"), Contatto("Rossi Mario"),
-                Contatto("Bianchi", "amico di Rossi"), Contatto("rossi anna"),
-                Contatto("ROSSINI")});
+        AccodaContatti({Contatto("Verdi Giuseppe"), Contatto("Rossi Mario"),
+                        Contatto("Bianchi", "amico di Rossi"), Contatto("rossi anna"),
+                        Contatto("ROSSINI")});
         Apri("clienti", [](TfrmTrovaClienti* f) {
             f->txtCliente->setText("ROSSI");
             f->txtNote->setText("   ");  // blank: not filled
@@ -141,8 +124,8 @@ private slots:
     }
 
     void repeatedTrovaStepsOnAndWrapsAndShowEmptiesTheRememberedText() {
-        Scrivi({Contatto("Rossi Mario"), Contatto("Bianchi", "cugino di ROSSI"), Contatto("Verdi"),
-                Contatto("Neri")});
+        AccodaContatti({Contatto("Rossi Mario"), Contatto("Bianchi", "cugino di ROSSI"),
+                        Contatto("Verdi"), Contatto("Neri")});
         // List order: Bianchi (cugino di ROSSI), Neri, Rossi Mario, Verdi.
         Apri("clienti", [](TfrmTrovaClienti* f) {
             Cerca(f);
@@ -174,9 +157,9 @@ private slots:
 
     void aDoubleClickHandsTheOpenerEveryEqualRecordTheLaterLast() {
         // Records 2 and 4 give the same line; only fields outside the line tell them apart.
-        Scrivi({Contatto("Bianchi", "", "B"), Contatto("Rossi Mario", "nota", "PRIMA"),
-                Contatto("Rossi Mario", "altra nota", "ALTRA"),
-                Contatto("Rossi Mario", "nota", "DOPO")});
+        AccodaContatti({Contatto("Bianchi", "", "B"), Contatto("Rossi Mario", "nota", "PRIMA"),
+                        Contatto("Rossi Mario", "altra nota", "ALTRA"),
+                        Contatto("Rossi Mario", "nota", "DOPO")});
         Apri("ricordario", [](TfrmTrovaClienti* f) {
             QCOMPARE(f->lblMemory->text(), QString("ricordario"));
             QVERIFY(!f->lblMemory->isVisible());
@@ -211,12 +194,12 @@ private slots:
         TSchedaContatto dopo = Contatto("Rossi Mario", "nota", "DOPO");
         dopo.Ricontatta = "forse";
         dopo.File01 = "dopo.pdf";
-        Scrivi({Contatto("Bianchi"), prima, Contatto("Rossi Mario", "altra nota"), dopo});
+        AccodaContatti({Contatto("Bianchi"), prima, Contatto("Rossi Mario", "altra nota"), dopo});
         Guida([](TfrmTrovaClienti* f) {
             QCOMPARE(f->lblMemory->text(), QString("clienti"));
             Cerca(f);
-            QVERIFY(f->lstRecords->item(2)->text().endsWith("  Prod. " + QString(30, ' ') +
-                                                            "  nota"));
+            QVERIFY(
+                f->lstRecords->item(2)->text().endsWith("  Prod. " + QString(30, ' ') + "  nota"));
             DoppioClic(f, 2);
             QVERIFY(!f->isVisible());
         });
@@ -233,7 +216,7 @@ private slots:
     }
 
     void aDoubleClickWithNoLineSelectedClosesSilently() {
-        Scrivi({Contatto("Rossi Mario", "", "X")});
+        AccodaContatti({Contatto("Rossi Mario", "", "X")});
         Apri("ricordario", [](TfrmTrovaClienti* f) {
             Cerca(f);
             DoppioClic(f, -1);  // below the only line
@@ -244,7 +227,7 @@ private slots:
     }
 
     void aPickThatCannotReadTheArchiveClosesSilently() {
-        Scrivi({Contatto("Rossi Mario", "", "X")});
+        AccodaContatti({Contatto("Rossi Mario", "", "X")});
         Apri("ricordario", [](TfrmTrovaClienti* f) {
             Cerca(f);
             f->lstRecords->item(0)->setSelected(true);
@@ -316,7 +299,7 @@ private slots:
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
         fake->stampanteAccettata = true;
-        Scrivi({Contatto("Zeta"), Contatto("alfa"), Contatto("Beta")});
+        AccodaContatti({Contatto("Zeta"), Contatto("alfa"), Contatto("Beta")});
         Apri("clienti", [](TfrmTrovaClienti* f) {
             Cerca(f);
             QTest::mouseClick(f->btnStampa, Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/app/ArchivioScheda.h"
 #include "core/app/Messaggi.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
@@ -44,7 +45,7 @@ class TestTrovaRicordario : public QObject {
 
     std::filesystem::path File() const { return PercorsoProgramma("2021.rcd"); }
     void Scrivi(const std::vector<TSchedaScadenza>& schede) {
-        for (const auto& s : schede) SalvaScadenza(File(), 0, s);
+        for (const auto& s : schede) SalvaScheda<TArchivioScadenze>(File(), 0, s);
     }
     // Opens the search with the card's command, and drives it while it is shown.
     void Apri(const std::function<void(TfrmTrovaRicordario*)>& guida) {

@@ -1,18 +1,19 @@
 #include "gui/app/Programma.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QMetaObject>
+#include <QTimer>
 
+#include "gui/app/Finestre.h"
+#include "gui/app/Titoli.h"
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/deadlines/TfrmMenuRicordario.h"
 #include "gui/deadlines/TfrmRicordario.h"
-#include "gui/viewer/TfrmScadenze.h"
 #include "gui/deadlines/TfrmTrovaRicordario.h"
 #include "gui/summary/TfrmMenuRiepCosti.h"
+#include "gui/viewer/TfrmScadenze.h"
 
 Programma::Programma() {
-    ImpostaDateNumeri();
     password_ = std::make_unique<TfrmPassword>();
     avvio_ = std::make_unique<TfrmAvvio>();
     cambia_ = std::make_unique<TfrmCambiaPassword>(password_.get());
@@ -28,8 +29,7 @@ Programma::Programma() {
                                  const QString& anno, const std::filesystem::path& file) {
         card->lblFile->setText(QString::fromStdU16String(file.u16string()));
         card->lblAnno->setText(anno);
-        card->setWindowTitle(
-            QStringLiteral(" Ricordario Diz 3.0 - Archivio scadenze e appuntamenti anno ") + anno);
+        card->setWindowTitle(Titolo("Archivio scadenze e appuntamenti anno " + anno));
         card->ImpostaRitorno(avvio);
         card->Apri();
     });
@@ -48,7 +48,8 @@ void Programma::Avvia(const QString& schermata) {
     if (schermata == "clienti" || schermata == "esportaclienti") diretta = clienti_.get();
     const bool daScheda = schermata == "scadenza" || schermata == "trova_scadenze" ||
                           schermata == "trova_scadenze_elenco" || schermata == "scaduti";
-    if (schermata == "ricordario" || daScheda || schermata == "esportascadenze") diretta = menuRicordario_.get();
+    if (schermata == "ricordario" || daScheda || schermata == "esportascadenze")
+        diretta = menuRicordario_.get();
     if (schermata == "scadenze") diretta = scadenze_.get();
     if (schermata == "riepilogo" || schermata == "riepilogo-anno") diretta = menuRiepCosti_.get();
     if (!diretta) {
