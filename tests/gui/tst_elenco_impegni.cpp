@@ -2,13 +2,12 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/app/ArchivioScheda.h"
 #include "core/app/Messaggi.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/deadlines/ElencoImpegni.h"
 #include "gui/deadlines/TfrmRicordario.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 namespace {
 
@@ -59,7 +58,7 @@ class TestElencoImpegni : public QObject {
 
     std::filesystem::path File() const { return PercorsoProgramma("2021.rcd"); }
     void Scrivi(const std::vector<TSchedaScadenza>& schede) {
-        for (const auto& s : schede) SalvaScheda<TArchivioScadenze>(File(), 0, s);
+        Accoda<TArchivioScadenze>(File(), schede);
     }
     // Opens a list with one of the card's commands, and drives it while it is shown.
     void Apri(QAbstractButton* comando, const std::function<void(ElencoImpegni*)>& guida) {
@@ -82,15 +81,11 @@ class TestElencoImpegni : public QObject {
 
 private slots:
     void init() {
-        fake = new FakePiattaforma;
+        Prepara(fake, scheda);
         fake->adesso = QDateTime(QDate(2021, 4, 10), QTime(23, 59, 0));
-        scheda = new TfrmRicordario;
         scheda->lblFile->setText(fake->cartella() + "2021.rcd");
     }
-    void cleanup() {
-        delete scheda;
-        delete fake;
-    }
+    void cleanup() { Smonta(fake, scheda); }
 
     void eachListTakesTheRecordsOfItsRule_data() {
         QTest::addColumn<QString>("comando");

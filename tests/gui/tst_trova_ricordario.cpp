@@ -3,13 +3,12 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/app/ArchivioScheda.h"
 #include "core/app/Messaggi.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/deadlines/TfrmRicordario.h"
 #include "gui/deadlines/TfrmTrovaRicordario.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 namespace {
 
@@ -45,7 +44,7 @@ class TestTrovaRicordario : public QObject {
 
     std::filesystem::path File() const { return PercorsoProgramma("2021.rcd"); }
     void Scrivi(const std::vector<TSchedaScadenza>& schede) {
-        for (const auto& s : schede) SalvaScheda<TArchivioScadenze>(File(), 0, s);
+        Accoda<TArchivioScadenze>(File(), schede);
     }
     // Opens the search with the card's command, and drives it while it is shown.
     void Apri(const std::function<void(TfrmTrovaRicordario*)>& guida) {
@@ -66,16 +65,12 @@ class TestTrovaRicordario : public QObject {
 
 private slots:
     void init() {
-        fake = new FakePiattaforma;
-        scheda = new TfrmRicordario;
+        Prepara(fake, scheda);
         scheda->lblAnno->setText("2021");
         // The path as the year selection writes it, blanks around it included.
         scheda->lblFile->setText(" " + fake->cartella() + "2021.rcd ");
     }
-    void cleanup() {
-        delete scheda;
-        delete fake;
-    }
+    void cleanup() { Smonta(fake, scheda); }
 
     void aMissingArchiveIsCreatedEmptyAndTrovaSaysTheListIsEmpty() {
         Apri([](TfrmTrovaRicordario* f) {
