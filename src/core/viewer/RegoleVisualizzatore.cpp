@@ -1,10 +1,7 @@
 #include "core/viewer/RegoleVisualizzatore.h"
 
-#include <algorithm>
 #include <charconv>
-#include <numeric>
 
-#include "core/app/Elenco.h"
 #include "core/app/Testo.h"
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
@@ -34,27 +31,6 @@ bool ScadenzaImminente(const TSchedaScadenza& r, const Data& oggi) {
 std::string ChiaveCronologica(const TSchedaScadenza& r) {
     return testo::Rifila(testo::Caratteri(r.Data, 3, 2)) + testo::Rifila(r.Giorno) +
            testo::Rifila(r.OreApp) + testo::Rifila(r.MinutiApp);
-}
-
-std::vector<std::size_t> OrdinePerChiave(
-    std::size_t numero, const std::function<std::string_view(std::size_t)>& chiave) {
-    std::vector<std::size_t> ordine(numero);
-    std::iota(ordine.begin(), ordine.end(), std::size_t{0});
-    std::stable_sort(ordine.begin(), ordine.end(), [&](std::size_t a, std::size_t b) {
-        return elenco::PrimaDi(chiave(a), chiave(b));
-    });
-    return ordine;
-}
-
-void OrdinaRighe(std::vector<Riga>& righe, std::size_t colonnaChiave) {
-    const auto ordine = OrdinePerChiave(righe.size(), [&](std::size_t i) -> std::string_view {
-        const Riga& r = righe[i];
-        return colonnaChiave < r.size() ? std::string_view(r[colonnaChiave]) : std::string_view();
-    });
-    std::vector<Riga> ordinate;
-    ordinate.reserve(righe.size());
-    for (std::size_t i : ordine) ordinate.push_back(std::move(righe[i]));
-    righe = std::move(ordinate);
 }
 
 bool DelGiorno(const TSchedaScadenza& r, const Data& giorno) {
