@@ -12,6 +12,7 @@
 #include "gui/deadlines/TfrmRicordario.h"
 #include "gui/export/FinestraGriglia.h"
 #include "support/FakePiattaforma.h"
+#include "support/Griglie.h"
 
 namespace {
 
@@ -78,16 +79,13 @@ class TestEsporta : public QObject {
     }
     // Opens a card's export window and drives it while it is shown.
     void Apri(QWidget* scheda, const std::function<void(FinestraGriglia*)>& guida) {
-        bool aperta = false;
-        fake->allaModale = [&](QDialog* d) {
-            auto* f = qobject_cast<FinestraGriglia*>(d);
-            if (!f) return int(QDialog::Rejected);
-            aperta = true;
-            guida(f);
-            return int(QDialog::Accepted);
-        };
-        QTest::mouseClick(scheda->findChild<QAbstractButton*>("cmdEsporta"), Qt::LeftButton);
-        QVERIFY(aperta);
+        QVERIFY(GuidaGriglia(
+            *fake,
+            [scheda] {
+                QTest::mouseClick(scheda->findChild<QAbstractButton*>("cmdEsporta"),
+                                  Qt::LeftButton);
+            },
+            guida));
         QVERIFY(!scheda->findChild<FinestraGriglia*>());  // destroyed after use
     }
     static void Esporta(FinestraGriglia* f) { QTest::mouseClick(f->cmdEsporta, Qt::LeftButton); }

@@ -7,7 +7,6 @@
 #include <QTableView>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -85,19 +84,16 @@ private:
     ModelloGriglia* modello_;
 };
 
-// The declaration of a grid window whose rows come from an archive file: one row for each
-// record `prendi` takes (all without it), in file order, then reordered by the `chiave`
-// column when one is given.
+// The declaration of a grid window with one row for each record of an archive file, in
+// file order.
 template <class Scheda>
-FinestraGriglia::Dichiarazione GrigliaDiArchivio(
-    const char* classe, const char* titolo, const char* guida,
-    const griglia::Dichiarazione<Scheda>& griglia, std::filesystem::path file,
-    std::function<bool(const Scheda&)> prendi = {},
-    std::optional<std::size_t> chiave = std::nullopt) {
+FinestraGriglia::Dichiarazione GrigliaDiArchivio(const char* classe, const char* titolo,
+                                                 const char* guida,
+                                                 const griglia::Dichiarazione<Scheda>& griglia,
+                                                 std::filesystem::path file) {
     return {classe, titolo, guida, griglia.Colonne(), griglia.esportazione,
-            [colonne = griglia.colonne, file = std::move(file), prendi = std::move(prendi),
-             chiave](griglia::TabellaTesti& t) {
-                griglia::Riempi<Scheda>(t, colonne, file, prendi, chiave);
+            [colonne = griglia.colonne, file = std::move(file)](griglia::TabellaTesti& t) {
+                griglia::Riempi<Scheda>(t, colonne, file);
             }};
 }
 
