@@ -49,6 +49,15 @@ void EsportaInFoglio(QWidget* genitore, std::string_view file, std::string_view 
 class FinestraGriglia : public Dialogo {
     Q_OBJECT
 public:
+    // A command of its own beside the export picture: its picture, the status-line text
+    // that is also its tooltip, and what it does. The strip has room for one.
+    struct Comando {
+        const char* nome;         // objectName
+        const char* figura;       // picture resource
+        const char* descrizione;  // status-line text and tooltip
+        std::function<void(FinestraGriglia*)> azione;
+    };
+
     // What makes one grid window.
     struct Dichiarazione {
         const char* classe;  // the window's class name, also its objectName
@@ -58,6 +67,7 @@ public:
         griglia::Esportazione esportazione;
         // Fills the rows when the window is shown; a failure just ends the filling.
         std::function<void(griglia::TabellaTesti&)> riempi;
+        std::vector<Comando> comandi = {};
     };
 
     FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione);
