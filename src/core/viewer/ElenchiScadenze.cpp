@@ -7,7 +7,7 @@ void Riempi(griglia::TabellaTesti& t, const ElencoScadenze& elenco,
     griglia::Riempi<S>(
         t, elenco.griglia.colonne, file,
         [prendi = elenco.prendi, giorno](const S& r) { return prendi(r, giorno); },
-        elenco.ColonnaChiave());
+        elenco.ColonnaChiave(), elenco.campi);
 }
 
 }  // namespace visualizzatore

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <span>
+#include <string>
 
 #include "core/app/DataOra.h"
 #include "core/deadlines/TSchedaScadenza.h"
@@ -79,19 +81,20 @@ inline constexpr std::array<foglio::Intestazione, 20> IntestazioniGiornoMese =
 struct ElencoScadenze {
     griglia::Dichiarazione<S> griglia;
     bool (*prendi)(const S&, const Data&);
+    std::span<std::string S::* const> campi;  // the fields `prendi` reads
     std::size_t ColonnaChiave() const { return griglia.colonne.size() - 1; }
 };
 
 inline constexpr ElencoScadenze Imminenti{
     {ColonneImminenti, {"Scadenze_Imminenti.xls", "Scadenze imminenti", IntestazioniImminenti}},
-    &ScadenzaImminente};
+    &ScadenzaImminente, CampiImminenza};
 inline constexpr ElencoScadenze Giornaliere{
     {ColonneGiornaliere,
      {"Scadenze_Giornaliere.xls", "Scadenze del giorno", IntestazioniGiornoMese}},
-    &DelGiorno};
+    &DelGiorno, CampiGiorno};
 inline constexpr ElencoScadenze Mensili{
     {ColonneMensili, {"Scadenze_Mensili.xls", "Scadenze del mese", IntestazioniGiornoMese}},
-    &DelMese};
+    &DelMese, CampiMese};
 
 static_assert(IntestazioniImminenti.size() + 1 == ColonneImminenti.size());
 static_assert(IntestazioniGiornoMese.size() + 1 == ColonneGiornaliere.size());

@@ -47,7 +47,10 @@ std::int64_t ContaImminenti(const std::filesystem::path& file, const Data& oggi)
     TArchivioScadenze archivio;
     archivio.Apri(file);
     std::int64_t imminenti = 0;
-    archivio.LeggiTutte([&](std::int64_t, const TSchedaScadenza& r) {
+    // Only the fields the rule reads are converted, into one record used again and again.
+    TSchedaScadenza r;
+    archivio.LeggiTutteGrezze([&](std::int64_t, const unsigned char* byte) {
+        DecodificaCampi<TSchedaScadenza>(byte, r, CampiImminenza);
         if (ScadenzaImminente(r, oggi)) ++imminenti;
         return true;
     });

@@ -5,6 +5,7 @@
 //
 // A record whose date or warning days cannot be read is skipped: it is never imminent, and
 // the reading goes on, so one damaged record cannot hide the deadlines stored after it.
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -24,6 +25,13 @@ std::optional<int> GiorniAvviso(std::string_view avviso);
 // has not passed (today ≤ date) and `Effettuata`, trimmed, is exactly "No". False for a
 // record whose `Data` is not a date or whose `Avviso` is not a whole number.
 bool ScadenzaImminente(const TSchedaScadenza& r, const Data& oggi);
+// The fields ScadenzaImminente reads; the day and month lists', likewise.
+inline constexpr std::array<std::string TSchedaScadenza::*, 3> CampiImminenza = {
+    &TSchedaScadenza::Data, &TSchedaScadenza::Avviso, &TSchedaScadenza::Effettuata};
+inline constexpr std::array<std::string TSchedaScadenza::*, 1> CampiGiorno = {
+    &TSchedaScadenza::Data};
+inline constexpr std::array<std::string TSchedaScadenza::*, 2> CampiMese = {
+    &TSchedaScadenza::Mese, &TSchedaScadenza::Anno};
 
 // Eight characters: the 4th and 5th of `Data` (the month), then `Giorno`, `OreApp` and
 // `MinutiApp`, each trimmed. 05/03/2021 at 09:30 gives "03050930".
