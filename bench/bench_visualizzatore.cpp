@@ -53,15 +53,17 @@ const Data kOggi{15, 6, 2021};
 // fulfilled or not yet in their warning period; reasons, names and places with accents,
 // notes from empty to the field's full 250 characters.
 TSchedaScadenza Scadenza(int i, std::mt19937& caso) {
-    static const char* causali[] = {"Rata mutuo prima casa", "Bolletta luce", "Visita medica",
-                                    "Appuntamento con il commercialista", "Pagamento IMU",
-                                    "Rinnovo assicurazione auto", "Caffè con il cliente",
-                                    "Riunione di condominio", "Udienza in tribunale"};
-    static const char* persone[] = {"Rossi Mario",   "Bianchi Giulia", "Esposito Niccolò",
-                                    "Greco Lucía",   "De Luca Paolo",  "Conti Chiara"};
+    static const char* causali[] = {"Rata mutuo prima casa", "Bolletta luce",
+                                    "Visita medica",         "Appuntamento con il commercialista",
+                                    "Pagamento IMU",         "Rinnovo assicurazione auto",
+                                    "Caffè con il cliente",  "Riunione di condominio",
+                                    "Udienza in tribunale"};
+    static const char* persone[] = {"Rossi Mario", "Bianchi Giulia", "Esposito Niccolò",
+                                    "Greco Lucía", "De Luca Paolo",  "Conti Chiara"};
     static const char* luoghi[] = {"Forlì", "Cantù", "Città di Castello", "Sant'Agata", "Rimini"};
-    static const char* mesi[] = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
-                                 "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    static const char* mesi[] = {"Gennaio",   "Febbraio", "Marzo",    "Aprile",
+                                 "Maggio",    "Giugno",   "Luglio",   "Agosto",
+                                 "Settembre", "Ottobre",  "Novembre", "Dicembre"};
     static const std::string parole =
         "richiamare dopo le diciotto portare la ricevuta già pagata in parte verificare "
         "l'importo con la banca è urgente però non prima di lunedì ";
@@ -76,11 +78,15 @@ TSchedaScadenza Scadenza(int i, std::mt19937& caso) {
         giorno = oggi + static_cast<long>(caso() % (avviso + 1));  // imminent
     } else {
         switch (caso() % 3) {
-        case 0: giorno = primo + static_cast<long>(caso() % (oggi - primo)); break;  // past
-        case 1: giorno = oggi + avviso + 1 + static_cast<long>(caso() % 150); break;  // later
-        default:
-            giorno = oggi + static_cast<long>(caso() % (avviso + 1));
-            fatta = true;
+            case 0:
+                giorno = primo + static_cast<long>(caso() % (oggi - primo));
+                break;  // past
+            case 1:
+                giorno = oggi + avviso + 1 + static_cast<long>(caso() % 150);
+                break;  // later
+            default:
+                giorno = oggi + static_cast<long>(caso() % (avviso + 1));
+                fatta = true;
         }
     }
     const Data d = DataDaNumero(giorno);
@@ -146,7 +152,8 @@ void ControlloImminenza(benchmark::State& stato) {
     const auto file = File(static_cast<int>(stato.range(0)));
     const std::size_t prima = gPicco = gInUso.load();
     std::int64_t imminenti = 0;
-    for (auto _ : stato) benchmark::DoNotOptimize(imminenti = visualizzatore::ContaImminenti(file, kOggi));
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(imminenti = visualizzatore::ContaImminenti(file, kOggi));
     Picco(stato, prima);
     stato.counters["imminenti"] = static_cast<double>(imminenti);
 }

@@ -164,9 +164,9 @@ TEST(Visualizzatore, RowsOfTheThreeLists) {
     s.DaConfermare = flag::Si;
 
     const std::vector<std::string> imminente = {
-        "1",       "18/03/2021", "09:15",   "Pagamento", s.Dettagli, "Bonifico", "12,50",
-        "Esito",   "Rossi Mario", "RSSMRA", "Nord",      "Questioni", "333",     "Casa",
-        "Bianchi", "Bologna",    "1 ora",   "Note",      "Sì",        "03180915"};
+        "1",       "18/03/2021",  "09:15",  "Pagamento", s.Dettagli,  "Bonifico", "12,50",
+        "Esito",   "Rossi Mario", "RSSMRA", "Nord",      "Questioni", "333",      "Casa",
+        "Bianchi", "Bologna",     "1 ora",  "Note",      "Sì",        "03180915"};
     {
         CartellaTemporanea c;
         const TabellaTesti t = Elenco(c, Imminenti, {s}, {17, 3, 2021});

@@ -40,9 +40,9 @@ QStringList Colonna(QTableView* g, int c) {
 
 TSchedaScadenza Scheda(const char* data, const char* ora, const char* avviso,
                        const char* effettuata = "No") {
-    static const char* const mesi[] = {"Gennaio", "Febbraio", "Marzo",     "Aprile",
-                                       "Maggio",  "Giugno",   "Luglio",    "Agosto",
-                                       "Settembre", "Ottobre", "Novembre", "Dicembre"};
+    static const char* const mesi[] = {"Gennaio",   "Febbraio", "Marzo",    "Aprile",
+                                       "Maggio",    "Giugno",   "Luglio",   "Agosto",
+                                       "Settembre", "Ottobre",  "Novembre", "Dicembre"};
     TSchedaScadenza s;
     s.Data = data;
     s.Giorno = std::string(data).substr(0, 2);
@@ -72,7 +72,8 @@ class TestElenchiScadenze : public QObject {
         return std::filesystem::path((fake->cartella() + nome).toStdString());
     }
     void Salva(const std::vector<TSchedaScadenza>& schede) {
-        for (const auto& s : schede) SalvaScadenza(File(QString::fromStdString(s.Anno) + ".rcd"), 0, s);
+        for (const auto& s : schede)
+            SalvaScadenza(File(QString::fromStdString(s.Anno) + ".rcd"), 0, s);
     }
     // The viewer shown again: its check runs over what is now stored.
     void Mostra() {
@@ -122,8 +123,7 @@ private slots:
             QCOMPARE(m->headerData(18, Qt::Horizontal).toString(), QString("Da confermare"));
             QCOMPARE(m->headerData(19, Qt::Horizontal).toString(), QString("Codice univoco"));
             QCOMPARE(Colonna(f->grdRecords, 0), (QStringList{"3", "2", "1"}));
-            QCOMPARE(Colonna(f->grdRecords, 19),
-                     (QStringList{"03180915", "03181630", "03201000"}));
+            QCOMPARE(Colonna(f->grdRecords, 19), (QStringList{"03180915", "03181630", "03201000"}));
             QCOMPARE(Colonna(f->grdRecords, 2), (QStringList{"09:15", "16:30", "10:00"}));
             Esporta(f);
         });
@@ -179,8 +179,7 @@ private slots:
             QCOMPARE(f->objectName(), QString("TfrmExpMensili"));
             QCOMPARE(f->windowTitle(), QString(" Scadenze del mese"));
             QCOMPARE(f->grdRecords->columnWidth(12), 180);
-            QCOMPARE(Colonna(f->grdRecords, 20),
-                     (QStringList{"03050930", "03051800", "03310800"}));
+            QCOMPARE(Colonna(f->grdRecords, 20), (QStringList{"03050930", "03051800", "03310800"}));
             QCOMPARE(Colonna(f->grdRecords, 0), (QStringList{"3", "2", "1"}));
             Esporta(f);
         });

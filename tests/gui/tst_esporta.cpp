@@ -316,13 +316,13 @@ private slots:
         QVERIFY(ics.starts_with("BEGIN:VCALENDAR"));
         QVERIFY(ics.find("SUMMARY:Pagamento IVA") != std::string::npos);
         QCOMPARE(fake->Di("ChiediConferma").size(), 2);
-        QVERIFY(fake->Di("ChiediConferma")[1].testo.endsWith("Si vuole aprire il file del calendario?"));
+        QVERIFY(fake->Di("ChiediConferma")[1].testo.endsWith(
+            "Si vuole aprire il file del calendario?"));
         QVERIFY(fake->Di("ApriUrl").isEmpty());
         QVERIFY(!std::filesystem::exists(Programma("Scadenze_e_Appuntamenti.xls")));
 
-        Apri(clienti, [](FinestraGriglia* f) {
-            QVERIFY(!f->findChild<QAbstractButton*>("cmdCalendario"));
-        });
+        Apri(clienti,
+             [](FinestraGriglia* f) { QVERIFY(!f->findChild<QAbstractButton*>("cmdCalendario")); });
     }
 
     void statusLineHelpAndExit() {

@@ -6,7 +6,10 @@
 FinestraGriglia::Dichiarazione DichiarazioneElenco(const char* classe, const char* titolo,
                                                    const visualizzatore::ElencoScadenze& elenco,
                                                    std::function<Data()> giorno) {
-    return {classe, titolo, guida::ElenchiScadenze, elenco.griglia.Colonne(),
+    return {classe,
+            titolo,
+            guida::ElenchiScadenze,
+            elenco.griglia.Colonne(),
             elenco.griglia.esportazione,
             [&elenco, giorno = std::move(giorno)](griglia::TabellaTesti& t) {
                 const Data g = giorno();

@@ -4,8 +4,8 @@
 
 TfrmExpGiornaliere::TfrmExpGiornaliere(QWidget* genitore, const QDate& giorno)
     : FinestraGriglia(genitore, DichiarazioneElenco("TfrmExpGiornaliere", " Scadenze del giorno",
-                                                          visualizzatore::Giornaliere,
-                                                          [g = DataDi(giorno)] { return g; })) {}
+                                                    visualizzatore::Giornaliere,
+                                                    [g = DataDi(giorno)] { return g; })) {}
 
 void TfrmExpGiornaliere::Apri(QWidget* genitore, const QDate& giorno) {
     MostraPerUso(std::make_unique<TfrmExpGiornaliere>(genitore, giorno));

@@ -3,9 +3,8 @@
 #include "gui/viewer/FinestraElenco.h"
 
 TfrmExpImminenti::TfrmExpImminenti(QWidget* genitore)
-    : FinestraGriglia(genitore,
-                      DichiarazioneElenco("TfrmExpImminenti", " Scadenze imminenti",
-                                          visualizzatore::Imminenti, &Oggi)) {}
+    : FinestraGriglia(genitore, DichiarazioneElenco("TfrmExpImminenti", " Scadenze imminenti",
+                                                    visualizzatore::Imminenti, &Oggi)) {}
 
 void TfrmExpImminenti::Apri(QWidget* genitore) {
     MostraPerUso(std::make_unique<TfrmExpImminenti>(genitore));

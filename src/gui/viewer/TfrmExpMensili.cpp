@@ -4,8 +4,8 @@
 
 TfrmExpMensili::TfrmExpMensili(QWidget* genitore, const QDate& giorno)
     : FinestraGriglia(genitore, DichiarazioneElenco("TfrmExpMensili", " Scadenze del mese",
-                                                          visualizzatore::Mensili,
-                                                          [g = DataDi(giorno)] { return g; })) {}
+                                                    visualizzatore::Mensili,
+                                                    [g = DataDi(giorno)] { return g; })) {}
 
 void TfrmExpMensili::Apri(QWidget* genitore, const QDate& giorno) {
     MostraPerUso(std::make_unique<TfrmExpMensili>(genitore, giorno));
