@@ -36,6 +36,7 @@ bench: build
 	$(BUILD)/bench/bench_ricerca_scadenze
 	$(BUILD)/bench/bench_riepilogo
 	$(BUILD)/bench/bench_griglia
+	$(BUILD)/bench/bench_visualizzatore
 
 screenshot: build
 	bash scripts/screenshot

@@ -75,6 +75,29 @@ TEST(TabellaTesti, RowsAreReorderedAsWholesByTheirKeyKeepingTiesInOrder) {
     EXPECT_EQ(Colonna(t, 2), (std::vector<std::string>{"a", "b", "b2", "c", "y", "x"}));
 }
 
+TEST(TabellaTesti, EqualKeysKeepFileOrderOverManyRows) {
+    // Enough rows that an unstable sort would show.
+    TabellaTesti t(2);
+    for (int i = 0; i < 300; ++i) {
+        t.AccodaCella(std::to_string(i));
+        t.AccodaCella(i % 3 == 0 ? "0301" : i % 3 == 1 ? "0201" : "0101");
+    }
+    t.OrdinaRighe(1);
+    std::string chiave = "0101";
+    int precedente = -1;
+    for (std::size_t r = 0; r < t.Righe(); ++r) {
+        const int i = std::stoi(std::string(t.Cella(r, 0)));
+        if (t.Cella(r, 1) != chiave) {
+            EXPECT_LT(chiave, t.Cella(r, 1));
+            chiave = t.Cella(r, 1);
+            precedente = -1;
+        }
+        EXPECT_LT(precedente, i) << "row " << r;
+        precedente = i;
+    }
+    EXPECT_EQ(chiave, "0301");
+}
+
 TEST(GrigliaContatti, EveryRecordIsARowInFileOrderAndExportsTrimmed) {
     CartellaTemporanea cartella;
     const auto file = TArchivioContatti::Percorso(cartella.percorso());

@@ -28,10 +28,28 @@ TSchedaScadenza Scadenza(const char* data, const char* ora, const char* avviso,
     return s;
 }
 
-std::vector<std::string> Colonna(const std::vector<Riga>& righe, std::size_t k) {
+using griglia::TabellaTesti;
+
+std::vector<std::string> Colonna(const TabellaTesti& t, std::size_t k) {
     std::vector<std::string> c;
-    for (const auto& r : righe) c.push_back(r.at(k));
+    for (std::size_t r = 0; r < t.Righe(); ++r) c.emplace_back(t.Cella(r, k));
     return c;
+}
+
+std::vector<std::string> Riga(const TabellaTesti& t, std::size_t r) {
+    std::vector<std::string> c;
+    for (std::size_t k = 0; k < t.Colonne(); ++k) c.emplace_back(t.Cella(r, k));
+    return c;
+}
+
+// The list of `giorno` over a year file holding `schede`, in this order.
+TabellaTesti Elenco(const CartellaTemporanea& cartella, const ElencoScadenze& elenco,
+                    const std::vector<TSchedaScadenza>& schede, const Data& giorno) {
+    const auto file = TArchivioScadenze::Percorso(cartella.percorso(), giorno.anno);
+    for (const auto& s : schede) SalvaScheda<TArchivioScadenze>(file, 0, s);
+    TabellaTesti t;
+    Riempi(t, elenco, file, giorno);
+    return t;
 }
 
 }  // namespace
@@ -94,49 +112,6 @@ TEST(Visualizzatore, ChronologicalKeyIsMonthDayHourMinutes) {
     EXPECT_EQ(ChiaveCronologica(TSchedaScadenza{}), "");
 }
 
-TEST(Visualizzatore, RowsSortedByKeyOrdinalMovesWithItsRow) {
-    // Stored 20/03 10:00, 18/03 16:30, 18/03 09:15.
-    std::vector<Riga> righe;
-    std::size_t n = 0;
-    for (const auto& s :
-         {Scadenza("20/03/2021", "10:00", "30"), Scadenza("18/03/2021", "16:30", "30"),
-          Scadenza("18/03/2021", "09:15", "30")})
-        righe.push_back(RigaElenco(Imminenti.colonne, s, ++n));
-    OrdinaRighe(righe, Imminenti.ColonnaChiave());
-    EXPECT_EQ(Colonna(righe, 0), (std::vector<std::string>{"3", "2", "1"}));
-    EXPECT_EQ(Colonna(righe, 19), (std::vector<std::string>{"03180915", "03181630", "03201000"}));
-    EXPECT_EQ(Colonna(righe, 1),
-              (std::vector<std::string>{"18/03/2021", "18/03/2021", "20/03/2021"}));
-    EXPECT_EQ(Colonna(righe, 2), (std::vector<std::string>{"09:15", "16:30", "10:00"}));
-}
-
-TEST(Visualizzatore, EqualKeysKeepFileOrder) {
-    // Enough rows that an unstable sort would show.
-    std::vector<Riga> righe;
-    for (int i = 0; i < 200; ++i)
-        righe.push_back({std::to_string(i), i % 3 == 0 ? "0301" : i % 3 == 1 ? "0201" : "0101"});
-    righe.push_back({"corta"});  // no key column: sorts as an empty key
-    righe.push_back({"x", "a"});
-    righe.push_back({"y", "B"});
-    OrdinaRighe(righe, 1);
-    EXPECT_EQ(righe[0][0], "corta");
-    int precedente = -1;
-    std::string chiave = "0101";
-    for (std::size_t j = 1; j <= 200; ++j) {
-        const int i = std::stoi(righe[j][0]);
-        if (righe[j][1] != chiave) {
-            EXPECT_LT(chiave, righe[j][1]);
-            chiave = righe[j][1];
-            precedente = -1;
-        }
-        EXPECT_LT(precedente, i) << "row " << j;
-        precedente = i;
-    }
-    // Letters compare without regard to case.
-    EXPECT_EQ(righe[201][0], "x");
-    EXPECT_EQ(righe[202][0], "y");
-}
-
 TEST(Visualizzatore, DayAndMonthSelection) {
     const Data giorno{18, 3, 2021};
     struct Caso {
@@ -172,7 +147,7 @@ TEST(Visualizzatore, DayAndMonthSelection) {
 }
 
 TEST(Visualizzatore, RowsOfTheThreeLists) {
-    TSchedaScadenza s = Scadenza("18/03/2021", "09:15", "2", flag::Si);
+    TSchedaScadenza s = Scadenza("18/03/2021", "09:15", "2");
     s.Beneficiario = "Pagamento";
     s.Officina = "Bonifico";
     s.Costo = "12,50";
@@ -189,15 +164,24 @@ TEST(Visualizzatore, RowsOfTheThreeLists) {
     s.Note = "Note";
     s.DaConfermare = flag::Si;
 
-    const Riga imminente = RigaElenco(Imminenti.colonne, s, 7);
-    EXPECT_EQ(imminente, (Riga{"7",        "18/03/2021", "09:15", "Pagamento",   s.Dettagli,
-                               "Bonifico", "12,50",      "Esito", "Rossi Mario", "RSSMRA",
-                               "Nord",     "Questioni",  "333",   "Casa",        "Bianchi",
-                               "Bologna",  "1 ora",      "Note",  "Sì",          "03180915"}));
-    Riga attesa = imminente;
-    attesa.insert(attesa.begin() + 19, "Sì");  // Effettuata before the key
-    EXPECT_EQ(RigaElenco(Giornaliere.colonne, s, 7), attesa);
-    EXPECT_EQ(RigaElenco(Mensili.colonne, s, 7), attesa);
+    const std::vector<std::string> imminente = {
+        "1",       "18/03/2021",  "09:15",  "Pagamento", s.Dettagli,  "Bonifico", "12,50",
+        "Esito",   "Rossi Mario", "RSSMRA", "Nord",      "Questioni", "333",      "Casa",
+        "Bianchi", "Bologna",     "1 ora",  "Note",      "Sì",        "03180915"};
+    {
+        CartellaTemporanea c;
+        const TabellaTesti t = Elenco(c, Imminenti, {s}, {17, 3, 2021});
+        ASSERT_EQ(t.Righe(), 1u);
+        EXPECT_EQ(Riga(t, 0), imminente);
+    }
+    auto attesa = imminente;
+    attesa.insert(attesa.begin() + 19, "No");  // Effettuata before the key
+    for (const auto* elenco : {&Giornaliere, &Mensili}) {
+        CartellaTemporanea c;
+        const TabellaTesti t = Elenco(c, *elenco, {s}, {18, 3, 2021});
+        ASSERT_EQ(t.Righe(), 1u);
+        EXPECT_EQ(Riga(t, 0), attesa);
+    }
     EXPECT_EQ(Imminenti.ColonnaChiave(), 19u);
     EXPECT_EQ(Giornaliere.ColonnaChiave(), 20u);
     EXPECT_EQ(Mensili.ColonnaChiave(), 20u);
@@ -216,6 +200,114 @@ TEST(Visualizzatore, RowsOfTheThreeLists) {
     EXPECT_EQ(ColonneImminenti[12].larghezza, 200);
     EXPECT_EQ(ColonneGiornaliere[12].larghezza, 200);
     EXPECT_EQ(ColonneMensili[12].larghezza, 180);
+}
+
+TEST(Visualizzatore, ExportNamesAndHeaderCells) {
+    struct Caso {
+        const ElencoScadenze* elenco;
+        std::string_view file, foglio;
+        std::size_t celle;
+    };
+    const Caso casi[] = {
+        {&Imminenti, "Scadenze_Imminenti.xls", "Scadenze imminenti", 19},
+        {&Giornaliere, "Scadenze_Giornaliere.xls", "Scadenze del giorno", 20},
+        {&Mensili, "Scadenze_Mensili.xls", "Scadenze del mese", 20},
+    };
+    for (const auto& c : casi) {
+        const auto& e = c.elenco->griglia.esportazione;
+        EXPECT_EQ(e.file, c.file);
+        EXPECT_EQ(e.foglio, c.foglio);
+        ASSERT_EQ(e.intestazioni.size(), c.celle);
+        // Where the file's widths differ from the grid's.
+        EXPECT_EQ(e.intestazioni[4].testo, "Pagamento");
+        EXPECT_EQ(e.intestazioni[4].larghezza, 250);
+        EXPECT_EQ(e.intestazioni[8].testo, "Codice fiscale");
+        EXPECT_EQ(e.intestazioni[8].larghezza, 200);
+        EXPECT_EQ(e.intestazioni[11].larghezza, 200);  // "Tel. cellulare", also for the month
+        EXPECT_EQ(e.intestazioni[17].testo, "Da confermare");
+        EXPECT_EQ(e.intestazioni.back().testo, "Codice univoco");
+        EXPECT_EQ(e.intestazioni.back().larghezza, 150);
+        // Every other header cell is the grid column's after the ordinal.
+        for (std::size_t i = 0; i < c.celle; ++i)
+            EXPECT_EQ(e.intestazioni[i].testo, c.elenco->griglia.colonne[i + 1].intestazione);
+    }
+    EXPECT_EQ(IntestazioniGiornoMese[18].testo, "Impegno assolto");
+    EXPECT_EQ(IntestazioniGiornoMese[18].larghezza, 250);
+}
+
+TEST(Visualizzatore, ImminentListSortedOnTheKeyOrdinalMovesWithItsRow) {
+    const auto venti = Scadenza("20/03/2021", "10:00", "30");
+    const auto sedici = Scadenza("18/03/2021", "16:30", "30");
+    const auto nove = Scadenza("18/03/2021", "09:15", "30");
+    const auto dataRotta = Scadenza("31/02/2021", "08:00", "30");
+    const auto avvisoRotto = Scadenza("19/03/2021", "08:00", "trenta");
+    const auto fatta = Scadenza("19/03/2021", "08:00", "30", flag::Si);
+    // The same three deadlines, alone or with records that are skipped stored between them:
+    // a damaged record hides neither the rows after it nor the sort.
+    const std::vector<std::vector<TSchedaScadenza>> archivi = {
+        {venti, sedici, nove},
+        {dataRotta, venti, avvisoRotto, sedici, fatta, dataRotta, nove, avvisoRotto},
+    };
+    for (const auto& schede : archivi) {
+        CartellaTemporanea c;
+        const TabellaTesti t = Elenco(c, Imminenti, schede, kOggi);
+        EXPECT_EQ(Colonna(t, 0), (std::vector<std::string>{"3", "2", "1"}));
+        EXPECT_EQ(Colonna(t, 19), (std::vector<std::string>{"03180915", "03181630", "03201000"}));
+        EXPECT_EQ(Colonna(t, 1),
+                  (std::vector<std::string>{"18/03/2021", "18/03/2021", "20/03/2021"}));
+        EXPECT_EQ(Colonna(t, 2), (std::vector<std::string>{"09:15", "16:30", "10:00"}));
+    }
+}
+
+TEST(Visualizzatore, DayListTakesEveryRecordOfTheDayByTime) {
+    CartellaTemporanea c;
+    TSchedaScadenza altroMese = Scadenza("18/04/2021", "07:00", "0");
+    altroMese.Mese = "Aprile";
+    const TabellaTesti t = Elenco(c, Giornaliere,
+                                  {Scadenza("18/03/2021", "16:30", "0"),
+                                   Scadenza("18/03/2021", "09:15", "0", flag::Si),  // fulfilled
+                                   Scadenza("17/03/2021", "08:00", "5"), altroMese,
+                                   Scadenza("18/03/2021", "12:00", "abc")},  // warning unread
+                                  {18, 3, 2021});
+    EXPECT_EQ(Colonna(t, 0), (std::vector<std::string>{"2", "3", "1"}));
+    EXPECT_EQ(Colonna(t, 2), (std::vector<std::string>{"09:15", "12:00", "16:30"}));
+    EXPECT_EQ(Colonna(t, 19), (std::vector<std::string>{"Sì", "No", "No"}));
+    for (const auto& k : Colonna(t, 20)) EXPECT_EQ(k.substr(0, 4), "0318");
+}
+
+TEST(Visualizzatore, MonthListOfMarchByDayAndTime) {
+    CartellaTemporanea c;
+    auto conMese = [](const char* data, const char* ora, const char* mese, const char* anno) {
+        TSchedaScadenza s = Scadenza(data, ora, "0", flag::Si);
+        s.Mese = mese;
+        s.Anno = anno;
+        return s;
+    };
+    const TabellaTesti t =
+        Elenco(c, Mensili,
+               {conMese("31/03/2021", "08:00", "Marzo", "2021"),
+                conMese("01/04/2021", "08:00", "Aprile", "2021"),
+                conMese("05/03/2021", "18:00", "Marzo", "2021"),
+                conMese("05/03/2020", "07:00", "Marzo", "2020"),  // another year's March
+                conMese("05/03/2021", "09:30", "Marzo", "2021")},
+               {18, 3, 2021});
+    EXPECT_EQ(Colonna(t, 20), (std::vector<std::string>{"03050930", "03051800", "03310800"}));
+    EXPECT_EQ(Colonna(t, 0), (std::vector<std::string>{"3", "2", "1"}));
+}
+
+TEST(Visualizzatore, ADayOfAYearWithoutItsFileCreatesItAndListsNothing) {
+    CartellaTemporanea c;
+    for (const auto* elenco : {&Imminenti, &Giornaliere, &Mensili}) {
+        const Data giorno{18, 3, 1999};
+        const auto file = TArchivioScadenze::Percorso(c.percorso(), 1999);
+        std::filesystem::remove(file);
+        TabellaTesti t;
+        Riempi(t, *elenco, file, giorno);
+        EXPECT_EQ(t.Righe(), 0u);
+        EXPECT_EQ(t.Colonne(), elenco->griglia.colonne.size());
+        ASSERT_TRUE(std::filesystem::is_regular_file(file));
+        EXPECT_EQ(std::filesystem::file_size(file), 0u);
+    }
 }
 
 TEST(Visualizzatore, ImminenceCheckOverTheYearFile) {

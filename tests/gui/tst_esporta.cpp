@@ -13,6 +13,7 @@
 #include "gui/deadlines/TfrmRicordario.h"
 #include "gui/export/FinestraGriglia.h"
 #include "support/FakePiattaforma.h"
+#include "support/Griglie.h"
 
 namespace {
 
@@ -79,16 +80,13 @@ class TestEsporta : public QObject {
     }
     // Opens a card's export window and drives it while it is shown.
     void Apri(QWidget* scheda, const std::function<void(FinestraGriglia*)>& guida) {
-        bool aperta = false;
-        fake->allaModale = [&](QDialog* d) {
-            auto* f = qobject_cast<FinestraGriglia*>(d);
-            if (!f) return int(QDialog::Rejected);
-            aperta = true;
-            guida(f);
-            return int(QDialog::Accepted);
-        };
-        QTest::mouseClick(scheda->findChild<QAbstractButton*>("cmdEsporta"), Qt::LeftButton);
-        QVERIFY(aperta);
+        QVERIFY(GuidaGriglia(
+            *fake,
+            [scheda] {
+                QTest::mouseClick(scheda->findChild<QAbstractButton*>("cmdEsporta"),
+                                  Qt::LeftButton);
+            },
+            guida));
         QVERIFY(!scheda->findChild<FinestraGriglia*>());  // destroyed after use
     }
     static void Esporta(FinestraGriglia* f) { QTest::mouseClick(f->cmdEsporta, Qt::LeftButton); }
@@ -289,6 +287,44 @@ private slots:
         QCOMPARE(righe[0][5], QString("10,00"));
         QCOMPARE(righe[1][5], QString("99,90"));
         QCOMPARE(Byte(archivio), prima);
+    }
+
+    // The deadlines export's second command writes the card's year as a calendar file,
+    // asking first; the contacts export has no such command.
+    void theCalendarCommandWritesTheYearsCalendarFile() {
+        TSchedaScadenza s;
+        s.Data = "15/03/2021";
+        s.Ora = "09:30";
+        s.Avviso = "2";
+        s.Dettagli = "Pagamento IVA";
+        s.DaConfermare = "No";
+        s.Effettuata = "No";
+        SalvaScheda<TArchivioScadenze>(Programma("2021.rcd"), 0, s);
+        fake->risposte = {Risposta::Si, Risposta::No};
+        Apri(ricordario, [](FinestraGriglia* f) {
+            auto* calendario = f->findChild<QAbstractButton*>("cmdCalendario");
+            QVERIFY(calendario);
+            QCOMPARE(calendario->geometry(), QRect(618, 15, 49, 50));
+            QCOMPARE(calendario->cursor().shape(), Qt::PointingHandCursor);
+            const QString descrizione("Esporta le scadenze dell'anno come calendario (iCalendar).");
+            QCOMPARE(calendario->toolTip(), descrizione);
+            QEvent entra(QEvent::Enter);
+            QCoreApplication::sendEvent(calendario, &entra);
+            QCOMPARE(f->panInfo->text(), descrizione);
+            QTest::mouseClick(calendario, Qt::LeftButton);
+            QVERIFY(f->isVisible());
+        });
+        const std::string ics = Byte(Programma("Scadenze_2021.ics"));
+        QVERIFY(ics.starts_with("BEGIN:VCALENDAR"));
+        QVERIFY(ics.find("SUMMARY:Pagamento IVA") != std::string::npos);
+        QCOMPARE(fake->Di("ChiediConferma").size(), 2);
+        QVERIFY(fake->Di("ChiediConferma")[1].testo.endsWith(
+            "Si vuole aprire il file del calendario?"));
+        QVERIFY(fake->Di("ApriUrl").isEmpty());
+        QVERIFY(!std::filesystem::exists(Programma("Scadenze_e_Appuntamenti.xls")));
+
+        Apri(clienti,
+             [](FinestraGriglia* f) { QVERIFY(!f->findChild<QAbstractButton*>("cmdCalendario")); });
     }
 
     void statusLineHelpAndExit() {

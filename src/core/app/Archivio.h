@@ -18,6 +18,8 @@ public:
     using TipoScheda = Scheda;
     static constexpr std::size_t Dimensione = DimensioneScheda<Scheda>();
     using Visitatore = std::function<bool(std::int64_t posizione, const Scheda&)>;
+    // Gets a record's bytes as they are in the file (Dimensione of them).
+    using VisitatoreGrezzo = std::function<bool(std::int64_t posizione, const unsigned char*)>;
 
     Archivio() = default;
     Archivio(const Archivio&) = delete;
@@ -66,6 +68,13 @@ public:
     // Hands every record with its position to the visitor, first to last, reading the
     // file in large blocks; the visitor returns false to stop.
     void LeggiTutte(const Visitatore& visita) {
+        LeggiTutteGrezze([&](std::int64_t n, const unsigned char* byte) {
+            return visita(n, DecodificaScheda<Scheda>(byte));
+        });
+    }
+
+    // The same, with each record's bytes: for a reader that decodes only what it needs.
+    void LeggiTutteGrezze(const VisitatoreGrezzo& visita) {
         const std::int64_t totale = NumeroSchede();
         constexpr std::int64_t kPerBlocco = (1 << 20) / Dimensione + 1;
         std::vector<unsigned char> blocco;
@@ -76,7 +85,7 @@ public:
             if (File().Leggi(Offset(primo), blocco.data(), byte) != byte)
                 throw ErroreAccessoArchivio("short read");
             for (std::int64_t k = 0; k < quanti; ++k)
-                if (!visita(primo + k, DecodificaScheda<Scheda>(blocco.data() + k * Dimensione)))
+                if (!visita(primo + k, blocco.data() + k * Dimensione))
                     return;
         }
     }

@@ -3,9 +3,11 @@
 // bytes, the first L of which hold the text in Windows-1252. A record type is a struct of
 // std::string fields (UTF-8, as shown on screen) plus a table of its fields in file order;
 // everything else (size, offsets, encoding, decoding) is derived here, once for all records.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -50,19 +52,34 @@ void CodificaScheda(const Scheda& s, unsigned char* out) {
     }
 }
 
-// Reads a record through the showing conversion. A length byte larger than the capacity
+// One field's text through the showing conversion. A length byte larger than the capacity
 // is read as the capacity, so no content can make a field reach into the next one.
+inline std::string DecodificaTesto(const unsigned char* in, std::size_t capacita) {
+    const std::size_t l = in[0] < capacita ? in[0] : capacita;
+    return testo::DaArchivio(std::string_view(reinterpret_cast<const char*>(in + 1), l));
+}
+
+// Reads a record through the showing conversion.
 template <class Scheda>
 Scheda DecodificaScheda(const unsigned char* in) {
     Scheda s{};
     for (const auto& c : Scheda::Campi) {
-        std::size_t l = in[0];
-        if (l > c.capacita) l = c.capacita;
-        s.*(c.membro) = testo::DaArchivio(
-            std::string_view(reinterpret_cast<const char*>(in + 1), l));
+        s.*(c.membro) = DecodificaTesto(in, c.capacita);
         in += c.capacita + 1;
     }
     return s;
+}
+
+// Reads only the given fields of a record into `s`, leaving the others as they are: a rule
+// that looks at a few fields need not convert the whole record.
+template <class Scheda>
+void DecodificaCampi(const unsigned char* in, Scheda& s,
+                     std::span<std::string Scheda::* const> campi) {
+    for (const auto& c : Scheda::Campi) {
+        if (std::find(campi.begin(), campi.end(), c.membro) != campi.end())
+            s.*(c.membro) = DecodificaTesto(in, c.capacita);
+        in += c.capacita + 1;
+    }
 }
 
 // The check-box fields hold the text "Sì" or "No"; anything else means neither.

@@ -1,22 +1,13 @@
 #include "core/viewer/ElenchiScadenze.h"
 
-#include "core/app/Testo.h"
-
 namespace visualizzatore {
 
-Riga RigaElenco(std::span<const ColonnaElenco> colonne, const TSchedaScadenza& r,
-                std::size_t ordinale) {
-    Riga riga;
-    riga.reserve(colonne.size());
-    for (const auto& c : colonne) {
-        if (c.calcolo)
-            riga.push_back(c.calcolo(r));
-        else if (c.campo)
-            riga.push_back(testo::Rifila(r.*(c.campo)));
-        else
-            riga.push_back(std::to_string(ordinale));
-    }
-    return riga;
+void Riempi(griglia::TabellaTesti& t, const ElencoScadenze& elenco,
+            const std::filesystem::path& file, const Data& giorno) {
+    griglia::Riempi<S>(
+        t, elenco.griglia.colonne, file,
+        [prendi = elenco.prendi, giorno](const S& r) { return prendi(r, giorno); },
+        elenco.ColonnaChiave(), elenco.campi);
 }
 
 }  // namespace visualizzatore

@@ -1,87 +1,108 @@
 #pragma once
 // The three lists of the viewer (imminent deadlines, the deadlines of a day, of a month):
-// their column tables, which records each takes, and how a record becomes a row of texts.
-// The rows are sorted on their last column, the chronological key.
+// grid tables like the archive exports, with which records each takes for a day. The rows
+// are sorted on their last column, the chronological key.
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <span>
 #include <string>
-#include <string_view>
 
 #include "core/app/DataOra.h"
 #include "core/deadlines/TSchedaScadenza.h"
+#include "core/export/Esportazioni.h"
+#include "core/export/Griglia.h"
 #include "core/viewer/RegoleVisualizzatore.h"
 
 namespace visualizzatore {
 
-// A column: control name, header, width, whether typing in it is allowed, and its value:
-// a field of the record (shown trimmed), a calculation on the record, or, with neither,
-// the row's ordinal among the listed records in file order.
-struct ColonnaElenco {
-    std::string_view nome;
-    std::string_view intestazione;
-    int larghezza;
-    bool modificabile;
-    std::string TSchedaScadenza::*campo = nullptr;
-    std::string (*calcolo)(const TSchedaScadenza&) = nullptr;
-};
+using S = TSchedaScadenza;
+using ColonnaElenco = griglia::ColonnaDi<S>;
 
-inline constexpr std::array<ColonnaElenco, 20> ColonneImminenti = {{
-    {"colNum", "N.", 60, false},
-    {"colData", "Data scadenza", 150, false, &TSchedaScadenza::Data},
-    {"colOraApp", "Ora appuntamento", 150, false, &TSchedaScadenza::Ora},
-    {"colBeneficiario", "Tipologia", 250, false, &TSchedaScadenza::Beneficiario},
-    {"colDettagli", "Causale scadenza o appuntamento", 300, false, &TSchedaScadenza::Dettagli},
-    {"colPagamento", "Pagamento", 300, true, &TSchedaScadenza::Officina},
-    {"colCosto", "Importo in euro", 200, true, &TSchedaScadenza::Costo},
-    {"colContatto", "Esito", 250, true, &TSchedaScadenza::Contatto},
-    {"colPagatore", "Cognome e nome", 250, false, &TSchedaScadenza::Pagatore},
-    {"colCodFisc", "Codice fiscale", 180, false, &TSchedaScadenza::CodFisc},
-    {"colNumTessera", "Zona", 250, false, &TSchedaScadenza::NumTessera},
-    {"colCarica", "Questioni in sospeso", 300, false, &TSchedaScadenza::Carica},
-    {"colTelCel", "Tel. cellulare", 200, false, &TSchedaScadenza::TelCel},
-    {"colRecapito", "Recapito preferenziale", 200, false, &TSchedaScadenza::Recapito},
-    {"colAnticipi", "Altre persone da incontrare", 300, false, &TSchedaScadenza::Anticipi},
-    {"colComplessivo", "Luogo appuntamento", 250, false, &TSchedaScadenza::Complessivo},
-    {"colRateazione", "Durata prevista", 200, false, &TSchedaScadenza::Rateazione},
-    {"colNote", "Note", 300, false, &TSchedaScadenza::Note},
-    {"colDaConfermare", "Da confermare", 200, true, &TSchedaScadenza::DaConfermare},
-    {"colCodice", "Codice univoco", 150, true, nullptr, &ChiaveCronologica},
-}};
-
-// The day and month lists show whether the commitment was fulfilled; their payment column
-// is named after its field and narrower, and the month list's mobile column narrower still.
+// The lists show what the deadlines export shows, up to "Note"; then whether the
+// appointment is to be confirmed, whether the commitment was fulfilled (not in the imminent
+// list, where it never is) and the key.
 namespace dettaglio {
-constexpr std::array<ColonnaElenco, 21> ColonneGiornoMese(int larghezzaTelCel) {
-    std::array<ColonnaElenco, 21> c{};
-    for (std::size_t i = 0; i < 19; ++i) c[i] = ColonneImminenti[i];
-    c[5].nome = "colOfficina";
-    c[5].larghezza = 250;
-    c[12].larghezza = larghezzaTelCel;
-    c[19] = {"colEffettuata", "Impegno assolto", 200, true, &TSchedaScadenza::Effettuata};
-    c[20] = ColonneImminenti[19];
+inline constexpr std::size_t kComeEsportazione = 18;  // grid columns 0 to 17
+inline constexpr ColonnaElenco DaConfermare{"colDaConfermare", "Da confermare", 200, true,
+                                            &S::DaConfermare};
+inline constexpr ColonnaElenco Codice{"colCodice", "Codice univoco", 150, true, nullptr, nullptr,
+                                      &ChiaveCronologica};
+
+template <std::size_t N>
+constexpr std::array<ColonnaElenco, N> Colonne(bool effettuata) {
+    std::array<ColonnaElenco, N> c{};
+    std::size_t i = 0;
+    for (; i < kComeEsportazione; ++i) c[i] = esportazione::ColonneScadenze[i];
+    c[i++] = DaConfermare;
+    if (effettuata) c[i++] = esportazione::ColonneScadenze[kComeEsportazione];
+    c[i] = Codice;
+    return c;
+}
+
+template <std::size_t N>
+constexpr std::array<foglio::Intestazione, N> Intestazioni(bool effettuata) {
+    std::array<foglio::Intestazione, N> h{};
+    std::size_t i = 0;
+    for (; i + 1 < kComeEsportazione; ++i) h[i] = esportazione::IntestazioniScadenze[i];
+    h[i++] = {"Da confermare", 200};
+    if (effettuata) h[i++] = {"Impegno assolto", 250};  // 200 in the grid
+    h[i] = {"Codice univoco", 150};
+    return h;
+}
+
+// The imminent list's payment column has a name of its own and is wider in the grid than
+// in the file.
+constexpr std::array<ColonnaElenco, 20> ColonneImminenti() {
+    auto c = Colonne<20>(false);
+    c[5].nome = "colPagamento";
+    c[5].larghezza = 300;
+    return c;
+}
+
+// The month list's mobile column is narrower.
+constexpr std::array<ColonnaElenco, 21> ColonneMensili() {
+    auto c = Colonne<21>(true);
+    c[12].larghezza = 180;
     return c;
 }
 }  // namespace dettaglio
 
-inline constexpr std::array<ColonnaElenco, 21> ColonneGiornaliere =
-    dettaglio::ColonneGiornoMese(200);
-inline constexpr std::array<ColonnaElenco, 21> ColonneMensili = dettaglio::ColonneGiornoMese(180);
+inline constexpr std::array<ColonnaElenco, 20> ColonneImminenti = dettaglio::ColonneImminenti();
+inline constexpr std::array<ColonnaElenco, 21> ColonneGiornaliere = dettaglio::Colonne<21>(true);
+inline constexpr std::array<ColonnaElenco, 21> ColonneMensili = dettaglio::ColonneMensili();
+inline constexpr std::array<foglio::Intestazione, 19> IntestazioniImminenti =
+    dettaglio::Intestazioni<19>(false);
+inline constexpr std::array<foglio::Intestazione, 20> IntestazioniGiornoMese =
+    dettaglio::Intestazioni<20>(true);
 
-// A list: its columns (the key is the last one) and which records it takes for a day:
-// today for the imminent list, the calendar's day for the other two.
+// A list: its grid and export, and which records it takes for a day (today for the
+// imminent list, the calendar's day for the other two). The key is the last column.
 struct ElencoScadenze {
-    std::span<const ColonnaElenco> colonne;
-    bool (*prendi)(const TSchedaScadenza&, const Data&);
-    std::size_t ColonnaChiave() const { return colonne.size() - 1; }
+    griglia::Dichiarazione<S> griglia;
+    bool (*prendi)(const S&, const Data&);
+    std::span<std::string S::* const> campi;  // the fields `prendi` reads
+    std::size_t ColonnaChiave() const { return griglia.colonne.size() - 1; }
 };
 
-inline constexpr ElencoScadenze Imminenti{ColonneImminenti, &ScadenzaImminente};
-inline constexpr ElencoScadenze Giornaliere{ColonneGiornaliere, &DelGiorno};
-inline constexpr ElencoScadenze Mensili{ColonneMensili, &DelMese};
+inline constexpr ElencoScadenze Imminenti{
+    {ColonneImminenti, {"Scadenze_Imminenti.xls", "Scadenze imminenti", IntestazioniImminenti}},
+    &ScadenzaImminente, CampiImminenza};
+inline constexpr ElencoScadenze Giornaliere{
+    {ColonneGiornaliere,
+     {"Scadenze_Giornaliere.xls", "Scadenze del giorno", IntestazioniGiornoMese}},
+    &DelGiorno, CampiGiorno};
+inline constexpr ElencoScadenze Mensili{
+    {ColonneMensili, {"Scadenze_Mensili.xls", "Scadenze del mese", IntestazioniGiornoMese}},
+    &DelMese, CampiMese};
 
-// The row of a listed record: one text per column, `ordinale` in the ordinal column.
-Riga RigaElenco(std::span<const ColonnaElenco> colonne, const TSchedaScadenza& r,
-                std::size_t ordinale);
+static_assert(IntestazioniImminenti.size() + 1 == ColonneImminenti.size());
+static_assert(IntestazioniGiornoMese.size() + 1 == ColonneGiornaliere.size());
+
+// Fills `t` with the list of `giorno` from the year file (created empty when missing): the
+// rows of the records it takes, in file order with their ordinal, then sorted on the key. A
+// failure is thrown once the rows read so far are in the table, unsorted.
+void Riempi(griglia::TabellaTesti& t, const ElencoScadenze& elenco,
+            const std::filesystem::path& file, const Data& giorno);
 
 }  // namespace visualizzatore

@@ -1,10 +1,7 @@
 #include "core/viewer/RegoleVisualizzatore.h"
 
-#include <algorithm>
 #include <charconv>
-#include <numeric>
 
-#include "core/app/Elenco.h"
 #include "core/app/Testo.h"
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
@@ -36,27 +33,6 @@ std::string ChiaveCronologica(const TSchedaScadenza& r) {
            testo::Rifila(r.OreApp) + testo::Rifila(r.MinutiApp);
 }
 
-std::vector<std::size_t> OrdinePerChiave(
-    std::size_t numero, const std::function<std::string_view(std::size_t)>& chiave) {
-    std::vector<std::size_t> ordine(numero);
-    std::iota(ordine.begin(), ordine.end(), std::size_t{0});
-    std::stable_sort(ordine.begin(), ordine.end(), [&](std::size_t a, std::size_t b) {
-        return elenco::PrimaDi(chiave(a), chiave(b));
-    });
-    return ordine;
-}
-
-void OrdinaRighe(std::vector<Riga>& righe, std::size_t colonnaChiave) {
-    const auto ordine = OrdinePerChiave(righe.size(), [&](std::size_t i) -> std::string_view {
-        const Riga& r = righe[i];
-        return colonnaChiave < r.size() ? std::string_view(r[colonnaChiave]) : std::string_view();
-    });
-    std::vector<Riga> ordinate;
-    ordinate.reserve(righe.size());
-    for (std::size_t i : ordine) ordinate.push_back(std::move(righe[i]));
-    righe = std::move(ordinate);
-}
-
 bool DelGiorno(const TSchedaScadenza& r, const Data& giorno) {
     return testo::Rifila(r.Data) == TestoData(giorno);
 }
@@ -71,7 +47,10 @@ std::int64_t ContaImminenti(const std::filesystem::path& file, const Data& oggi)
     TArchivioScadenze archivio;
     archivio.Apri(file);
     std::int64_t imminenti = 0;
-    archivio.LeggiTutte([&](std::int64_t, const TSchedaScadenza& r) {
+    // Only the fields the rule reads are converted, into one record used again and again.
+    TSchedaScadenza r;
+    archivio.LeggiTutteGrezze([&](std::int64_t, const unsigned char* byte) {
+        DecodificaCampi<TSchedaScadenza>(byte, r, CampiImminenza);
         if (ScadenzaImminente(r, oggi)) ++imminenti;
         return true;
     });

@@ -1,18 +1,16 @@
 #pragma once
 // The viewer's rules, free of any window: when a deadline is imminent, the chronological key
-// its lists sort on, the row order, which records the day and month lists take, and the
-// imminence check over a year file.
+// its lists sort on, which records the day and month lists take, and the imminence check
+// over a year file. The lists sort their rows with griglia::TabellaTesti::OrdinaRighe.
 //
 // A record whose date or warning days cannot be read is skipped: it is never imminent, and
 // the reading goes on, so one damaged record cannot hide the deadlines stored after it.
-#include <cstddef>
+#include <array>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/app/DataOra.h"
 #include "core/deadlines/TSchedaScadenza.h"
@@ -27,20 +25,17 @@ std::optional<int> GiorniAvviso(std::string_view avviso);
 // has not passed (today ≤ date) and `Effettuata`, trimmed, is exactly "No". False for a
 // record whose `Data` is not a date or whose `Avviso` is not a whole number.
 bool ScadenzaImminente(const TSchedaScadenza& r, const Data& oggi);
+// The fields ScadenzaImminente reads; the day and month lists', likewise.
+inline constexpr std::array<std::string TSchedaScadenza::*, 3> CampiImminenza = {
+    &TSchedaScadenza::Data, &TSchedaScadenza::Avviso, &TSchedaScadenza::Effettuata};
+inline constexpr std::array<std::string TSchedaScadenza::*, 1> CampiGiorno = {
+    &TSchedaScadenza::Data};
+inline constexpr std::array<std::string TSchedaScadenza::*, 2> CampiMese = {
+    &TSchedaScadenza::Mese, &TSchedaScadenza::Anno};
 
 // Eight characters: the 4th and 5th of `Data` (the month), then `Giorno`, `OreApp` and
 // `MinutiApp`, each trimmed. 05/03/2021 at 09:30 gives "03050930".
 std::string ChiaveCronologica(const TSchedaScadenza& r);
-
-// The new order of `numero` rows sorted by their key text, ascending, letters A–Z folded to
-// one case: the row numbers in their new order. Equal keys keep their order.
-std::vector<std::size_t> OrdinePerChiave(
-    std::size_t numero, const std::function<std::string_view(std::size_t)>& chiave);
-
-// A row of cell texts, and the sort of whole rows on their key column (a row too short to
-// have that column sorts as an empty key).
-using Riga = std::vector<std::string>;
-void OrdinaRighe(std::vector<Riga>& righe, std::size_t colonnaChiave);
 
 // The day list takes a record whose `Data`, trimmed, is the day as dd/mm/yyyy.
 bool DelGiorno(const TSchedaScadenza& r, const Data& giorno);

@@ -154,6 +154,10 @@ bool PreparaCartellaProgramma() {
 
 void ImpostaCartellaProgramma(const QString& cartella) { g_cartella = cartella; }
 
+Data DataDi(const QDate& giorno) { return {giorno.day(), giorno.month(), giorno.year()}; }
+
+Data Oggi() { return DataDi(piattaforma().Adesso().date()); }
+
 std::filesystem::path PercorsoProgramma(const QString& nomeFile) {
     return std::filesystem::path((CartellaProgramma() + nomeFile).toStdU16String());
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "core/app/DataOra.h"
+
 class QDialog;
 class QPrinter;
 class QWidget;
@@ -54,6 +56,10 @@ public:
 Piattaforma& piattaforma();
 // Installs `p` (not owned) as the platform; nullptr goes back to the Qt one.
 void ImpostaPiattaforma(Piattaforma* p);
+
+// A calendar day as the core takes it, and today by the platform's clock.
+Data DataDi(const QDate& giorno);
+Data Oggi();
 
 // The program folder, with its trailing separator: the folder of the executable when it
 // holds the password file (a portable folder), otherwise the user's data folder

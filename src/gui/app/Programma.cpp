@@ -50,7 +50,9 @@ void Programma::Avvia(const QString& schermata) {
                           schermata == "trova_scadenze_elenco" || schermata == "scaduti";
     if (schermata == "ricordario" || daScheda || schermata == "esportascadenze")
         diretta = menuRicordario_.get();
-    if (schermata == "scadenze") diretta = scadenze_.get();
+    const bool elenco =
+        schermata == "imminenti" || schermata == "giornaliere" || schermata == "mensili";
+    if (schermata == "scadenze" || elenco) diretta = scadenze_.get();
     if (schermata == "riepilogo" || schermata == "riepilogo-anno") diretta = menuRiepCosti_.get();
     if (!diretta) {
         password_->show();
@@ -73,6 +75,14 @@ void Programma::Avvia(const QString& schermata) {
         });
     if (schermata == "scaduti")
         QTimer::singleShot(0, scheda, [scheda] { scheda->cmdEffettuateClick(); });
+    if (elenco) {
+        // The viewer's list, as its button opens it, once the event loop runs.
+        QTimer::singleShot(0, scadenze_.get(), [v = scadenze_.get(), schermata] {
+            if (schermata == "imminenti") v->btnOKClick();
+            if (schermata == "giornaliere") v->btnGiornoClick();
+            if (schermata == "mensili") v->btnMeseClick();
+        });
+    }
     if (schermata == "riepilogo-anno") {
         // Once the event loop runs: the summary is a modal window of its own.
         QTimer::singleShot(0, menuRiepCosti_.get(), [m = menuRiepCosti_.get()] {

@@ -23,7 +23,9 @@ public:
     // and from there "trova_scadenze" its search, "trova_scadenze_elenco" the search's result
     // with every filter empty, "scaduti" the list of expired commitments; "riepilogo-anno"
     // shows the summary of this whole year; "esportaclienti" and "esportascadenze" open the
-    // export window of the contact card or of the deadline card on this year's archive.
+    // export window of the contact card or of the deadline card on this year's archive;
+    // "imminenti", "giornaliere" and "mensili" open the viewer's list of imminent deadlines,
+    // of today or of this month.
     void Avvia(const QString& schermata = QString());
 
     TfrmPassword* accesso() const { return password_.get(); }

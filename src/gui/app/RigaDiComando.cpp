@@ -19,11 +19,6 @@ std::string Nativo(const std::filesystem::path& p) {
     return QString::fromStdU16String(p.u16string()).toStdString();
 }
 
-Data Oggi() {
-    const QDate d = piattaforma().Adesso().date();
-    return Data{d.day(), d.month(), d.year()};
-}
-
 void ArchivioIlleggibile(std::ostream& err, const std::filesystem::path& file,
                          const std::exception& e) {
     err << "Ricordario: impossibile leggere l'archivio " << Nativo(file) << " (" << e.what()

@@ -46,11 +46,6 @@ std::string& Ricordato(scadenza::StatoImpegni stato) {
     return ricordati[static_cast<std::size_t>(stato)];
 }
 
-Data Oggi() {
-    const QDate oggi = piattaforma().Adesso().date();
-    return {oggi.day(), oggi.month(), oggi.year()};
-}
-
 }  // namespace
 
 ElencoImpegni::ElencoImpegni(QWidget* scheda, scadenza::StatoImpegni stato,

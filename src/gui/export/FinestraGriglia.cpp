@@ -174,6 +174,15 @@ FinestraGriglia::FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione)
     stato->Descrivi(cmdGuida,
                     QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     stato->Descrivi(cmdEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
+    // Declared commands fill the gap between the export and help pictures.
+    Q_ASSERT(d_.comandi.size() <= 1);
+    for (const Comando& c : d_.comandi) {
+        auto* img = new Immagine(p, QString::fromLatin1(c.nome), {618, 15, 49, 50},
+                                 QString::fromLatin1(c.figura));
+        img->setToolTip(Q(c.descrizione));
+        stato->Descrivi(img, Q(c.descrizione));
+        connect(img, &QAbstractButton::clicked, this, [this, azione = c.azione] { azione(this); });
+    }
     for (QWidget* sfondo : {static_cast<QWidget*>(this), p, static_cast<QWidget*>(striscia),
                             static_cast<QWidget*>(imgLogo), static_cast<QWidget*>(imgMano)})
         stato->SvuotaSu(sfondo);

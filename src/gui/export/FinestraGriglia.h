@@ -8,7 +8,6 @@
 #include <QTableView>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -52,6 +51,15 @@ void EsportaInFoglio(QWidget* genitore, std::string_view file, std::string_view 
 class FinestraGriglia : public Dialogo {
     Q_OBJECT
 public:
+    // A command of its own beside the export picture: its picture, the status-line text
+    // that is also its tooltip, and what it does. The strip has room for one.
+    struct Comando {
+        const char* nome;         // objectName
+        const char* figura;       // picture resource
+        const char* descrizione;  // status-line text and tooltip
+        std::function<void(FinestraGriglia*)> azione;
+    };
+
     // What makes one grid window.
     struct Dichiarazione {
         const char* classe;  // the window's class name, also its objectName
@@ -61,6 +69,7 @@ public:
         griglia::Esportazione esportazione;
         // Fills the rows when the window is shown; a failure just ends the filling.
         std::function<void(griglia::TabellaTesti&)> riempi;
+        std::vector<Comando> comandi = {};
     };
 
     FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione);
@@ -87,24 +96,20 @@ private:
     ModelloGriglia* modello_;
 };
 
-// The declaration of a grid window whose rows come from an archive file: one row for each
-// record `prendi` takes (all without it), in file order, then reordered by the `chiave`
-// column when one is given.
+// The declaration of a grid window with one row for each record of an archive file, in
+// file order.
 template <class Scheda>
 FinestraGriglia::Dichiarazione GrigliaDiArchivio(const char* classe, const char* titolo,
                                                  const char* guida,
                                                  const griglia::Dichiarazione<Scheda>& griglia,
-                                                 std::filesystem::path file,
-                                                 std::function<bool(const Scheda&)> prendi = {},
-                                                 std::optional<std::size_t> chiave = std::nullopt) {
+                                                 std::filesystem::path file) {
     return {classe,
             titolo,
             guida,
             griglia.Colonne(),
             griglia.esportazione,
-            [colonne = griglia.colonne, file = std::move(file), prendi = std::move(prendi),
-             chiave](griglia::TabellaTesti& t) {
-                griglia::Riempi<Scheda>(t, colonne, file, prendi, chiave);
+            [colonne = griglia.colonne, file = std::move(file)](griglia::TabellaTesti& t) {
+                griglia::Riempi<Scheda>(t, colonne, file);
             }};
 }
 

@@ -3,11 +3,26 @@
 #include "core/app/Guida.h"
 #include "core/export/Esportazioni.h"
 #include "gui/app/Finestre.h"
+#include "gui/export/EsportaCalendario.h"
+
+namespace {
+
+// The deadlines export with its second command: the year's deadlines as a calendar file.
+FinestraGriglia::Dichiarazione DichiarazioneScadenze(const std::filesystem::path& archivio) {
+    auto d = GrigliaDiArchivio<TSchedaScadenza>(
+        "TfrmExpRicordario", " Esporta archivio scadenze e appuntamenti",
+        guida::EsportazioneScadenze, esportazione::Scadenze, archivio);
+    d.comandi.push_back({"cmdCalendario", "esporta_calendario",
+                         "Esporta le scadenze dell'anno come calendario (iCalendar).",
+                         [lblFile = QString::fromStdU16String(archivio.u16string())](
+                             FinestraGriglia* f) { EsportaInCalendario(f, lblFile); }});
+    return d;
+}
+
+}  // namespace
 
 TfrmExpRicordario::TfrmExpRicordario(QWidget* scheda, const std::filesystem::path& archivio)
-    : FinestraGriglia(scheda, GrigliaDiArchivio<TSchedaScadenza>(
-                                  "TfrmExpRicordario", " Esporta archivio scadenze e appuntamenti",
-                                  guida::EsportazioneScadenze, esportazione::Scadenze, archivio)) {}
+    : FinestraGriglia(scheda, DichiarazioneScadenze(archivio)) {}
 
 void TfrmExpRicordario::Apri(QWidget* scheda, const std::filesystem::path& archivio) {
     MostraPerUso(std::make_unique<TfrmExpRicordario>(scheda, archivio));

@@ -11,14 +11,15 @@
 #include "gui/app/Piattaforma.h"
 #include "gui/app/TfrmGuida.h"
 #include "gui/app/Titoli.h"
+#include "gui/viewer/TfrmExpGiornaliere.h"
+#include "gui/viewer/TfrmExpImminenti.h"
+#include "gui/viewer/TfrmExpMensili.h"
 
 namespace {
 
 const QColor kBlu = Argb(0xFF3F7FAF);
 const QColor kBluScuro = Argb(0xFF1E4470);
 const char* const kFileAvviso = "Avviso.mp3";
-
-Data DataDi(const QDate& d) { return {d.day(), d.month(), d.year()}; }
 
 }  // namespace
 
@@ -60,6 +61,8 @@ TfrmScadenze::TfrmScadenze()
     calAppuntamenti->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     calAppuntamenti->setFont(Carattere("Verdana", 7));
     calAppuntamenti->setGridVisible(false);
+    // The days the program's dates can name: a year of four digits names its file.
+    calAppuntamenti->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     // Set to today once: between showings it keeps the day last picked.
     calAppuntamenti->setSelectedDate(piattaforma().Adesso().date());
 
@@ -115,11 +118,11 @@ void TfrmScadenze::MostraEsito(bool presenti) {
 }
 
 void TfrmScadenze::FormShow() {
-    const QDate oggi = piattaforma().Adesso().date();
+    const Data oggi = Oggi();
     std::int64_t imminenti = 0;
     try {
         imminenti = visualizzatore::ContaImminenti(
-            TArchivioScadenze::Percorso(PercorsoProgramma(QString()), oggi.year()), DataDi(oggi));
+            TArchivioScadenze::Percorso(PercorsoProgramma(QString()), oggi.anno), oggi);
     } catch (const std::exception&) {
         // The window stays as it was, without a word and without a sound.
         return;
@@ -137,9 +140,9 @@ void TfrmScadenze::FormClose() {
     if (suonoCaricato_) piattaforma().FermaSuono();
 }
 
-// The three lists are grid windows; they are wired here once the grid windows exist.
-void TfrmScadenze::btnGiornoClick() {}
-void TfrmScadenze::btnMeseClick() {}
-void TfrmScadenze::btnOKClick() {}
+void TfrmScadenze::btnGiornoClick() { TfrmExpGiornaliere::Apri(this, DataCalendario()); }
+void TfrmScadenze::btnMeseClick() { TfrmExpMensili::Apri(this, DataCalendario()); }
+// The list makes its own selection; it does not rely on the count of the last check.
+void TfrmScadenze::btnOKClick() { TfrmExpImminenti::Apri(this); }
 
 void TfrmScadenze::imgGuidaClick() { MostraGuida(this, guida::VisualizzazioneRicordario); }

@@ -1,0 +1,183 @@
+// The viewer over a year file of 100,000 deadlines, 10,000 of them imminent on the day:
+// the imminence check beside reading the file's bytes, and the list of imminent deadlines,
+// filled and sorted, beside that check. The heap's peak during a run is reported, so that
+// the check's memory can be seen not to grow with the archive.
+//
+// The records come from a small generator of this file.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <new>
+#include <random>
+#include <string>
+
+#include "core/deadlines/TArchivioScadenze.h"
+#include "core/viewer/ElenchiScadenze.h"
+
+// Heap use of the whole program, for the peak reported beside the timings.
+namespace {
+std::atomic<std::size_t> gInUso{0};
+std::atomic<std::size_t> gPicco{0};
+
+void* Prendi(std::size_t n) {
+    void* p = std::malloc(n ? n : 1);
+    if (!p) throw std::bad_alloc();
+    const std::size_t ora = gInUso += malloc_usable_size(p);
+    for (std::size_t picco = gPicco; ora > picco && !gPicco.compare_exchange_weak(picco, ora);) {
+    }
+    return p;
+}
+void Lascia(void* p) noexcept {
+    if (!p) return;
+    gInUso -= malloc_usable_size(p);
+    std::free(p);
+}
+}  // namespace
+
+void* operator new(std::size_t n) { return Prendi(n); }
+void* operator new[](std::size_t n) { return Prendi(n); }
+void operator delete(void* p) noexcept { Lascia(p); }
+void operator delete[](void* p) noexcept { Lascia(p); }
+void operator delete(void* p, std::size_t) noexcept { Lascia(p); }
+void operator delete[](void* p, std::size_t) noexcept { Lascia(p); }
+
+namespace {
+
+const Data kOggi{15, 6, 2021};
+
+// A year of deadlines over all of 2021, one in ten imminent on kOggi, the others past,
+// fulfilled or not yet in their warning period; reasons, names and places with accents,
+// notes from empty to the field's full 250 characters.
+TSchedaScadenza Scadenza(int i, std::mt19937& caso) {
+    static const char* causali[] = {"Rata mutuo prima casa", "Bolletta luce",
+                                    "Visita medica",         "Appuntamento con il commercialista",
+                                    "Pagamento IMU",         "Rinnovo assicurazione auto",
+                                    "Caffè con il cliente",  "Riunione di condominio",
+                                    "Udienza in tribunale"};
+    static const char* persone[] = {"Rossi Mario", "Bianchi Giulia", "Esposito Niccolò",
+                                    "Greco Lucía", "De Luca Paolo",  "Conti Chiara"};
+    static const char* luoghi[] = {"Forlì", "Cantù", "Città di Castello", "Sant'Agata", "Rimini"};
+    static const char* mesi[] = {"Gennaio",   "Febbraio", "Marzo",    "Aprile",
+                                 "Maggio",    "Giugno",   "Luglio",   "Agosto",
+                                 "Settembre", "Ottobre",  "Novembre", "Dicembre"};
+    static const std::string parole =
+        "richiamare dopo le diciotto portare la ricevuta già pagata in parte verificare "
+        "l'importo con la banca è urgente però non prima di lunedì ";
+    const auto uno = [&](auto& v) { return v[caso() % std::size(v)]; };
+
+    const long oggi = NumeroGiorno(kOggi);
+    const long primo = NumeroGiorno({1, 1, 2021});
+    int avviso = static_cast<int>(caso() % 15);
+    long giorno;
+    bool fatta = false;
+    if (i % 10 == 0) {
+        giorno = oggi + static_cast<long>(caso() % (avviso + 1));  // imminent
+    } else {
+        switch (caso() % 3) {
+            case 0:
+                giorno = primo + static_cast<long>(caso() % (oggi - primo));
+                break;  // past
+            case 1:
+                giorno = oggi + avviso + 1 + static_cast<long>(caso() % 150);
+                break;  // later
+            default:
+                giorno = oggi + static_cast<long>(caso() % (avviso + 1));
+                fatta = true;
+        }
+    }
+    const Data d = DataDaNumero(giorno);
+    TSchedaScadenza s;
+    s.Data = TestoData(d);
+    s.Giorno = s.Data.substr(0, 2);
+    s.Mese = mesi[d.mese - 1];
+    s.Anno = "2021";
+    s.OreApp = std::to_string(10 + caso() % 10);
+    s.MinutiApp = caso() % 2 ? "00" : "30";
+    s.Ora = s.OreApp + ":" + s.MinutiApp;
+    s.Avviso = std::to_string(avviso);
+    s.Pagatore = uno(persone);
+    s.CodFisc = "RSSMRA80A01H501U";
+    s.TelCel = "3" + std::to_string(300000000 + caso() % 99999999);
+    s.Complessivo = uno(luoghi);
+    s.Beneficiario = caso() % 2 ? "Pagamento" : "Appuntamento";
+    s.Dettagli = uno(causali);
+    s.Costo = std::to_string(caso() % 2000) + ",00";
+    const std::size_t note = caso() % 251;
+    for (std::size_t k = 0; s.Note.size() < note; ++k) s.Note += parole[k % parole.size()];
+    s.Note.resize(note);
+    s.DaConfermare = caso() % 4 ? "No" : "Sì";
+    s.Effettuata = fatta ? "Sì" : "No";
+    return s;
+}
+
+std::filesystem::path File(int schede) {
+    static std::filesystem::path fatti[2];
+    auto& f = fatti[schede == 10000 ? 0 : 1];
+    if (!f.empty()) return f;
+    const auto cartella = std::filesystem::temp_directory_path() /
+                          ("ricordario-bench-visualizzatore-" + std::to_string(schede));
+    std::filesystem::remove_all(cartella);
+    std::filesystem::create_directories(cartella);
+    f = TArchivioScadenze::Percorso(cartella, 2021);
+    std::mt19937 caso(7);
+    TArchivioScadenze a;
+    a.Apri(f);
+    for (int i = 0; i < schede; ++i) a.AccodaScheda(Scadenza(i, caso));
+    a.Chiudi();
+    return f;
+}
+
+void Picco(benchmark::State& stato, std::size_t prima) {
+    stato.counters["picco_heap_KB"] = static_cast<double>(gPicco - prima) / 1024.0;
+}
+
+// Baseline: the file's bytes, read in blocks of a megabyte.
+void LetturaGrezza(benchmark::State& stato) {
+    const auto file = File(static_cast<int>(stato.range(0)));
+    std::string blocco(1 << 20, '\0');
+    for (auto _ : stato) {
+        std::FILE* f = std::fopen(file.c_str(), "rb");
+        std::size_t letti = 0, n;
+        while ((n = std::fread(blocco.data(), 1, blocco.size(), f)) > 0) letti += n;
+        std::fclose(f);
+        benchmark::DoNotOptimize(letti);
+    }
+}
+
+void ControlloImminenza(benchmark::State& stato) {
+    const auto file = File(static_cast<int>(stato.range(0)));
+    const std::size_t prima = gPicco = gInUso.load();
+    std::int64_t imminenti = 0;
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(imminenti = visualizzatore::ContaImminenti(file, kOggi));
+    Picco(stato, prima);
+    stato.counters["imminenti"] = static_cast<double>(imminenti);
+}
+
+void ElencoImminenti(benchmark::State& stato) {
+    const auto file = File(static_cast<int>(stato.range(0)));
+    const std::size_t prima = gPicco = gInUso.load();
+    std::size_t righe = 0, memoria = 0;
+    for (auto _ : stato) {
+        griglia::TabellaTesti t;
+        visualizzatore::Riempi(t, visualizzatore::Imminenti, file, kOggi);
+        righe = t.Righe();
+        memoria = t.Memoria();
+        benchmark::DoNotOptimize(t);
+    }
+    Picco(stato, prima);
+    stato.counters["righe"] = static_cast<double>(righe);
+    stato.counters["griglia_KB"] = static_cast<double>(memoria) / 1024.0;
+}
+
+}  // namespace
+
+BENCHMARK(LetturaGrezza)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ControlloImminenza)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ElencoImminenti)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,13 @@
+#pragma once
+// What the viewer's three lists share: a grid window over one year file, filled for a day
+// with the list's own selection and sorted on the chronological key.
+#include <functional>
+
+#include "core/viewer/ElenchiScadenze.h"
+#include "gui/export/FinestraGriglia.h"
+
+// The declaration of a list window: `giorno` is asked when the rows are filled, and names
+// both the year file read (created empty when missing) and the day the selection is for.
+FinestraGriglia::Dichiarazione DichiarazioneElenco(const char* classe, const char* titolo,
+                                                   const visualizzatore::ElencoScadenze& elenco,
+                                                   std::function<Data()> giorno);

@@ -1,0 +1,14 @@
+#include "gui/viewer/TfrmExpGiornaliere.h"
+
+#include "gui/app/Finestre.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/viewer/FinestraElenco.h"
+
+TfrmExpGiornaliere::TfrmExpGiornaliere(QWidget* genitore, const QDate& giorno)
+    : FinestraGriglia(genitore, DichiarazioneElenco("TfrmExpGiornaliere", " Scadenze del giorno",
+                                                    visualizzatore::Giornaliere,
+                                                    [g = DataDi(giorno)] { return g; })) {}
+
+void TfrmExpGiornaliere::Apri(QWidget* genitore, const QDate& giorno) {
+    MostraPerUso(std::make_unique<TfrmExpGiornaliere>(genitore, giorno));
+}
