@@ -51,3 +51,19 @@ TEST(Testo, FoldingTouchesOnlyAtoZ) {
     EXPECT_LT(ConfrontaSenzaMaiuscole("€", "à"), 0);   // 0x80 before 0xE0, as in the files
     EXPECT_LT(ConfrontaSenzaMaiuscole("ÿ", "日"), 0);  // no Windows-1252 form: last
 }
+
+TEST(Testo, ColumnsAreBuiltStraightFromStoredBytes) {
+    // Appending a stored field in a column is the showing conversion, then pad/cut.
+    const std::pair<std::string, std::size_t> casi[] = {
+        {"  Rossi\t", 8},     {"Forl\xEC", 3},          {"Forl\xEC", 4},
+        {"", 2},              {" \x01 ", 3},            {std::string(40, '\xE8'), 26},
+        {"costa 10 \x80", 30}, {"a\x81" "b", 2},         {"  tutto  ", std::string::npos},
+    };
+    for (const auto& [byte, n] : casi) {
+        std::string out = "prima|";
+        AccodaDaArchivio(out, byte, n);
+        const std::string mostrato = DaArchivio(byte);
+        EXPECT_EQ(out, "prima|" + (n == std::string::npos ? mostrato : PadTaglia(mostrato, n)))
+            << byte;
+    }
+}

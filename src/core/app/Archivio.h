@@ -18,6 +18,7 @@ public:
     using TipoScheda = Scheda;
     static constexpr std::size_t Dimensione = DimensioneScheda<Scheda>();
     using Visitatore = std::function<bool(std::int64_t posizione, const Scheda&)>;
+    using VisitatoreVista = std::function<bool(std::int64_t posizione, const VistaScheda<Scheda>&)>;
 
     Archivio() = default;
     Archivio(const Archivio&) = delete;
@@ -64,8 +65,9 @@ public:
     }
 
     // Hands every record with its position to the visitor, first to last, reading the
-    // file in large blocks; the visitor returns false to stop.
-    void LeggiTutte(const Visitatore& visita) {
+    // file in large blocks; the visitor returns false to stop. The visitor sees the record
+    // as stored and converts only the fields it needs; the view lasts for the call.
+    void ScorriTutte(const VisitatoreVista& visita) {
         const std::int64_t totale = NumeroSchede();
         constexpr std::int64_t kPerBlocco = (1 << 20) / Dimensione + 1;
         std::vector<unsigned char> blocco;
@@ -76,9 +78,16 @@ public:
             if (File().Leggi(Offset(primo), blocco.data(), byte) != byte)
                 throw ErroreAccessoArchivio("short read");
             for (std::int64_t k = 0; k < quanti; ++k)
-                if (!visita(primo + k, DecodificaScheda<Scheda>(blocco.data() + k * Dimensione)))
+                if (!visita(primo + k, VistaScheda<Scheda>(blocco.data() + k * Dimensione)))
                     return;
         }
+    }
+
+    // The same scan with every record whole, for the commands that use whole records.
+    void LeggiTutte(const Visitatore& visita) {
+        ScorriTutte([&visita](std::int64_t posizione, const VistaScheda<Scheda>& vista) {
+            return visita(posizione, vista.Tutta());
+        });
     }
 
     void Chiudi() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,31 @@ constexpr long OffsetCampo(std::string_view nome) {
     return -1;
 }
 
+// Where a field lies in a record: the offset of its length byte and its capacity.
+struct PosizioneCampo {
+    std::size_t offset;
+    std::size_t capacita;
+};
+
+// The position of a field given by its member; a constant when the member is one, so that a
+// scan pays nothing to find its fields.
+template <class Scheda>
+constexpr PosizioneCampo CampoDi(std::string Scheda::*membro) {
+    std::size_t n = 0;
+    for (const auto& c : Scheda::Campi) {
+        if (c.membro == membro) return {n, c.capacita};
+        n += c.capacita + 1;
+    }
+    throw std::logic_error("not a field of the record");
+}
+
+// The stored bytes of the field whose length byte is at `campo`. A length byte larger than
+// the capacity is read as the capacity, so no content can make a field reach into the next.
+inline std::string_view ByteCampo(const unsigned char* campo, std::size_t capacita) {
+    const std::size_t l = campo[0] < capacita ? campo[0] : capacita;
+    return {reinterpret_cast<const char*>(campo + 1), l};
+}
+
 // Writes the record into `out` (DimensioneScheda bytes) through the storing conversion:
 // trimmed, Windows-1252, cut to the capacity. Bytes after a text are zero.
 template <class Scheda>
@@ -50,20 +76,47 @@ void CodificaScheda(const Scheda& s, unsigned char* out) {
     }
 }
 
-// Reads a record through the showing conversion. A length byte larger than the capacity
-// is read as the capacity, so no content can make a field reach into the next one.
+// Reads a whole record through the showing conversion.
 template <class Scheda>
 Scheda DecodificaScheda(const unsigned char* in) {
     Scheda s{};
     for (const auto& c : Scheda::Campi) {
-        std::size_t l = in[0];
-        if (l > c.capacita) l = c.capacita;
-        s.*(c.membro) = testo::DaArchivio(
-            std::string_view(reinterpret_cast<const char*>(in + 1), l));
+        s.*(c.membro) = testo::DaArchivio(ByteCampo(in, c.capacita));
         in += c.capacita + 1;
     }
     return s;
 }
+
+// A record as it lies in the file, read field by field: a command that scans an archive
+// converts only the fields it looks at. Valid as long as the bytes it views.
+template <class Scheda>
+class VistaScheda {
+public:
+    explicit VistaScheda(const unsigned char* dati) : dati_(dati) {}
+
+    // The field as stored: Windows-1252, untrimmed.
+    std::string_view Byte(PosizioneCampo c) const { return ByteCampo(dati_ + c.offset, c.capacita); }
+    std::string_view Byte(std::string Scheda::*membro) const { return Byte(CampoDi<Scheda>(membro)); }
+    // The field through the showing conversion, as the record would hold it.
+    std::string Testo(PosizioneCampo c) const { return testo::DaArchivio(Byte(c)); }
+    std::string Testo(std::string Scheda::*membro) const { return Testo(CampoDi<Scheda>(membro)); }
+    // The whole record, for a command that shows or copies it.
+    Scheda Tutta() const { return DecodificaScheda<Scheda>(dati_); }
+
+private:
+    const unsigned char* dati_;
+};
+
+// A record in its stored form, for reading it as a scan would.
+template <class Scheda>
+class SchedaMemorizzata {
+public:
+    explicit SchedaMemorizzata(const Scheda& s) { CodificaScheda(s, dati_.data()); }
+    VistaScheda<Scheda> Vista() const { return VistaScheda<Scheda>(dati_.data()); }
+
+private:
+    std::array<unsigned char, DimensioneScheda<Scheda>()> dati_{};
+};
 
 // The check-box fields hold the text "Sì" or "No"; anything else means neither.
 namespace flag {

@@ -1,5 +1,6 @@
 #include "core/app/Testo.h"
 
+#include <algorithm>
 #include <array>
 
 namespace testo {
@@ -91,6 +92,14 @@ bool DaRifilare(char c) { return static_cast<unsigned char>(c) <= 32; }
 
 char Minuscola(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// What a character counts for in list order: A–Z as a–z, the others their Windows-1252
+// code, the code the files hold; those without one come after all of them.
+char32_t CodiceOrdine(char32_t c) {
+    if (c < 128) return static_cast<unsigned char>(Minuscola(static_cast<char>(c)));
+    const int b = InByte(c);
+    return b >= 0 ? static_cast<char32_t>(b) : c + 256;
+}
+
 }  // namespace
 
 std::string InWindows1252(std::string_view utf8) {
@@ -103,13 +112,21 @@ std::string InWindows1252(std::string_view utf8) {
     return out;
 }
 
+void AccodaDaWindows1252(std::string& out, std::string_view cp1252) {
+    // Runs of ASCII, most of any text, go in as they are.
+    for (std::size_t i = 0; i < cp1252.size();) {
+        std::size_t j = i;
+        while (j < cp1252.size() && static_cast<unsigned char>(cp1252[j]) < 0x80) ++j;
+        out.append(cp1252, i, j - i);
+        for (; j < cp1252.size() && static_cast<unsigned char>(cp1252[j]) >= 0x80; ++j)
+            AggiungiUtf8(out, DaByte(static_cast<unsigned char>(cp1252[j])));
+        i = j;
+    }
+}
+
 std::string DaWindows1252(std::string_view cp1252) {
-    bool ascii = true;
-    for (char b : cp1252) ascii = ascii && static_cast<unsigned char>(b) < 0x80;
-    if (ascii) return std::string(cp1252);
     std::string out;
-    out.reserve(cp1252.size() + cp1252.size() / 4);
-    for (char b : cp1252) AggiungiUtf8(out, DaByte(static_cast<unsigned char>(b)));
+    AccodaDaWindows1252(out, cp1252);
     return out;
 }
 
@@ -126,12 +143,23 @@ std::string PerArchivio(std::string_view utf8, std::size_t capacita) {
     return byte;
 }
 
-std::string DaArchivio(std::string_view cp1252) {
+void AccodaDaArchivio(std::string& out, std::string_view cp1252, std::size_t larghezza) {
     // Bytes of code 32 or below are the same characters in both encodings: trim first.
     std::size_t inizio = 0, fine = cp1252.size();
     while (inizio < fine && DaRifilare(cp1252[inizio])) ++inizio;
     while (fine > inizio && DaRifilare(cp1252[fine - 1])) --fine;
-    return DaWindows1252(cp1252.substr(inizio, fine - inizio));
+    // In Windows-1252 every byte is one character: cutting to n characters is cutting
+    // to n bytes.
+    std::size_t n = fine - inizio;
+    if (n > larghezza) n = larghezza;
+    AccodaDaWindows1252(out, cp1252.substr(inizio, n));
+    if (larghezza != std::string_view::npos) out.append(larghezza - n, ' ');
+}
+
+std::string DaArchivio(std::string_view cp1252) {
+    std::string out;
+    AccodaDaArchivio(out, cp1252);
+    return out;
 }
 
 std::size_t Lunghezza(std::string_view utf8) {
@@ -167,19 +195,43 @@ std::string MaiuscoleAZ(std::string_view s) {
 int ConfrontaSenzaMaiuscole(std::string_view a, std::string_view b) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        // Characters compare by their Windows-1252 code, the code the files hold; those
-        // without one come after all of them.
-        auto codice = [](char32_t c) -> char32_t {
-            if (c < 128) return static_cast<unsigned char>(Minuscola(static_cast<char>(c)));
-            const int b = InByte(c);
-            return b >= 0 ? static_cast<char32_t>(b) : c + 256;
-        };
-        const char32_t ca = codice(ProssimoCarattere(a, i)), cb = codice(ProssimoCarattere(b, j));
+        const char32_t ca = CodiceOrdine(ProssimoCarattere(a, i));
+        const char32_t cb = CodiceOrdine(ProssimoCarattere(b, j));
         if (ca != cb) return ca < cb ? -1 : 1;
     }
     if (i < a.size()) return 1;
     if (j < b.size()) return -1;
     return 0;
+}
+
+void AccodaChiaveOrdine(std::string& out, std::string_view utf8, std::size_t massimo) {
+    // One byte per character whose code is below 255 (every character of the files but
+    // "ÿ"); the rest is 255 and then the code in three bytes, high first. 255 is above
+    // every one-byte code and no key of a character is the start of another's, so
+    // comparing keys byte by byte compares the codes, and a shorter text comes first.
+    const std::size_t fine =
+        massimo > std::string::npos - out.size() ? std::string::npos : out.size() + massimo;
+    for (std::size_t i = 0; i < utf8.size() && out.size() < fine;) {
+        // A run of ASCII, the bulk of any line, goes in at once and is folded in place.
+        std::size_t j = i;
+        const std::size_t limite = std::min(utf8.size(), i + (fine - out.size()));
+        while (j < limite && static_cast<unsigned char>(utf8[j]) < 0x80) ++j;
+        if (j > i) {
+            const std::size_t da = out.size();
+            out.append(utf8, i, j - i);
+            for (std::size_t k = da; k < out.size(); ++k) out[k] = Minuscola(out[k]);
+            i = j;
+            continue;
+        }
+        const char32_t c = CodiceOrdine(ProssimoCarattere(utf8, i));
+        if (c < 0xFF) {
+            out.push_back(static_cast<char>(c));
+        } else {
+            const char lunga[] = {static_cast<char>(0xFF), static_cast<char>((c >> 16) & 0xFF),
+                                  static_cast<char>((c >> 8) & 0xFF), static_cast<char>(c & 0xFF)};
+            out.append(lunga, 4);
+        }
+    }
 }
 
 bool SoloCifre(std::string_view s) {

@@ -1,30 +1,71 @@
 #include "core/contacts/RicercaContatti.h"
 
-#include "core/app/Elenco.h"
+#include <utility>
+
 #include "core/app/Testo.h"
 
 namespace ricerca {
 namespace {
 
-std::string Riga(const TSchedaContatto& s, const std::string& ultima) {
-    using testo::PadTaglia;
-    return PadTaglia(s.Cliente, 26) + "  Tel. " + PadTaglia(s.Recapito, 15) + "  " +
-           PadTaglia(s.Occupazione, 25) + "  Prod. " + PadTaglia(s.Prodotti, 30) + "  " + ultima;
+using C = TSchedaContatto;
+
+constexpr auto kCampiFiltro = [] {
+    std::array<PosizioneCampo, kFiltri> p{};
+    for (std::size_t i = 0; i < kFiltri; ++i) p[i] = CampoDi<C>(CampiFiltro[i]);
+    return p;
+}();
+
+template <std::size_t... I>
+std::array<elenco::Filtro, kFiltri> Prepara(const FiltriContatto& f, std::index_sequence<I...>) {
+    return {elenco::Filtro(f[I])...};
+}
+
+std::string Riga(const VistaContatto& s, PosizioneCampo ultima) {
+    constexpr PosizioneCampo kCliente = CampoDi<C>(&C::Cliente), kRecapito = CampoDi<C>(&C::Recapito),
+                             kOccupazione = CampoDi<C>(&C::Occupazione),
+                             kProdotti = CampoDi<C>(&C::Prodotti);
+    const std::string_view fine = s.Byte(ultima);
+    std::string r;
+    r.reserve(115 + fine.size() * 2);
+    testo::AccodaDaArchivio(r, s.Byte(kCliente), 26);
+    r += "  Tel. ";
+    testo::AccodaDaArchivio(r, s.Byte(kRecapito), 15);
+    r += "  ";
+    testo::AccodaDaArchivio(r, s.Byte(kOccupazione), 25);
+    r += "  Prod. ";
+    testo::AccodaDaArchivio(r, s.Byte(kProdotti), 30);
+    r += "  ";
+    testo::AccodaDaArchivio(r, fine);
+    return r;
 }
 
 }  // namespace
 
-std::size_t Corrispondenze(const TSchedaContatto& s, const FiltriContatto& filtri) {
+RicercaContatti::RicercaContatti(const FiltriContatto& filtri)
+    : filtri_(Prepara(filtri, std::make_index_sequence<kFiltri>{})),
+      soglia_(elenco::FiltriPieni(filtri)) {}
+
+std::size_t RicercaContatti::Corrispondenze(const VistaContatto& s) const {
     std::size_t n = 0;
     for (std::size_t i = 0; i < kFiltri; ++i)
-        if (elenco::Corrisponde(filtri[i], s.*CampiFiltro[i])) ++n;
+        if (filtri_[i].In(s.Byte(kCampiFiltro[i]))) ++n;
     return n;
 }
 
-std::string RigaContatto(const TSchedaContatto& s) { return Riga(s, s.Note); }
+bool RicercaContatti::Trovato(const VistaContatto& s) const {
+    // Matches only add up: stop as soon as the threshold is reached.
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < kFiltri && n < soglia_; ++i)
+        if (filtri_[i].In(s.Byte(kCampiFiltro[i]))) ++n;
+    return n >= soglia_;
+}
 
-bool DaRicontattare(const TSchedaContatto& s) { return testo::Rifila(s.Ricontatta) == flag::Si; }
+std::string RigaContatto(const VistaContatto& s) { return Riga(s, CampoDi<C>(&C::Note)); }
 
-std::string RigaRicontatto(const TSchedaContatto& s) { return Riga(s, s.Questioni); }
+bool DaRicontattare(const VistaContatto& s) {
+    return flag::Leggi(s.Testo(CampoDi<C>(&C::Ricontatta))) == 1;
+}
+
+std::string RigaRicontatto(const VistaContatto& s) { return Riga(s, CampoDi<C>(&C::Questioni)); }
 
 }  // namespace ricerca

@@ -130,12 +130,12 @@ void TfrmTrovaClienti::closeEvent(QCloseEvent* e) {
 void TfrmTrovaClienti::btnCercaClick() {
     ricerca::FiltriContatto filtri;
     for (std::size_t i = 0; i < ricerca::kFiltri; ++i) filtri[i] = S(filtri_[i]->text());
-    const std::size_t soglia = elenco::FiltriPieni(filtri);
-    lblConta->setText(QString::number(soglia));
+    const ricerca::RicercaContatti cerca(filtri);
+    lblConta->setText(QString::number(cerca.Soglia()));
     try {
         risultati->Elenca<TSchedaContatto>(
             PercorsoProgramma(TArchivioContatti::NomeFile),
-            [&](const TSchedaContatto& s) { return ricerca::ContattoTrovato(s, filtri, soglia); },
+            [&cerca](const ricerca::VistaContatto& s) { return cerca.Trovato(s); },
             ricerca::RigaContatto);
     } catch (...) {
         lblAttendere->hide();
