@@ -1,14 +1,12 @@
 #pragma once
 // Each figure beside its baseline, measured in the same run: the processor time of one
 // iteration and how many times the time of reading the same file's bytes it is. Processor
-// time, because this machine is shared and wall time also counts waiting for a core.
+// time, because a shared machine's wall time also counts waiting for a core.
 #include <benchmark/benchmark.h>
 #include <time.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <map>
-#include <vector>
+#include <utility>
 
 #include "GeneratoreDati.h"
 
@@ -20,25 +18,12 @@ inline double MsProcessore() {
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
-// Median processor time of reading the file's bytes.
-inline double BaseMs(const std::filesystem::path& file) {
-    static std::map<std::filesystem::path, double> fatte;
-    if (auto it = fatte.find(file); it != fatte.end()) return it->second;
-    std::vector<double> volte;
-    for (int i = 0; i < 9; ++i) {
-        const double t0 = MsProcessore();
-        benchmark::DoNotOptimize(generatore::LeggiByte(file));
-        volte.push_back(MsProcessore() - t0);
-    }
-    std::nth_element(volte.begin(), volte.begin() + 4, volte.end());
-    return fatte[file] = volte[4];
-}
-
-// Times the loop's processor time per iteration against the baseline of `file`.
+// Times the loop's processor time per iteration, and beside it reads the file's bytes once
+// per iteration (outside the timing), so that both figures meet the same load.
 class Cronometro {
 public:
-    Cronometro(benchmark::State& stato, const std::filesystem::path& file)
-        : stato_(stato), base_(BaseMs(file)), inizio_(MsProcessore()) {}
+    Cronometro(benchmark::State& stato, std::filesystem::path file)
+        : stato_(stato), file_(std::move(file)), inizio_(MsProcessore()) {}
     // Work inside the loop that is not the command's (preparing its input).
     void Pausa() {
         stato_.PauseTiming();
@@ -48,18 +33,30 @@ public:
         inizio_ += MsProcessore() - fermo_;
         stato_.ResumeTiming();
     }
+    // Call once per iteration, after the command.
+    void Base() {
+        Pausa();
+        const double t0 = MsProcessore();
+        benchmark::DoNotOptimize(generatore::LeggiByte(file_));
+        base_ += MsProcessore() - t0;
+        Riprendi();
+    }
     ~Cronometro() {
-        const double ms = (MsProcessore() - inizio_) / static_cast<double>(stato_.iterations());
+        const auto n = static_cast<double>(stato_.iterations());
+        const double ms = (MsProcessore() - inizio_) / n;
         stato_.counters["cpu_ms"] = ms;
-        stato_.counters["byte_ms"] = base_;
-        stato_.counters["x_byte"] = ms / base_;
+        if (base_ > 0) {
+            stato_.counters["byte_ms"] = base_ / n;
+            stato_.counters["x_byte"] = ms / (base_ / n);
+        }
     }
 
 private:
     benchmark::State& stato_;
-    double base_;
+    std::filesystem::path file_;
     double inizio_;
     double fermo_ = 0;
+    double base_ = 0;
 };
 
 }  // namespace misura

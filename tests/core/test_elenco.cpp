@@ -72,8 +72,9 @@ TEST(FiltriElenco, TheStoredFieldIsMatchedAsShown) {
     EXPECT_FALSE(elenco::Filtro("rossi ").In("Rossi \t\r\n"));
     EXPECT_TRUE(elenco::Filtro("i m").In(" Rossi Mario "));
     EXPECT_TRUE(elenco::Filtro("\xc3\xac").In("S\xEC"));  // "ì" typed, "ì" stored
-    EXPECT_TRUE(elenco::Filtro("").Vuoto());
-    EXPECT_FALSE(elenco::Filtro(" ").Vuoto());
+    EXPECT_TRUE(elenco::Filtro("").Impossibile());
+    EXPECT_FALSE(elenco::Filtro(" ").Impossibile());
+    EXPECT_TRUE(elenco::Filtro("Łódź").Impossibile());
 
     // Whatever the bytes, the filter answers as it would on the field shown.
     std::mt19937 rng(7);

@@ -83,10 +83,13 @@ public:
         }
     }
 
-    // The same scan with every record whole, for the commands that use whole records.
+    // The same scan with every record whole, for the commands that use whole records. The
+    // record handed over lasts for the call: one record is reused for all.
     void LeggiTutte(const Visitatore& visita) {
-        ScorriTutte([&visita](std::int64_t posizione, const VistaScheda<Scheda>& vista) {
-            return visita(posizione, vista.Tutta());
+        Scheda s{};
+        ScorriTutte([&](std::int64_t posizione, const VistaScheda<Scheda>& vista) {
+            vista.Tutta(s);
+            return visita(posizione, s);
         });
     }
 

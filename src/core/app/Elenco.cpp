@@ -30,12 +30,9 @@ Filtro::Filtro(std::string_view testo) {
 
 bool Filtro::In(std::string_view campo) const {
     if (!possibile_) return false;
-    // The field as shown is trimmed; bytes of code 32 or below are the same characters in
-    // both encodings, so trimming the stored bytes is the same.
-    std::size_t inizio = 0, fine = campo.size();
-    while (inizio < fine && static_cast<unsigned char>(campo[inizio]) <= 32) ++inizio;
-    while (fine > inizio && static_cast<unsigned char>(campo[fine - 1]) <= 32) --fine;
-    const std::size_t n = fine - inizio;
+    // The field as shown is trimmed.
+    const std::string_view mostrato = testo::Rifilata(campo);
+    const std::size_t n = mostrato.size();
     if (n < cerca_.size()) return false;
     char piccolo[256];
     std::string grande;
@@ -45,7 +42,7 @@ bool Filtro::In(std::string_view campo) const {
         minuscolo = grande.data();
     }
     for (std::size_t i = 0; i < n; ++i) {
-        const char c = campo[inizio + i];
+        const char c = mostrato[i];
         minuscolo[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
     return std::string_view(minuscolo, n).find(cerca_) != std::string_view::npos;
@@ -312,7 +309,7 @@ EsitoTrova TrovaNellaLista(const std::vector<std::string>& righe,
 }
 
 bool RigheUguali(std::string_view a, std::string_view b) {
-    return testo::Rifila(a) == testo::Rifila(b);
+    return testo::Rifilata(a) == testo::Rifilata(b);
 }
 
 }  // namespace elenco

@@ -32,7 +32,8 @@ public:
     // `campo` is the field as stored (Windows-1252, untrimmed): matching needs no
     // conversion of the record.
     bool In(std::string_view campo) const;
-    bool Vuoto() const { return !possibile_; }
+    // True when it can match no field at all.
+    bool Impossibile() const { return !possibile_; }
 
 private:
     std::string cerca_;  // lower-cased, in Windows-1252

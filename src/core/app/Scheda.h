@@ -76,14 +76,22 @@ void CodificaScheda(const Scheda& s, unsigned char* out) {
     }
 }
 
-// Reads a whole record through the showing conversion.
+// Reads a whole record through the showing conversion into `s`, whose texts keep their
+// room: a scan that reads every record whole reuses one record.
+template <class Scheda>
+void DecodificaScheda(const unsigned char* in, Scheda& s) {
+    for (const auto& c : Scheda::Campi) {
+        std::string& campo = s.*(c.membro);
+        campo.clear();
+        testo::AccodaDaArchivio(campo, ByteCampo(in, c.capacita));
+        in += c.capacita + 1;
+    }
+}
+
 template <class Scheda>
 Scheda DecodificaScheda(const unsigned char* in) {
     Scheda s{};
-    for (const auto& c : Scheda::Campi) {
-        s.*(c.membro) = testo::DaArchivio(ByteCampo(in, c.capacita));
-        in += c.capacita + 1;
-    }
+    DecodificaScheda(in, s);
     return s;
 }
 
@@ -102,6 +110,7 @@ public:
     std::string Testo(std::string Scheda::*membro) const { return Testo(CampoDi<Scheda>(membro)); }
     // The whole record, for a command that shows or copies it.
     Scheda Tutta() const { return DecodificaScheda<Scheda>(dati_); }
+    void Tutta(Scheda& s) const { DecodificaScheda(dati_, s); }
 
 private:
     const unsigned char* dati_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace testo {
 namespace {
@@ -112,11 +113,26 @@ std::string InWindows1252(std::string_view utf8) {
     return out;
 }
 
+namespace {
+
+// Where the first byte of 0x80 or above is, from `i` on; the size when there is none.
+// Eight bytes at a time: most of any text is ASCII.
+std::size_t PrimoNonAscii(std::string_view s, std::size_t i) {
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t otto;
+        std::memcpy(&otto, s.data() + i, 8);
+        if (otto & 0x8080808080808080ull) break;
+    }
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+    return i;
+}
+
+}  // namespace
+
 void AccodaDaWindows1252(std::string& out, std::string_view cp1252) {
-    // Runs of ASCII, most of any text, go in as they are.
+    // Runs of ASCII go in as they are.
     for (std::size_t i = 0; i < cp1252.size();) {
-        std::size_t j = i;
-        while (j < cp1252.size() && static_cast<unsigned char>(cp1252[j]) < 0x80) ++j;
+        std::size_t j = PrimoNonAscii(cp1252, i);
         out.append(cp1252, i, j - i);
         for (; j < cp1252.size() && static_cast<unsigned char>(cp1252[j]) >= 0x80; ++j)
             AggiungiUtf8(out, DaByte(static_cast<unsigned char>(cp1252[j])));
@@ -130,12 +146,14 @@ std::string DaWindows1252(std::string_view cp1252) {
     return out;
 }
 
-std::string Rifila(std::string_view s) {
+std::string_view Rifilata(std::string_view s) {
     std::size_t inizio = 0, fine = s.size();
     while (inizio < fine && DaRifilare(s[inizio])) ++inizio;
     while (fine > inizio && DaRifilare(s[fine - 1])) --fine;
-    return std::string(s.substr(inizio, fine - inizio));
+    return s.substr(inizio, fine - inizio);
 }
+
+std::string Rifila(std::string_view s) { return std::string(Rifilata(s)); }
 
 std::string PerArchivio(std::string_view utf8, std::size_t capacita) {
     std::string byte = InWindows1252(Rifila(utf8));
@@ -144,15 +162,18 @@ std::string PerArchivio(std::string_view utf8, std::size_t capacita) {
 }
 
 void AccodaDaArchivio(std::string& out, std::string_view cp1252, std::size_t larghezza) {
-    // Bytes of code 32 or below are the same characters in both encodings: trim first.
-    std::size_t inizio = 0, fine = cp1252.size();
-    while (inizio < fine && DaRifilare(cp1252[inizio])) ++inizio;
-    while (fine > inizio && DaRifilare(cp1252[fine - 1])) --fine;
     // In Windows-1252 every byte is one character: cutting to n characters is cutting
     // to n bytes.
-    std::size_t n = fine - inizio;
-    if (n > larghezza) n = larghezza;
-    AccodaDaWindows1252(out, cp1252.substr(inizio, n));
+    const std::string_view mostrato = Rifilata(cp1252).substr(0, larghezza);
+    const std::size_t n = mostrato.size();
+    if (larghezza != std::string_view::npos && PrimoNonAscii(mostrato, 0) == n) {
+        // The common case, plain ASCII in a column: the column's blanks, then the text.
+        const std::size_t da = out.size();
+        out.resize(da + larghezza, ' ');
+        std::memcpy(out.data() + da, mostrato.data(), n);
+        return;
+    }
+    AccodaDaWindows1252(out, mostrato);
     if (larghezza != std::string_view::npos) out.append(larghezza - n, ' ');
 }
 
@@ -213,9 +234,8 @@ void AccodaChiaveOrdine(std::string& out, std::string_view utf8, std::size_t mas
         massimo > std::string::npos - out.size() ? std::string::npos : out.size() + massimo;
     for (std::size_t i = 0; i < utf8.size() && out.size() < fine;) {
         // A run of ASCII, the bulk of any line, goes in at once and is folded in place.
-        std::size_t j = i;
         const std::size_t limite = std::min(utf8.size(), i + (fine - out.size()));
-        while (j < limite && static_cast<unsigned char>(utf8[j]) < 0x80) ++j;
+        const std::size_t j = PrimoNonAscii(utf8.substr(0, limite), i);
         if (j > i) {
             const std::size_t da = out.size();
             out.append(utf8, i, j - i);

@@ -18,6 +18,9 @@ std::string DaWindows1252(std::string_view cp1252);
 
 // Removes leading and trailing characters of code 32 or below (blanks and controls).
 std::string Rifila(std::string_view s);
+// The same, as a view of the text (it works alike on UTF-8 and Windows-1252: those
+// characters are the same bytes in both).
+std::string_view Rifilata(std::string_view s);
 
 // The storing conversion of a record field: trimmed, in Windows-1252, at most
 // `capacita` bytes.

@@ -1,5 +1,7 @@
 #include "core/contacts/RicercaContatti.h"
 
+#include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "core/app/Testo.h"
@@ -28,13 +30,13 @@ std::string Riga(const VistaContatto& s, PosizioneCampo ultima) {
     std::string r;
     r.reserve(115 + fine.size() * 2);
     testo::AccodaDaArchivio(r, s.Byte(kCliente), 26);
-    r += "  Tel. ";
+    r += std::string_view("  Tel. ");
     testo::AccodaDaArchivio(r, s.Byte(kRecapito), 15);
-    r += "  ";
+    r += std::string_view("  ");
     testo::AccodaDaArchivio(r, s.Byte(kOccupazione), 25);
-    r += "  Prod. ";
+    r += std::string_view("  Prod. ");
     testo::AccodaDaArchivio(r, s.Byte(kProdotti), 30);
-    r += "  ";
+    r += std::string_view("  ");
     testo::AccodaDaArchivio(r, fine);
     return r;
 }
@@ -43,7 +45,9 @@ std::string Riga(const VistaContatto& s, PosizioneCampo ultima) {
 
 RicercaContatti::RicercaContatti(const FiltriContatto& filtri)
     : filtri_(Prepara(filtri, std::make_index_sequence<kFiltri>{})),
-      soglia_(elenco::FiltriPieni(filtri)) {}
+      soglia_(elenco::FiltriPieni(filtri)),
+      possibili_(static_cast<std::size_t>(std::count_if(
+          filtri_.begin(), filtri_.end(), [](const elenco::Filtro& f) { return !f.Impossibile(); }))) {}
 
 std::size_t RicercaContatti::Corrispondenze(const VistaContatto& s) const {
     std::size_t n = 0;
@@ -53,10 +57,14 @@ std::size_t RicercaContatti::Corrispondenze(const VistaContatto& s) const {
 }
 
 bool RicercaContatti::Trovato(const VistaContatto& s) const {
-    // Matches only add up: stop as soon as the threshold is reached.
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < kFiltri && n < soglia_; ++i)
+    // Stop once the threshold is reached, or can no longer be with the filters left (an
+    // empty filter never matches).
+    std::size_t n = 0, possibili = possibili_;
+    for (std::size_t i = 0; i < kFiltri && n < soglia_ && n + possibili >= soglia_; ++i) {
+        if (filtri_[i].Impossibile()) continue;
+        --possibili;
         if (filtri_[i].In(s.Byte(kCampiFiltro[i]))) ++n;
+    }
     return n >= soglia_;
 }
 

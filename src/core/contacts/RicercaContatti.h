@@ -36,6 +36,7 @@ public:
 private:
     std::array<elenco::Filtro, kFiltri> filtri_;
     std::size_t soglia_;
+    std::size_t possibili_;  // filters that can match at all
 };
 
 // Name, telephone, occupation and products in fixed columns, then the notes whole.
