@@ -28,8 +28,12 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Every benchmark, medians of several runs, each figure beside its baseline.
+BENCH_FLAGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 bench: build
-	$(BUILD)/bench/bench_archivio
+	$(BUILD)/bench/bench_archivio $(BENCH_FLAGS)
+	$(BUILD)/bench/bench_ricerca_gui $(BENCH_FLAGS)
+	bash bench/avvio.sh $(BUILD)
 
 screenshot: build
 	bash scripts/screenshot

@@ -1,16 +1,17 @@
 #include "gui/app/Piattaforma.h"
 
 #include <QApplication>
-#include <QAudioOutput>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QMediaPlayer>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <memory>
+
+#include "gui/app/Suono.h"
 
 namespace {
 
@@ -65,18 +66,20 @@ public:
     bool CaricaSuono(const QString& percorso) override {
         if (!QFile::exists(percorso)) return false;
         if (!lettore_) {
-            lettore_ = std::make_unique<QMediaPlayer>();
-            uscita_ = std::make_unique<QAudioOutput>();
-            lettore_->setAudioOutput(uscita_.get());
+            // The player's module sits beside the executable; without it nothing plays.
+            QLibrary modulo(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                            QLatin1String(kModuloSuono));
+            auto crea = reinterpret_cast<CreaLettore>(modulo.resolve(kCreaLettoreSuono));
+            if (!crea) return false;
+            lettore_.reset(crea());
         }
-        lettore_->setSource(QUrl::fromLocalFile(percorso));
-        return lettore_->error() == QMediaPlayer::NoError;
+        return lettore_->Carica(percorso);
     }
     void Suona() override {
-        if (lettore_) lettore_->play();
+        if (lettore_) lettore_->Suona();
     }
     void FermaSuono() override {
-        if (lettore_) lettore_->stop();
+        if (lettore_) lettore_->Ferma();
     }
 
     QDateTime Adesso() override { return QDateTime::currentDateTime(); }
@@ -84,8 +87,7 @@ public:
     void Termina() override { QCoreApplication::quit(); }
 
 private:
-    std::unique_ptr<QMediaPlayer> lettore_;
-    std::unique_ptr<QAudioOutput> uscita_;
+    std::unique_ptr<LettoreSuono> lettore_;
 };
 
 Piattaforma* g_installata = nullptr;

@@ -6,6 +6,7 @@
 #include "gui/app/TfrmAvvio.h"
 #include "gui/app/TfrmPassword.h"
 
+class QObject;
 class TfrmClienti;
 class TfrmMenuRicordario;
 class TfrmRicordario;
@@ -23,15 +24,20 @@ public:
     TfrmPassword* accesso() const { return password_.get(); }
     TfrmAvvio* avvio() const { return avvio_.get(); }
     TfrmCambiaPassword* cambiaPassword() const { return cambia_.get(); }
-    TfrmClienti* clienti() const { return clienti_.get(); }
-    TfrmMenuRicordario* menuRicordario() const { return menuRicordario_.get(); }
-    TfrmRicordario* ricordario() const { return ricordario_.get(); }
+    TfrmClienti* clienti();
+    TfrmMenuRicordario* menuRicordario();
+    TfrmRicordario* ricordario();
 
 private:
+    // The application windows, in their order, once: right after the password window is
+    // first drawn, or as soon as anything needs them, whichever comes first.
+    void CreaApplicazioni();
+
     std::unique_ptr<TfrmPassword> password_;
     std::unique_ptr<TfrmAvvio> avvio_;
     std::unique_ptr<TfrmCambiaPassword> cambia_;
     std::unique_ptr<TfrmClienti> clienti_;
     std::unique_ptr<TfrmMenuRicordario> menuRicordario_;
     std::unique_ptr<TfrmRicordario> ricordario_;
+    std::unique_ptr<QObject> attesa_;  // watches for the moment to create them
 };
