@@ -49,24 +49,24 @@ private:
 using Voci = std::string_view;
 
 constexpr std::array<Voci, 60> kCognomi = {
-    "Rossi",     "Russo",     "Ferrari",   "Esposito",  "Bianchi",   "Romano",    "Colombo",
-    "Ricci",     "Marino",    "Greco",     "Bruno",     "Gallo",     "Conti",     "De Luca",
-    "Mancini",   "Costa",     "Giordano",  "Rizzo",     "Lombardi",  "Moretti",   "Barbieri",
-    "Fontana",   "Santoro",   "Mariani",   "Rinaldi",   "Caruso",    "Ferrara",   "Galli",
-    "Martini",   "Leone",     "Longo",     "Gentile",   "Martinelli", "Vitale",   "Lombardo",
-    "Serra",     "Coppola",   "De Santis", "D'Angelo",  "Marchetti", "Parisi",    "Villa",
-    "Conte",     "Ferraro",   "Ferri",     "Fabbri",    "Bianco",    "Marini",    "Grasso",
-    "Valentini", "Messina",   "Sala",      "De Angelis", "Gatti",    "Pellegrini", "Palumbo",
-    "Sanna",     "Farina",    "Cantù",     "Pellè"};
+    "Rossi",     "Russo",   "Ferrari",   "Esposito",   "Bianchi",    "Romano",     "Colombo",
+    "Ricci",     "Marino",  "Greco",     "Bruno",      "Gallo",      "Conti",      "De Luca",
+    "Mancini",   "Costa",   "Giordano",  "Rizzo",      "Lombardi",   "Moretti",    "Barbieri",
+    "Fontana",   "Santoro", "Mariani",   "Rinaldi",    "Caruso",     "Ferrara",    "Galli",
+    "Martini",   "Leone",   "Longo",     "Gentile",    "Martinelli", "Vitale",     "Lombardo",
+    "Serra",     "Coppola", "De Santis", "D'Angelo",   "Marchetti",  "Parisi",     "Villa",
+    "Conte",     "Ferraro", "Ferri",     "Fabbri",     "Bianco",     "Marini",     "Grasso",
+    "Valentini", "Messina", "Sala",      "De Angelis", "Gatti",      "Pellegrini", "Palumbo",
+    "Sanna",     "Farina",  "Cantù",     "Pellè"};
 
 constexpr std::array<Voci, 48> kNomi = {
-    "Marco",    "Giuseppe", "Giovanni", "Antonio",  "Francesco", "Luca",     "Alessandro",
-    "Andrea",   "Matteo",   "Lorenzo",  "Nicolò",   "Niccolò",   "Mattìa",   "Gabriele",
-    "Davide",   "Riccardo", "Federico", "Stefano",  "Paolo",     "Roberto",  "Maria",
-    "Anna",     "Giulia",   "Francesca", "Sara",    "Laura",     "Chiara",   "Valentina",
-    "Alessandra", "Elena",  "Silvia",   "Martina",  "Federica",  "Paola",    "Roberta",
-    "Simona",   "Cristina", "Elisa",    "Noemi",    "Aurora",    "Beatrice", "Irene",
-    "Ilaria",   "Michela",  "Zoe",      "Agnese",   "Èrika",     "Lucìa"};
+    "Marco",      "Giuseppe", "Giovanni",  "Antonio", "Francesco", "Luca",     "Alessandro",
+    "Andrea",     "Matteo",   "Lorenzo",   "Nicolò",  "Niccolò",   "Mattìa",   "Gabriele",
+    "Davide",     "Riccardo", "Federico",  "Stefano", "Paolo",     "Roberto",  "Maria",
+    "Anna",       "Giulia",   "Francesca", "Sara",    "Laura",     "Chiara",   "Valentina",
+    "Alessandra", "Elena",    "Silvia",    "Martina", "Federica",  "Paola",    "Roberta",
+    "Simona",     "Cristina", "Elisa",     "Noemi",   "Aurora",    "Beatrice", "Irene",
+    "Ilaria",     "Michela",  "Zoe",       "Agnese",  "Èrika",     "Lucìa"};
 
 struct Comune {
     Voci nome;
@@ -74,87 +74,131 @@ struct Comune {
     Voci cap;
 };
 constexpr std::array<Comune, 40> kComuni = {{
-    {"Forlì", "FC", "47121"},          {"Cesena", "FC", "47521"},
-    {"Cantù", "CO", "22063"},          {"Canicattì", "AG", "92024"},
-    {"Agliè", "TO", "10011"},          {"Cefalù", "PA", "90015"},
-    {"Nardò", "LE", "73048"},          {"Paternò", "CT", "95047"},
-    {"Mondovì", "CN", "12084"},        {"Cirò Marina", "KR", "88811"},
-    {"Città di Castello", "PG", "06012"}, {"Sant'Agata di Militello", "ME", "98076"},
-    {"Montù Beccaria", "PV", "27040"}, {"Erbè", "VR", "37060"},
-    {"Roma", "RM", "00118"},           {"Milano", "MI", "20121"},
-    {"Napoli", "NA", "80121"},         {"Torino", "TO", "10121"},
-    {"Palermo", "PA", "90121"},        {"Genova", "GE", "16121"},
-    {"Bologna", "BO", "40121"},        {"Firenze", "FI", "50121"},
-    {"Bari", "BA", "70121"},           {"Catania", "CT", "95121"},
-    {"Venezia", "VE", "30121"},        {"Verona", "VR", "37121"},
-    {"Messina", "ME", "98121"},        {"Padova", "PD", "35121"},
-    {"Trieste", "TS", "34121"},        {"Brescia", "BS", "25121"},
-    {"Ravenna", "RA", "48121"},        {"Rimini", "RN", "47921"},
-    {"Faenza", "RA", "48018"},         {"Lugo", "RA", "48022"},
-    {"Savignano sul Rubicone", "FC", "47039"}, {"Bertinoro", "FC", "47032"},
-    {"Riccione", "RN", "47838"},       {"Santarcangelo di Romagna", "RN", "47822"},
-    {"Cattolica", "RN", "47841"},      {"Forlimpopoli", "FC", "47034"},
+    {"Forlì", "FC", "47121"},
+    {"Cesena", "FC", "47521"},
+    {"Cantù", "CO", "22063"},
+    {"Canicattì", "AG", "92024"},
+    {"Agliè", "TO", "10011"},
+    {"Cefalù", "PA", "90015"},
+    {"Nardò", "LE", "73048"},
+    {"Paternò", "CT", "95047"},
+    {"Mondovì", "CN", "12084"},
+    {"Cirò Marina", "KR", "88811"},
+    {"Città di Castello", "PG", "06012"},
+    {"Sant'Agata di Militello", "ME", "98076"},
+    {"Montù Beccaria", "PV", "27040"},
+    {"Erbè", "VR", "37060"},
+    {"Roma", "RM", "00118"},
+    {"Milano", "MI", "20121"},
+    {"Napoli", "NA", "80121"},
+    {"Torino", "TO", "10121"},
+    {"Palermo", "PA", "90121"},
+    {"Genova", "GE", "16121"},
+    {"Bologna", "BO", "40121"},
+    {"Firenze", "FI", "50121"},
+    {"Bari", "BA", "70121"},
+    {"Catania", "CT", "95121"},
+    {"Venezia", "VE", "30121"},
+    {"Verona", "VR", "37121"},
+    {"Messina", "ME", "98121"},
+    {"Padova", "PD", "35121"},
+    {"Trieste", "TS", "34121"},
+    {"Brescia", "BS", "25121"},
+    {"Ravenna", "RA", "48121"},
+    {"Rimini", "RN", "47921"},
+    {"Faenza", "RA", "48018"},
+    {"Lugo", "RA", "48022"},
+    {"Savignano sul Rubicone", "FC", "47039"},
+    {"Bertinoro", "FC", "47032"},
+    {"Riccione", "RN", "47838"},
+    {"Santarcangelo di Romagna", "RN", "47822"},
+    {"Cattolica", "RN", "47841"},
+    {"Forlimpopoli", "FC", "47034"},
 }};
 
 constexpr std::array<Voci, 16> kVie = {
-    "Via Garibaldi", "Via Roma",      "Corso della Repubblica", "Piazza Saffi",
-    "Via Mazzini",   "Viale Italia",  "Via dei Mille",          "Via Cavour",
-    "Via Verdi",     "Viale Carducci", "Via Dante Alighieri",   "Piazza del Popolo",
-    "Via San Martino", "Via Emilia",  "Via Nazionale",          "Vicolo Stretto"};
+    "Via Garibaldi",   "Via Roma",       "Corso della Repubblica", "Piazza Saffi",
+    "Via Mazzini",     "Viale Italia",   "Via dei Mille",          "Via Cavour",
+    "Via Verdi",       "Viale Carducci", "Via Dante Alighieri",    "Piazza del Popolo",
+    "Via San Martino", "Via Emilia",     "Via Nazionale",          "Vicolo Stretto"};
 
-constexpr std::array<Voci, 18> kOccupazioni = {
-    "Impiegato",    "Impiegata",        "Libero professionista", "Commerciante",
-    "Artigiano",    "Pensionato",       "Medico",                "Avvocato",
-    "Insegnante",   "Studente",         "Agricoltore",           "Ingegnere",
-    "Farmacista",   "Geometra",         "Ristoratore",           "Parrucchiera",
-    "Responsabile di produzione", "Amministratore delegato"};
+constexpr std::array<Voci, 18> kOccupazioni = {"Impiegato",
+                                               "Impiegata",
+                                               "Libero professionista",
+                                               "Commerciante",
+                                               "Artigiano",
+                                               "Pensionato",
+                                               "Medico",
+                                               "Avvocato",
+                                               "Insegnante",
+                                               "Studente",
+                                               "Agricoltore",
+                                               "Ingegnere",
+                                               "Farmacista",
+                                               "Geometra",
+                                               "Ristoratore",
+                                               "Parrucchiera",
+                                               "Responsabile di produzione",
+                                               "Amministratore delegato"};
 
-constexpr std::array<Voci, 14> kProdotti = {
-    "Polizza vita",          "Conto corrente",      "Mutuo prima casa",
-    "Assicurazione auto",    "Consulenza fiscale",  "Dichiarazione dei redditi",
-    "Piano di accumulo",     "Carta di credito",    "Previdenza complementare",
-    "Polizza casa e infortuni", "Leasing strumentale", "Fondo pensione",
-    "Prestito personale",    "Gestione patrimoniale"};
+constexpr std::array<Voci, 14> kProdotti = {"Polizza vita",
+                                            "Conto corrente",
+                                            "Mutuo prima casa",
+                                            "Assicurazione auto",
+                                            "Consulenza fiscale",
+                                            "Dichiarazione dei redditi",
+                                            "Piano di accumulo",
+                                            "Carta di credito",
+                                            "Previdenza complementare",
+                                            "Polizza casa e infortuni",
+                                            "Leasing strumentale",
+                                            "Fondo pensione",
+                                            "Prestito personale",
+                                            "Gestione patrimoniale"};
 
-constexpr std::array<Voci, 10> kZone = {"Centro",      "Centro storico", "Periferia nord",
-                                         "Periferia sud", "Zona industriale", "Lungomare",
-                                         "Collina",     "Pianura",        "Frazione",
-                                         "Quartiere Ospedale"};
+constexpr std::array<Voci, 10> kZone = {
+    "Centro",    "Centro storico", "Periferia nord", "Periferia sud", "Zona industriale",
+    "Lungomare", "Collina",        "Pianura",        "Frazione",      "Quartiere Ospedale"};
 
 constexpr std::array<Voci, 6> kCivile = {"Coniugato", "Coniugata", "Celibe",
-                                          "Nubile",    "Vedovo",    "Separata"};
-constexpr std::array<Voci, 6> kPagamenti = {"Bonifico bancario", "Contanti", "RID bancario",
-                                             "Assegno",           "Carta di credito",
-                                             "Bollettino postale"};
+                                         "Nubile",    "Vedovo",    "Separata"};
+constexpr std::array<Voci, 6> kPagamenti = {"Bonifico bancario", "Contanti",
+                                            "RID bancario",      "Assegno",
+                                            "Carta di credito",  "Bollettino postale"};
 
 // Words of free texts: notes, pending questions, reasons. Accented words are as frequent
 // as they are in Italian prose.
 constexpr std::array<Voci, 64> kParole = {
-    "richiamare", "dopo",       "le",        "18",        "perché",    "è",
-    "più",        "già",        "città",     "caffè",     "lunedì",    "venerdì",
-    "così",       "verrà",      "sarà",      "potrà",     "preventivo", "contratto",
-    "rinnovo",    "polizza",    "scadenza",  "pagamento", "rata",      "banca",
-    "cliente",    "interessato", "al",       "nuovo",     "prodotto",  "inviare",
-    "documenti",  "firmati",    "entro",     "fine",      "mese",      "sollecito",
-    "telefonato", "non",        "risponde",  "segreteria", "email",    "inviata",
-    "appuntamento", "fissato",  "in",        "ufficio",   "presso",    "sede",
-    "chiedere",   "della",      "moglie",    "figlio",    "studio",    "commercialista",
-    "però",       "ancora",     "nessuna",   "risposta",  "attività",  "qualità",
-    "urgente",    "consegnare", "copia",     "carta"};
+    "richiamare",   "dopo",        "le",       "18",         "perché",     "è",
+    "più",          "già",         "città",    "caffè",      "lunedì",     "venerdì",
+    "così",         "verrà",       "sarà",     "potrà",      "preventivo", "contratto",
+    "rinnovo",      "polizza",     "scadenza", "pagamento",  "rata",       "banca",
+    "cliente",      "interessato", "al",       "nuovo",      "prodotto",   "inviare",
+    "documenti",    "firmati",     "entro",    "fine",       "mese",       "sollecito",
+    "telefonato",   "non",         "risponde", "segreteria", "email",      "inviata",
+    "appuntamento", "fissato",     "in",       "ufficio",    "presso",     "sede",
+    "chiedere",     "della",       "moglie",   "figlio",     "studio",     "commercialista",
+    "però",         "ancora",      "nessuna",  "risposta",   "attività",   "qualità",
+    "urgente",      "consegnare",  "copia",    "carta"};
 
-constexpr std::array<Voci, 12> kCausali = {
-    "Pagamento IMU seconda rata",  "Rinnovo polizza auto",
-    "Appuntamento dal commercialista", "Versamento F24",
-    "Revisione auto",              "Scadenza bollo auto",
-    "Riunione con il cliente",     "Visita in sede",
-    "Consegna documenti firmati",  "Rata del mutuo",
-    "Canone di locazione",         "Rinnovo carta d'identità"};
+constexpr std::array<Voci, 12> kCausali = {"Pagamento IMU seconda rata",
+                                           "Rinnovo polizza auto",
+                                           "Appuntamento dal commercialista",
+                                           "Versamento F24",
+                                           "Revisione auto",
+                                           "Scadenza bollo auto",
+                                           "Riunione con il cliente",
+                                           "Visita in sede",
+                                           "Consegna documenti firmati",
+                                           "Rata del mutuo",
+                                           "Canone di locazione",
+                                           "Rinnovo carta d'identità"};
 
-constexpr std::array<Voci, 8> kTipologie = {"Pagamento", "Appuntamento", "Scadenza fiscale",
-                                             "Rinnovo",   "Riunione",     "Visita",
-                                             "Telefonata", "Promemoria"};
-constexpr std::array<Voci, 6> kDurate = {"30 minuti", "1 ora",        "2 ore",
-                                          "mezza giornata", "15 minuti", ""};
+constexpr std::array<Voci, 8> kTipologie = {"Pagamento",  "Appuntamento", "Scadenza fiscale",
+                                            "Rinnovo",    "Riunione",     "Visita",
+                                            "Telefonata", "Promemoria"};
+constexpr std::array<Voci, 6> kDurate = {"30 minuti",      "1 ora",     "2 ore",
+                                         "mezza giornata", "15 minuti", ""};
 constexpr std::array<Voci, 5> kEsiti = {"", "Positivo", "Da richiamare", "Rimandato", "Negativo"};
 
 // A free text of varied length: a fifth empty, half short, a quarter medium, the rest
@@ -221,9 +265,9 @@ int GiorniDelMese(int mese, int anno) {
     return kGiorni[mese - 1] + (mese == 2 && bisestile ? 1 : 0);
 }
 
-constexpr std::array<Voci, 12> kMesi = {"Gennaio", "Febbraio", "Marzo",     "Aprile",
-                                         "Maggio",  "Giugno",   "Luglio",    "Agosto",
-                                         "Settembre", "Ottobre", "Novembre", "Dicembre"};
+constexpr std::array<Voci, 12> kMesi = {"Gennaio",   "Febbraio", "Marzo",    "Aprile",
+                                        "Maggio",    "Giugno",   "Luglio",   "Agosto",
+                                        "Settembre", "Ottobre",  "Novembre", "Dicembre"};
 
 // One folder for the process's archives, removed when the process ends.
 class CartellaBench {
@@ -270,13 +314,15 @@ TSchedaContatto Contatto(std::int64_t n) {
     TSchedaContatto s;
     s.Cliente = Persona(c);
     s.DataNasc = Data(1 + c.Fino(28), 1 + c.Fino(12), 1930 + c.Fino(75));
-    const Comune& nascita = kComuni[static_cast<std::size_t>(c.Fino(static_cast<int>(kComuni.size())))];
+    const Comune& nascita =
+        kComuni[static_cast<std::size_t>(c.Fino(static_cast<int>(kComuni.size())))];
     s.ComuneNasc = nascita.nome;
     s.ProvNasc = nascita.provincia;
     s.Sesso = c.Probabile(50) ? "M" : "F";
     s.Recapito = c.Probabile(60) ? Cellulare(c) : Fisso(c);
     s.IndirizzoRes = std::string(c.Uno(kVie)) + " " + std::to_string(1 + c.Fino(180));
-    const Comune& residenza = kComuni[static_cast<std::size_t>(c.Fino(static_cast<int>(kComuni.size())))];
+    const Comune& residenza =
+        kComuni[static_cast<std::size_t>(c.Fino(static_cast<int>(kComuni.size())))];
     s.ComuneRes = residenza.nome;
     s.ProvRes = residenza.provincia;
     s.CapRes = residenza.cap;
@@ -301,7 +347,8 @@ TSchedaContatto Contatto(std::int64_t n) {
                       Data(1 + c.Fino(28), 1 + c.Fino(12), 2015 + c.Fino(10));
     s.Occupazione = c.Uno(kOccupazioni);
     s.Civile = c.Uno(kCivile);
-    if (c.Probabile(40)) s.Titoli = c.Probabile(50) ? "Laurea in Economia" : "Diploma di ragioneria";
+    if (c.Probabile(40))
+        s.Titoli = c.Probabile(50) ? "Laurea in Economia" : "Diploma di ragioneria";
     s.Prodotti = c.Uno(kProdotti);
     if (c.Probabile(30)) s.Prodotti += ", " + std::string(c.Uno(kProdotti));
     s.Zona = c.Uno(kZone);
@@ -335,13 +382,13 @@ TSchedaScadenza Scadenza(std::int64_t n, int anno) {
     s.TelCel = Cellulare(c);
     s.Recapito = c.Probabile(60) ? Cellulare(c) : Fisso(c);
     if (c.Probabile(20)) s.Anticipi = Persona(c);
-    s.Complessivo = kComuni[static_cast<std::size_t>(c.Fino(static_cast<int>(kComuni.size())))].nome;
+    s.Complessivo =
+        kComuni[static_cast<std::size_t>(c.Fino(static_cast<int>(kComuni.size())))].nome;
     s.Rateazione = c.Uno(kDurate);
     s.Beneficiario = c.Uno(kTipologie);
     s.Dettagli = c.Uno(kCausali);
     if (c.Probabile(40)) s.Officina = c.Uno(kPagamenti);
-    s.Costo = c.Probabile(30) ? "0,00"
-                              : std::to_string(c.Fino(5000)) + "," + Due(c.Fino(100));
+    s.Costo = c.Probabile(30) ? "0,00" : std::to_string(c.Fino(5000)) + "," + Due(c.Fino(100));
     s.Contatto = c.Uno(kEsiti);
     s.Note = TestoLibero(c, 250);
     s.DaConfermare = flag::Da(c.Probabile(20));

@@ -14,8 +14,9 @@ namespace {
 // What a filter means, on the field as shown: the filter as typed occurs in it, both with
 // A–Z lower-cased.
 bool CorrispondeAlMostrato(const std::string& filtro, const std::string& byte) {
-    return !filtro.empty() && testo::MinuscoleAZ(testo::DaArchivio(byte))
-                                      .find(testo::MinuscoleAZ(filtro)) != std::string::npos;
+    return !filtro.empty() &&
+           testo::MinuscoleAZ(testo::DaArchivio(byte)).find(testo::MinuscoleAZ(filtro)) !=
+               std::string::npos;
 }
 
 // Texts mixing what lines and fields hold: letters of both cases, accents, the euro sign,
@@ -23,9 +24,11 @@ bool CorrispondeAlMostrato(const std::string& filtro, const std::string& byte) {
 // holds, control characters, a zero, and (unless typed) broken UTF-8.
 std::string TestoACaso(std::mt19937& rng, std::size_t massimo, bool digitato = false) {
     static const std::vector<std::string> pezzi = {
-        "a", "A", "b", "B", "z", "Z", "m", " ", "  ", "0", "9", "?", "_", "~", "'",
-        "à", "À", "è", "È", "é", "ì", "ò", "ù", "ÿ", "Ÿ", "€", "œ", "ł", "中", "😀",
-        "\t", std::string(1, '\0'), "\x7f", "rossi", "Rossi", "\xc3", "\xff", "\xe2\x82"};
+        "a",    "A",     "b",     "B",    "z",    "Z",       "m",  " ",
+        "  ",   "0",     "9",     "?",    "_",    "~",       "'",  "à",
+        "À",    "è",     "È",     "é",    "ì",    "ò",       "ù",  "ÿ",
+        "Ÿ",    "€",     "œ",     "ł",    "中",   "😀",       "\t", std::string(1, '\0'),
+        "\x7f", "rossi", "Rossi", "\xc3", "\xff", "\xe2\x82"};
     const std::size_t validi = pezzi.size() - 3;  // what a text field can give
     std::string t;
     const std::size_t n = rng() % (massimo + 1);

@@ -590,7 +590,8 @@ private slots:
             QTest::mouseClick(cerca->btnCerca, Qt::LeftButton);
             if (scegli && cerca->lstRecords->count() == 1) {
                 ListaRisultati* l = cerca->lstRecords;
-                QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, l->RettangoloRiga(0).center());
+                QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
+                                   l->RettangoloRiga(0).center());
             } else {
                 d->close();  // closed without a pick
             }

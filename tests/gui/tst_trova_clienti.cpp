@@ -78,8 +78,8 @@ class TestTrovaClienti : public QObject {
     }
     static void DoppioClic(TfrmTrovaClienti* f, int riga) {
         ListaRisultati* l = f->lstRecords;
-        const QPoint punto = riga < 0 ? QPoint(20, l->viewport()->height() - 5)
-                                      : l->RettangoloRiga(riga).center();
+        const QPoint punto =
+            riga < 0 ? QPoint(20, l->viewport()->height() - 5) : l->RettangoloRiga(riga).center();
         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, punto);
     }
 
@@ -233,8 +233,7 @@ private slots:
             "clienti",
             [](TfrmTrovaClienti* f) {
                 Cerca(f);
-                QVERIFY(f->lstRecords->Riga(2).endsWith("  Prod. " + QString(30, ' ') +
-                                                                "  nota"));
+                QVERIFY(f->lstRecords->Riga(2).endsWith("  Prod. " + QString(30, ' ') + "  nota"));
                 DoppioClic(f, 2);
                 QVERIFY(!f->isVisible());
             },

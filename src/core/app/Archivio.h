@@ -78,8 +78,7 @@ public:
             if (File().Leggi(Offset(primo), blocco.data(), byte) != byte)
                 throw ErroreAccessoArchivio("short read");
             for (std::int64_t k = 0; k < quanti; ++k)
-                if (!visita(primo + k, VistaScheda<Scheda>(blocco.data() + k * Dimensione)))
-                    return;
+                if (!visita(primo + k, VistaScheda<Scheda>(blocco.data() + k * Dimensione))) return;
         }
     }
 

@@ -76,7 +76,8 @@ std::vector<std::uint32_t, AllocatoreRighe<std::uint32_t>> Ordine(
         Voce& v = voci[i];
         for (std::size_t p = 0; p < kParole; ++p) {
             std::uint64_t x = 0;
-            for (std::size_t b = 0; b < 8; ++b) x = (x << 8) | static_cast<unsigned char>(chiave[p * 8 + b]);
+            for (std::size_t b = 0; b < 8; ++b)
+                x = (x << 8) | static_cast<unsigned char>(chiave[p * 8 + b]);
             v.parole[p] = x;
         }
         v.indice = static_cast<std::uint32_t>(i);
@@ -125,9 +126,9 @@ std::vector<std::uint32_t, AllocatoreRighe<std::uint32_t>> Ordine(
 }  // namespace
 
 void Ordina(std::vector<std::string>& righe) {
-    const auto ordine =
-        Ordine(righe.size(), [&righe](std::size_t i) -> std::string_view { return righe[i]; },
-               std::pmr::get_default_resource());
+    const auto ordine = Ordine(
+        righe.size(), [&righe](std::size_t i) -> std::string_view { return righe[i]; },
+        std::pmr::get_default_resource());
     std::vector<std::string> ordinate;
     ordinate.reserve(righe.size());
     for (std::uint32_t i : ordine) ordinate.push_back(std::move(righe[i]));
@@ -194,8 +195,8 @@ void Righe::Accoda(std::string_view riga) {
                                          : std::min(8 * blocchi_.back().dimensione, kBloccoMassimo);
             dimensione = std::max(dimensione, riga.size());
             blocchi_.reserve(blocchi_.size() + 1);
-            blocchi_.push_back({static_cast<char*>(memoria_->allocate(dimensione, 1)), dimensione,
-                                memoria_});
+            blocchi_.push_back(
+                {static_cast<char*>(memoria_->allocate(dimensione, 1)), dimensione, memoria_});
             liberi_ = dimensione;
         }
         char* libero = blocchi_.back().dati + (blocchi_.back().dimensione - liberi_);

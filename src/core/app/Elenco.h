@@ -6,11 +6,11 @@
 #include <functional>
 #include <memory>
 #include <memory_resource>
-#include <type_traits>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "core/app/Archivio.h"
@@ -65,7 +65,9 @@ struct AllocatoreRighe {
     }
     void deallocate(T* p, std::size_t n) { memoria->deallocate(p, n * sizeof(T), alignof(T)); }
     template <class U>
-    bool operator==(const AllocatoreRighe<U>& a) const { return memoria == a.memoria; }
+    bool operator==(const AllocatoreRighe<U>& a) const {
+        return memoria == a.memoria;
+    }
 };
 
 // The lines of a result list. Their text is packed in a few large blocks, never moved once
@@ -108,12 +110,14 @@ private:
     template <class T>
     using Vettore = std::vector<T, AllocatoreRighe<T>>;
 
-    std::string_view Testo(std::uint32_t n) const { return {posti_[n].inizio, posti_[n].lunghezza}; }
+    std::string_view Testo(std::uint32_t n) const {
+        return {posti_[n].inizio, posti_[n].lunghezza};
+    }
 
     std::pmr::memory_resource* memoria_;
     std::vector<Blocco> blocchi_;
-    std::size_t liberi_ = 0;     // free bytes at the end of the last block
-    Vettore<Posto> posti_;       // every line, in the order it came
+    std::size_t liberi_ = 0;         // free bytes at the end of the last block
+    Vettore<Posto> posti_;           // every line, in the order it came
     Vettore<std::uint32_t> ordine_;  // the list: indexes into posti_
 };
 

@@ -103,8 +103,12 @@ public:
     explicit VistaScheda(const unsigned char* dati) : dati_(dati) {}
 
     // The field as stored: Windows-1252, untrimmed.
-    std::string_view Byte(PosizioneCampo c) const { return ByteCampo(dati_ + c.offset, c.capacita); }
-    std::string_view Byte(std::string Scheda::*membro) const { return Byte(CampoDi<Scheda>(membro)); }
+    std::string_view Byte(PosizioneCampo c) const {
+        return ByteCampo(dati_ + c.offset, c.capacita);
+    }
+    std::string_view Byte(std::string Scheda::*membro) const {
+        return Byte(CampoDi<Scheda>(membro));
+    }
     // The field through the showing conversion, as the record would hold it.
     std::string Testo(PosizioneCampo c) const { return testo::DaArchivio(Byte(c)); }
     std::string Testo(std::string Scheda::*membro) const { return Testo(CampoDi<Scheda>(membro)); }

@@ -23,7 +23,8 @@ std::array<elenco::Filtro, kFiltri> Prepara(const FiltriContatto& f, std::index_
 }
 
 std::string Riga(const VistaContatto& s, PosizioneCampo ultima) {
-    constexpr PosizioneCampo kCliente = CampoDi<C>(&C::Cliente), kRecapito = CampoDi<C>(&C::Recapito),
+    constexpr PosizioneCampo kCliente = CampoDi<C>(&C::Cliente),
+                             kRecapito = CampoDi<C>(&C::Recapito),
                              kOccupazione = CampoDi<C>(&C::Occupazione),
                              kProdotti = CampoDi<C>(&C::Prodotti);
     const std::string_view fine = s.Byte(ultima);
@@ -46,8 +47,9 @@ std::string Riga(const VistaContatto& s, PosizioneCampo ultima) {
 RicercaContatti::RicercaContatti(const FiltriContatto& filtri)
     : filtri_(Prepara(filtri, std::make_index_sequence<kFiltri>{})),
       soglia_(elenco::FiltriPieni(filtri)),
-      possibili_(static_cast<std::size_t>(std::count_if(
-          filtri_.begin(), filtri_.end(), [](const elenco::Filtro& f) { return !f.Impossibile(); }))) {}
+      possibili_(static_cast<std::size_t>(
+          std::count_if(filtri_.begin(), filtri_.end(),
+                        [](const elenco::Filtro& f) { return !f.Impossibile(); }))) {}
 
 std::size_t RicercaContatti::Corrispondenze(const VistaContatto& s) const {
     std::size_t n = 0;

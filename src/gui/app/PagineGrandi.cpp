@@ -27,7 +27,8 @@ class PagineGrandi final : public std::pmr::memory_resource {
         if (allineato > inizio) munmap(p, allineato - inizio);
         const std::uintptr_t fine = inizio + dimensione + kPagina;
         if (fine > allineato + dimensione)
-            munmap(reinterpret_cast<void*>(allineato + dimensione), fine - (allineato + dimensione));
+            munmap(reinterpret_cast<void*>(allineato + dimensione),
+                   fine - (allineato + dimensione));
         // A hint: where huge pages are off it changes nothing.
         madvise(reinterpret_cast<void*>(allineato), dimensione, MADV_HUGEPAGE);
         return reinterpret_cast<void*>(allineato);

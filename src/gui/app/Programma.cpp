@@ -53,7 +53,8 @@ Programma::Programma() {
     // The password window needs none of the application windows: building them waits until
     // it is on screen, so that it appears sooner. Nothing can reach them before the launcher
     // shows, and the launcher's showing builds them if they are not there yet.
-    attesa_ = std::make_unique<Attesa>(password_.get(), avvio_.get(), [this] { CreaApplicazioni(); });
+    attesa_ =
+        std::make_unique<Attesa>(password_.get(), avvio_.get(), [this] { CreaApplicazioni(); });
 }
 
 Programma::~Programma() = default;
