@@ -9,7 +9,10 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: all setup configure build run test bench screenshot format clean
+# `make install PREFIX=/opt/ricordario` (default /usr/local; DESTDIR is honoured).
+PREFIX ?= /usr/local
+
+.PHONY: all setup configure build run test bench screenshot format clean install deb
 
 all: build
 
@@ -33,10 +36,22 @@ BENCH_FLAGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 bench: build
 	$(BUILD)/bench/bench_archivio $(BENCH_FLAGS)
 	$(BUILD)/bench/bench_ricerca_gui $(BENCH_FLAGS)
+	$(BUILD)/bench/bench_ricerca_scadenze $(BENCH_FLAGS)
+	$(BUILD)/bench/bench_riepilogo $(BENCH_FLAGS)
+	$(BUILD)/bench/bench_griglia $(BENCH_FLAGS)
 	bash bench/avvio.sh $(BUILD)
 
 screenshot: build
 	bash scripts/screenshot
+
+install: build
+	@cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	cmake --install $(BUILD)
+
+# A Debian package of the program installed under /usr: build/ricordario_<version>_<arch>.deb
+deb: build
+	@cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

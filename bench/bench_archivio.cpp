@@ -1,7 +1,8 @@
 // Every archive-wide command over 100,000 generated records (bench/GeneratoreDati), each
 // beside reading the same file's bytes in the same iterations (bench/Misura.h: cpu_ms,
-// byte_ms, x_byte). The deadline scans stand for the commands of the deadline windows:
-// they select on date and flags and build a line for what they take.
+// byte_ms, x_byte): the contact commands over the contact archive, the deadline commands
+// (search, the three state lists, the summary, the viewer's check and imminent list, the
+// login warning) over a year file.
 #include <benchmark/benchmark.h>
 
 #include "GeneratoreDati.h"
@@ -9,13 +10,19 @@
 #include "core/app/Elenco.h"
 #include "core/contacts/RicercaContatti.h"
 #include "core/contacts/TArchivioContatti.h"
+#include "core/deadlines/Avvisi.h"
+#include "core/deadlines/RicercaScadenze.h"
+#include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "core/summary/Riepilogo.h"
+#include "core/viewer/ElenchiScadenze.h"
+#include "core/viewer/RegoleVisualizzatore.h"
 #include "gui/app/PagineGrandi.h"
 
 namespace {
 
 using ricerca::VistaContatto;
-using VistaScadenza = VistaScheda<TSchedaScadenza>;
+using scadenza::VistaScadenza;
 
 std::filesystem::path Contatti() { return generatore::ArchivioContatti(); }
 // Lists are held as the result list holds them.
@@ -78,7 +85,7 @@ void RicercaContatti(benchmark::State& stato, ricerca::FiltriContatto filtri) {
         TArchivioContatti a;
         a.Apri(Contatti());
         a.ScorriTutte([&](std::int64_t, const VistaContatto& s) {
-            if (cerca.Trovato(s)) righe.Accoda(ricerca::RigaContatto(s));
+            if (cerca.Trovata(s)) righe.Accoda(ricerca::RigaContatto(s));
             return true;
         });
         a.Chiudi();
@@ -153,33 +160,127 @@ void OrdinaRighe(benchmark::State& stato) {
 }
 BENCHMARK(OrdinaRighe)->Unit(benchmark::kMillisecond);
 
-// A deadline list: the commitments not fulfilled in the second half of the year, with a
-// line of date, contact and reason.
-void ScadenzeNonAssolte(benchmark::State& stato) {
-    constexpr auto kData = CampoDi<TSchedaScadenza>(&TSchedaScadenza::Data);
-    constexpr auto kEffettuata = CampoDi<TSchedaScadenza>(&TSchedaScadenza::Effettuata);
-    constexpr auto kDettagli = CampoDi<TSchedaScadenza>(&TSchedaScadenza::Dettagli);
-    constexpr auto kPagatore = CampoDi<TSchedaScadenza>(&TSchedaScadenza::Pagatore);
+// ---- The deadline commands, over a year file --------------------------------------------
+
+// A day of the generated year for the commands that look at today.
+constexpr Data kOggi{15, 6, generatore::kAnno};
+
+// Lines made by `prendi`'s records, then put in list order, as the list windows do.
+template <class Prendi>
+void ElencoScadenze(benchmark::State& stato, Prendi prendi) {
     misura::Cronometro t(stato, Scadenze());
     for (auto _ : stato) {
         elenco::Righe righe = Righe(), elenco = Righe();
         TArchivioScadenze a;
         a.Apri(Scadenze());
         a.ScorriTutte([&](std::int64_t, const VistaScadenza& s) {
-            if (flag::Leggi(s.Testo(kEffettuata)) != 1 && s.Byte(kData).substr(3, 2) >= "07") {
-                std::string r = s.Testo(kData);
-                testo::AccodaDaArchivio(r, s.Byte(kPagatore), 30);
-                testo::AccodaDaArchivio(r, s.Byte(kDettagli), 40);
-                righe.Accoda(r);
-            }
+            if (prendi(s)) righe.Accoda(scadenza::RigaScadenza(s));
             return true;
         });
+        a.Chiudi();
         elenco::Inserisci(elenco, std::move(righe));
         stato.counters["righe"] = static_cast<double>(elenco.size());
         t.Base();
     }
 }
-BENCHMARK(ScadenzeNonAssolte)->Unit(benchmark::kMillisecond);
+
+// The deadline search.
+void RicercaScadenze(benchmark::State& stato, scadenza::FiltriScadenza filtri) {
+    const scadenza::RicercaScadenze cerca(filtri);
+    ElencoScadenze(stato, [&cerca](const VistaScadenza& s) { return cerca.Trovata(s); });
+}
+BENCHMARK_CAPTURE(RicercaScadenze, filtri_vuoti, scadenza::FiltriScadenza{})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RicercaScadenze, contatto,
+                  scadenza::FiltriScadenza{"", "", "rossi"})
+    ->Unit(benchmark::kMillisecond);
+
+// The three lists of commitments by state.
+void Impegni(benchmark::State& stato, scadenza::StatoImpegni quali) {
+    ElencoScadenze(stato, [quali](const VistaScadenza& s) {
+        return scadenza::Elencato(quali, s, kOggi);
+    });
+}
+BENCHMARK_CAPTURE(Impegni, da_confermare, scadenza::StatoImpegni::DaConfermare)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Impegni, non_assolti, scadenza::StatoImpegni::NonAssolti)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Impegni, scaduti, scadenza::StatoImpegni::Scaduti)
+    ->Unit(benchmark::kMillisecond);
+
+// The interval summary of the whole year: every record taken, its amount added.
+void Riepilogo(benchmark::State& stato) {
+    std::string totale;
+    misura::Cronometro t(stato, Scadenze());
+    for (auto _ : stato) {
+        riepilogo::Riepilogo r({Scadenze(), "", "", Data{1, 1, generatore::kAnno},
+                                Data{31, 12, generatore::kAnno}});
+        elenco::Righe righe = Righe(), elenco = Righe();
+        TArchivioScadenze a;
+        a.Apri(Scadenze());
+        a.ScorriTutte([&](std::int64_t, const VistaScadenza& s) {
+            if (r.Prendi(s)) righe.Accoda(scadenza::RigaScadenza(s));
+            return true;
+        });
+        a.Chiudi();
+        elenco::Inserisci(elenco, std::move(righe));
+        if (elenco.size() != static_cast<std::size_t>(generatore::kSchede))
+            stato.SkipWithError("not every record was taken");
+        totale = r.Totale();
+        t.Base();
+    }
+    stato.SetLabel("totale " + totale);
+}
+BENCHMARK(Riepilogo)->Unit(benchmark::kMillisecond);
+
+// The viewer's imminence check on opening.
+void ContaImminenti(benchmark::State& stato) {
+    misura::Cronometro t(stato, Scadenze());
+    std::int64_t n = 0;
+    for (auto _ : stato) {
+        n = visualizzatore::ContaImminenti(Scadenze(), kOggi);
+        t.Base();
+    }
+    stato.counters["imminenti"] = static_cast<double>(n);
+}
+BENCHMARK(ContaImminenti)->Unit(benchmark::kMillisecond);
+
+// The viewer's list of imminent deadlines: the records it takes read whole, one row of
+// texts each, rows sorted on the chronological key.
+void ElencoImminenti(benchmark::State& stato) {
+    using visualizzatore::Imminenti;
+    misura::Cronometro t(stato, Scadenze());
+    for (auto _ : stato) {
+        std::vector<visualizzatore::Riga> righe;
+        TArchivioScadenze a;
+        a.Apri(Scadenze());
+        a.ScorriTutte([&](std::int64_t, const VistaScadenza& s) {
+            if (visualizzatore::ScadenzaImminente(s, kOggi))
+                righe.push_back(
+                    visualizzatore::RigaElenco(Imminenti.colonne, s.Tutta(), righe.size() + 1));
+            return true;
+        });
+        a.Chiudi();
+        visualizzatore::OrdinaRighe(righe, Imminenti.ColonnaChiave());
+        stato.counters["righe"] = static_cast<double>(righe.size());
+        t.Base();
+    }
+}
+BENCHMARK(ElencoImminenti)->Unit(benchmark::kMillisecond);
+
+// The login warning (--avvisi): the imminent deadlines of today's year file, nearest first.
+void Avvisi(benchmark::State& stato) {
+    const avvisi::RegolaImminenza regola = [](const VistaScadenza& s, const Data& oggi) {
+        return visualizzatore::ScadenzaImminente(s, oggi);
+    };
+    misura::Cronometro t(stato, Scadenze());
+    for (auto _ : stato) {
+        const auto trovate = avvisi::CercaImminenti(Scadenze().parent_path(), kOggi, regola);
+        stato.counters["imminenti"] = static_cast<double>(trovate.schede.size());
+        t.Base();
+    }
+}
+BENCHMARK(Avvisi)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

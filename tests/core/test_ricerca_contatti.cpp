@@ -26,7 +26,7 @@ std::vector<std::string> Trovati(const std::vector<TSchedaContatto>& schede,
     const ricerca::RicercaContatti cerca(filtri);
     std::vector<std::string> nomi;
     for (const auto& s : schede)
-        if (cerca.Trovato(Memorizzata(s).Vista())) nomi.push_back(s.Cliente);
+        if (cerca.Trovata(Memorizzata(s).Vista())) nomi.push_back(s.Cliente);
     return nomi;
 }
 

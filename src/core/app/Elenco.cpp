@@ -31,7 +31,7 @@ Filtro::Filtro(std::string_view testo) {
 bool Filtro::In(std::string_view campo) const {
     if (!possibile_) return false;
     // The field as shown is trimmed.
-    const std::string_view mostrato = testo::Rifilata(campo);
+    const std::string_view mostrato = testo::RifilaVista(campo);
     const std::size_t n = mostrato.size();
     if (n < cerca_.size()) return false;
     char piccolo[256];
@@ -310,7 +310,7 @@ EsitoTrova TrovaNellaLista(const std::vector<std::string>& righe,
 }
 
 bool RigheUguali(std::string_view a, std::string_view b) {
-    return testo::Rifilata(a) == testo::Rifilata(b);
+    return testo::RifilaVista(a) == testo::RifilaVista(b);
 }
 
 }  // namespace elenco

@@ -2,6 +2,7 @@
 // What every result list shares, whatever records it shows: the text filters of the
 // searches, the order of the lines, finding a line within the list, and bringing back the
 // record a chosen line was made from.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -39,6 +40,50 @@ private:
     std::string cerca_;  // lower-cased, in Windows-1252
     // False for an empty filter, and for one holding a character no archive can hold.
     bool possibile_ = false;
+};
+
+// One search over an archive: filter i, as typed, is looked for in field `campi[i]` of each
+// record as stored, with no conversion of the record.
+template <class Scheda, std::size_t N>
+class Ricerca {
+public:
+    Ricerca(const std::array<std::string, N>& filtri,
+            const std::array<std::string Scheda::*, N>& campi)
+        : soglia_(FiltriPieni(filtri)) {
+        for (std::size_t i = 0; i < N; ++i) {
+            filtri_.emplace_back(filtri[i]);
+            campi_[i] = CampoDi<Scheda>(campi[i]);
+            if (!filtri_.back().Impossibile()) ++possibili_;
+        }
+    }
+    // The number of filled filters: the threshold a record's matches must reach.
+    std::size_t Soglia() const { return soglia_; }
+    // How many filters occur in their fields.
+    std::size_t Corrispondenze(const VistaScheda<Scheda>& s) const {
+        std::size_t n = 0;
+        for (std::size_t i = 0; i < N; ++i)
+            if (filtri_[i].In(s.Byte(campi_[i]))) ++n;
+        return n;
+    }
+    // A search lists a record when its matches reach the threshold: with every filter
+    // blank, every record is listed.
+    bool Trovata(const VistaScheda<Scheda>& s) const {
+        // Stop once the threshold is reached, or can no longer be with the filters left (an
+        // empty filter never matches).
+        std::size_t n = 0, possibili = possibili_;
+        for (std::size_t i = 0; i < N && n < soglia_ && n + possibili >= soglia_; ++i) {
+            if (filtri_[i].Impossibile()) continue;
+            --possibili;
+            if (filtri_[i].In(s.Byte(campi_[i]))) ++n;
+        }
+        return n >= soglia_;
+    }
+
+private:
+    std::vector<Filtro> filtri_;
+    std::array<PosizioneCampo, N> campi_{};
+    std::size_t soglia_;
+    std::size_t possibili_ = 0;  // filters that can match at all
 };
 
 // --- Order -----------------------------------------------------------------------------------
@@ -151,6 +196,11 @@ EsitoTrova TrovaNellaLista(const std::vector<std::string>& righe,
 
 // --- Picking a line --------------------------------------------------------------------------
 
+// What a list hands to the window that opened it when the user picks a line: the record
+// and its position in the archive. The opener decides how to show it.
+template <class Scheda>
+using Scelta = std::function<void(std::int64_t posizione, const Scheda&)>;
+
 // Two lines are the same line when they are equal once trimmed.
 bool RigheUguali(std::string_view a, std::string_view b);
 
@@ -164,8 +214,7 @@ using Componi = std::function<std::string(const VistaScheda<Scheda>&)>;
 // Returns how many were handed over. Archive failures propagate (the pick then ends).
 template <class Scheda>
 std::size_t CopiaSchedeUguali(Archivio<Scheda>& archivio, std::string_view riga,
-                              const Componi<Scheda>& componi,
-                              const std::function<void(std::int64_t, const Scheda&)>& copia) {
+                              const Componi<Scheda>& componi, const Scelta<Scheda>& copia) {
     std::size_t uguali = 0;
     archivio.ScorriTutte([&](std::int64_t posizione, const VistaScheda<Scheda>& vista) {
         if (RigheUguali(componi(vista), riga)) {

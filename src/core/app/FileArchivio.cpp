@@ -67,21 +67,29 @@ private:
     std::FILE* f_;
 };
 
-}  // namespace
-
-std::unique_ptr<FileArchivio> ApriFileArchivio(const std::filesystem::path& percorso) {
+// Opens in `modo`, then, when nothing is there and `modoCreazione` is given, creates the file.
+// A folder standing where the file should be must fail, not be "opened".
+std::unique_ptr<FileArchivio> Apri(const std::filesystem::path& percorso, const char* modo,
+                                   const char* modoCreazione) {
     std::error_code ec;
-    // A folder standing where the file should be must fail, not be "opened".
     if (std::filesystem::is_directory(percorso, ec))
         throw ErroreAccessoArchivio("not a file: " + percorso.string());
     errno = 0;
-    std::FILE* f = ApriConModo(percorso, "r+b");
-    if (!f && errno == ENOENT) {
-        // "x": create only when nothing is there, so an existing file is never truncated.
-        f = ApriConModo(percorso, "w+bx");
-    }
+    std::FILE* f = ApriConModo(percorso, modo);
+    if (!f && errno == ENOENT && modoCreazione) f = ApriConModo(percorso, modoCreazione);
     if (!f)
         throw ErroreAccessoArchivio("cannot open " + percorso.string() + ": " +
                                     std::strerror(errno));
     return std::make_unique<FileStandard>(f);
+}
+
+}  // namespace
+
+std::unique_ptr<FileArchivio> ApriFileArchivio(const std::filesystem::path& percorso) {
+    // "x": create only when nothing is there, so an existing file is never truncated.
+    return Apri(percorso, "r+b", "w+bx");
+}
+
+std::unique_ptr<FileArchivio> ApriFileArchivioInLettura(const std::filesystem::path& percorso) {
+    return Apri(percorso, "rb", nullptr);
 }

@@ -27,3 +27,7 @@ public:
 // Opens an existing file for reading and writing; creates it empty only when it does
 // not exist. An existing file that cannot be opened is never replaced or truncated.
 std::unique_ptr<FileArchivio> ApriFileArchivio(const std::filesystem::path& percorso);
+
+// Opens an existing file for reading only; creates nothing. A missing file, or a folder
+// standing at its path, is an access failure like any other.
+std::unique_ptr<FileArchivio> ApriFileArchivioInLettura(const std::filesystem::path& percorso);

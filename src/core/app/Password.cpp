@@ -4,6 +4,7 @@
 #include <iterator>
 #include <vector>
 
+#include "core/app/FileIntero.h"
 #include "core/app/Testo.h"
 
 namespace password {
@@ -181,28 +182,12 @@ FileIni LeggiIni(const std::filesystem::path& file) {
     return ini;
 }
 
-// Writes beside the file, then renames over it: the old file stays whole until the new
-// one is complete.
-void SostituisciFile(const std::filesystem::path& file, const std::string& contenuto) {
-    std::filesystem::path temporaneo = file;
-    temporaneo += ".tmp";
-    {
-        std::ofstream out(temporaneo, std::ios::binary | std::ios::trunc);
-        if (!out) throw ErrorePassword("cannot create " + temporaneo.string());
-        out.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            std::filesystem::remove(temporaneo, ec);
-            throw ErrorePassword("cannot write " + temporaneo.string());
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporaneo, file, ec);
-    if (ec) {
-        std::error_code ignorato;
-        std::filesystem::remove(temporaneo, ignorato);
-        throw ErrorePassword("cannot replace " + file.string() + ": " + ec.message());
+// The whole-file writer, reporting as every password failure does.
+void ScriviFilePassword(const std::filesystem::path& file, const std::string& contenuto) {
+    try {
+        SostituisciFile(file, contenuto);
+    } catch (const ErroreScritturaFile& e) {
+        throw ErrorePassword(e.what());
     }
 }
 
@@ -276,7 +261,7 @@ void ScriviPassword(const std::filesystem::path& file, std::string_view nuova) {
 
     std::string contenuto = ini.bom;
     for (const auto& r : righe) contenuto += r;
-    SostituisciFile(file, contenuto);
+    ScriviFilePassword(file, contenuto);
 }
 
 bool VerificaPassword(const std::filesystem::path& file, std::string_view digitata) {

@@ -11,17 +11,6 @@ namespace {
 
 using C = TSchedaContatto;
 
-constexpr auto kCampiFiltro = [] {
-    std::array<PosizioneCampo, kFiltri> p{};
-    for (std::size_t i = 0; i < kFiltri; ++i) p[i] = CampoDi<C>(CampiFiltro[i]);
-    return p;
-}();
-
-template <std::size_t... I>
-std::array<elenco::Filtro, kFiltri> Prepara(const FiltriContatto& f, std::index_sequence<I...>) {
-    return {elenco::Filtro(f[I])...};
-}
-
 std::string Riga(const VistaContatto& s, PosizioneCampo ultima) {
     constexpr PosizioneCampo kCliente = CampoDi<C>(&C::Cliente),
                              kRecapito = CampoDi<C>(&C::Recapito),
@@ -43,32 +32,6 @@ std::string Riga(const VistaContatto& s, PosizioneCampo ultima) {
 }
 
 }  // namespace
-
-RicercaContatti::RicercaContatti(const FiltriContatto& filtri)
-    : filtri_(Prepara(filtri, std::make_index_sequence<kFiltri>{})),
-      soglia_(elenco::FiltriPieni(filtri)),
-      possibili_(static_cast<std::size_t>(
-          std::count_if(filtri_.begin(), filtri_.end(),
-                        [](const elenco::Filtro& f) { return !f.Impossibile(); }))) {}
-
-std::size_t RicercaContatti::Corrispondenze(const VistaContatto& s) const {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < kFiltri; ++i)
-        if (filtri_[i].In(s.Byte(kCampiFiltro[i]))) ++n;
-    return n;
-}
-
-bool RicercaContatti::Trovato(const VistaContatto& s) const {
-    // Stop once the threshold is reached, or can no longer be with the filters left (an
-    // empty filter never matches).
-    std::size_t n = 0, possibili = possibili_;
-    for (std::size_t i = 0; i < kFiltri && n < soglia_ && n + possibili >= soglia_; ++i) {
-        if (filtri_[i].Impossibile()) continue;
-        --possibili;
-        if (filtri_[i].In(s.Byte(kCampiFiltro[i]))) ++n;
-    }
-    return n >= soglia_;
-}
 
 std::string RigaContatto(const VistaContatto& s) { return Riga(s, CampoDi<C>(&C::Note)); }
 

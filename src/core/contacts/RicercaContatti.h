@@ -23,20 +23,9 @@ inline constexpr std::array<std::string TSchedaContatto::*, kFiltri> CampiFiltro
 };
 
 // One search: the filters as typed, made once for the whole archive.
-class RicercaContatti {
+class RicercaContatti : public elenco::Ricerca<TSchedaContatto, kFiltri> {
 public:
-    explicit RicercaContatti(const FiltriContatto& filtri);
-    // The number of filled filters (elenco::FiltriPieni).
-    std::size_t Soglia() const { return soglia_; }
-    // How many filters occur in their fields (elenco::Filtro).
-    std::size_t Corrispondenze(const VistaContatto& s) const;
-    // Listed when its matches reach the threshold: with every filter blank, every record.
-    bool Trovato(const VistaContatto& s) const;
-
-private:
-    std::array<elenco::Filtro, kFiltri> filtri_;
-    std::size_t soglia_;
-    std::size_t possibili_;  // filters that can match at all
+    explicit RicercaContatti(const FiltriContatto& filtri) : Ricerca(filtri, CampiFiltro) {}
 };
 
 // Name, telephone, occupation and products in fixed columns, then the notes whole.

@@ -31,3 +31,23 @@ std::int64_t SalvaScadenza(const std::filesystem::path& file, std::int64_t posiz
     archivio.Chiudi();
     return posizione;
 }
+
+void ScorriScadenzeSenzaCreare(const std::filesystem::path& file,
+                               const Archivio<TSchedaScadenza>::VisitatoreVista& visita) {
+    std::error_code ec;
+    const auto stato = std::filesystem::symlink_status(file, ec);
+    if (stato.type() == std::filesystem::file_type::not_found) return;
+    TArchivioScadenze archivio;
+    archivio.ApriSu(ApriFileArchivioInLettura(file));
+    archivio.ScorriTutte(visita);
+    archivio.Chiudi();
+}
+
+std::vector<TSchedaScadenza> LeggiScadenzeSenzaCreare(const std::filesystem::path& file) {
+    std::vector<TSchedaScadenza> schede;
+    ScorriScadenzeSenzaCreare(file, [&](std::int64_t, const VistaScheda<TSchedaScadenza>& s) {
+        schede.push_back(s.Tutta());
+        return true;
+    });
+    return schede;
+}

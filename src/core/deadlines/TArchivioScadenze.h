@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include "core/app/Archivio.h"
 #include "core/deadlines/RegoleScadenza.h"
@@ -33,3 +34,12 @@ inline SchedaNavigata<TSchedaScadenza> NavigaScadenze(const std::filesystem::pat
                                                       Navigazione comando, std::int64_t corrente) {
     return NavigaArchivio<TArchivioScadenze>(file, comando, corrente);
 }
+
+// Every record of a year file, in file order, read without writing anything: a missing file
+// reads as an empty archive and is not created. Any other failure (a folder at the path, an
+// unreadable file) is an ErroreAccessoArchivio.
+std::vector<TSchedaScadenza> LeggiScadenzeSenzaCreare(const std::filesystem::path& file);
+// The same reading, each record handed as stored, for a command that converts only what
+// it needs.
+void ScorriScadenzeSenzaCreare(const std::filesystem::path& file,
+                               const Archivio<TSchedaScadenza>::VisitatoreVista& visita);

@@ -9,8 +9,10 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <memory>
 
+#include "core/app/CartellaDati.h"
 #include "gui/app/Suono.h"
 
 namespace {
@@ -66,10 +68,15 @@ public:
     bool CaricaSuono(const QString& percorso) override {
         if (!QFile::exists(percorso)) return false;
         if (!lettore_) {
-            // The player's module sits beside the executable; without it nothing plays.
-            QLibrary modulo(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                            QLatin1String(kModuloSuono));
-            auto crea = reinterpret_cast<CreaLettore>(modulo.resolve(kCreaLettoreSuono));
+            // The player's module sits beside the executable, or in the library folder of an
+            // installed program; without it nothing plays.
+            const QString cartella = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+            CreaLettore crea = nullptr;
+            for (const QString& dove : {cartella, cartella + QStringLiteral(RICORDARIO_MODULI "/")}) {
+                QLibrary modulo(dove + QLatin1String(kModuloSuono));
+                crea = reinterpret_cast<CreaLettore>(modulo.resolve(kCreaLettoreSuono));
+                if (crea) break;
+            }
             if (!crea) return false;
             lettore_.reset(crea());
         }
@@ -103,10 +110,50 @@ Piattaforma& piattaforma() {
 
 void ImpostaPiattaforma(Piattaforma* p) { g_installata = p; }
 
+namespace {
+
+std::filesystem::path Percorso(const QString& cartella) {
+    return std::filesystem::path(cartella.toStdU16String());
+}
+
+// Where an installed program finds the files installed with it: <prefix>/share/ricordario.
+QString CartellaInstallati() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/ricordario"));
+}
+
+// Decided once: the portable folder, or the user's data folder of an installed program.
+QString CartellaPredefinita() {
+    static const QString cartella = [] {
+        const QString eseguibile = QCoreApplication::applicationDirPath();
+        const QString utente =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (utente.isEmpty()) return eseguibile;
+        const auto scelta =
+            cartella_dati::Scegli(Percorso(eseguibile), Percorso(utente + "/Ricordario"));
+        return QString::fromStdU16String(scelta.u16string());
+    }();
+    return cartella;
+}
+
+}  // namespace
+
 QString CartellaProgramma() {
-    QString c = g_cartella.isEmpty() ? QCoreApplication::applicationDirPath() : g_cartella;
+    QString c = g_cartella.isEmpty() ? CartellaPredefinita() : g_cartella;
     if (!c.endsWith(QLatin1Char('/'))) c += QLatin1Char('/');
     return c;
+}
+
+bool PreparaCartellaProgramma() {
+    const QString cartella = CartellaProgramma();
+    if (!g_cartella.isEmpty() || cartella == QCoreApplication::applicationDirPath() + '/')
+        return true;  // a folder set by a test, or the portable folder: as it is
+    try {
+        cartella_dati::Prepara(Percorso(cartella), Percorso(CartellaInstallati()));
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 void ImpostaCartellaProgramma(const QString& cartella) { g_cartella = cartella; }
