@@ -89,31 +89,6 @@ void Programma::CreaApplicazioni() {
     static_cast<Attesa*>(attesa_.get())->Adesso();
 }
 
-TfrmClienti* Programma::clienti() {
-    CreaApplicazioni();
-    return clienti_.get();
-}
-
-TfrmMenuRicordario* Programma::menuRicordario() {
-    CreaApplicazioni();
-    return menuRicordario_.get();
-}
-
-TfrmRicordario* Programma::ricordario() {
-    CreaApplicazioni();
-    return ricordario_.get();
-}
-
-TfrmScadenze* Programma::scadenze() {
-    CreaApplicazioni();
-    return scadenze_.get();
-}
-
-TfrmMenuRiepCosti* Programma::menuRiepCosti() {
-    CreaApplicazioni();
-    return menuRiepCosti_.get();
-}
-
 void Programma::Avvia(const QString& schermata) {
     FinestraIntera* diretta = nullptr;
     const bool esporta = schermata == "esportaclienti" || schermata == "esportascadenze";

@@ -30,16 +30,22 @@ public:
     TfrmPassword* accesso() const { return password_.get(); }
     TfrmAvvio* avvio() const { return avvio_.get(); }
     TfrmCambiaPassword* cambiaPassword() const { return cambia_.get(); }
-    TfrmClienti* clienti();
-    TfrmMenuRicordario* menuRicordario();
-    TfrmRicordario* ricordario();
-    TfrmScadenze* scadenze();
-    TfrmMenuRiepCosti* menuRiepCosti();
+    // The application windows; asking for one builds them all if they are not there yet.
+    TfrmClienti* clienti() { return Pronta(clienti_); }
+    TfrmMenuRicordario* menuRicordario() { return Pronta(menuRicordario_); }
+    TfrmRicordario* ricordario() { return Pronta(ricordario_); }
+    TfrmScadenze* scadenze() { return Pronta(scadenze_); }
+    TfrmMenuRiepCosti* menuRiepCosti() { return Pronta(menuRiepCosti_); }
 
 private:
     // The application windows, in their order, once: right after the password window is
     // first drawn, or as soon as anything needs them, whichever comes first.
     void CreaApplicazioni();
+    template <class Finestra>
+    Finestra* Pronta(const std::unique_ptr<Finestra>& finestra) {
+        CreaApplicazioni();
+        return finestra.get();
+    }
 
     std::unique_ptr<TfrmPassword> password_;
     std::unique_ptr<TfrmAvvio> avvio_;
