@@ -165,11 +165,13 @@ BENCHMARK(OrdinaRighe)->Unit(benchmark::kMillisecond);
 // A day of the generated year for the commands that look at today.
 constexpr Data kOggi{15, 6, generatore::kAnno};
 
-// Lines made by `prendi`'s records, then put in list order, as the list windows do.
-template <class Prendi>
-void ElencoScadenze(benchmark::State& stato, Prendi prendi) {
+// Lines made for the records a command takes, then put in list order, as the list windows
+// do; `nuova` makes the command's choice anew for each run.
+template <class Nuova>
+void ElencoScadenze(benchmark::State& stato, Nuova nuova) {
     misura::Cronometro t(stato, Scadenze());
     for (auto _ : stato) {
+        auto prendi = nuova();
         elenco::Righe righe = Righe(), elenco = Righe();
         TArchivioScadenze a;
         a.Apri(Scadenze());
@@ -187,7 +189,9 @@ void ElencoScadenze(benchmark::State& stato, Prendi prendi) {
 // The deadline search.
 void RicercaScadenze(benchmark::State& stato, scadenza::FiltriScadenza filtri) {
     const scadenza::RicercaScadenze cerca(filtri);
-    ElencoScadenze(stato, [&cerca](const VistaScadenza& s) { return cerca.Trovata(s); });
+    ElencoScadenze(stato, [&cerca] {
+        return [&cerca](const VistaScadenza& s) { return cerca.Trovata(s); };
+    });
 }
 BENCHMARK_CAPTURE(RicercaScadenze, filtri_vuoti, scadenza::FiltriScadenza{})
     ->Unit(benchmark::kMillisecond);
@@ -197,8 +201,8 @@ BENCHMARK_CAPTURE(RicercaScadenze, contatto,
 
 // The three lists of commitments by state.
 void Impegni(benchmark::State& stato, scadenza::StatoImpegni quali) {
-    ElencoScadenze(stato, [quali](const VistaScadenza& s) {
-        return scadenza::Elencato(quali, s, kOggi);
+    ElencoScadenze(stato, [quali] {
+        return [quali](const VistaScadenza& s) { return scadenza::Elencato(quali, s, kOggi); };
     });
 }
 BENCHMARK_CAPTURE(Impegni, da_confermare, scadenza::StatoImpegni::DaConfermare)
@@ -210,26 +214,13 @@ BENCHMARK_CAPTURE(Impegni, scaduti, scadenza::StatoImpegni::Scaduti)
 
 // The interval summary of the whole year: every record taken, its amount added.
 void Riepilogo(benchmark::State& stato) {
-    std::string totale;
-    misura::Cronometro t(stato, Scadenze());
-    for (auto _ : stato) {
-        riepilogo::Riepilogo r({Scadenze(), "", "", Data{1, 1, generatore::kAnno},
-                                Data{31, 12, generatore::kAnno}});
-        elenco::Righe righe = Righe(), elenco = Righe();
-        TArchivioScadenze a;
-        a.Apri(Scadenze());
-        a.ScorriTutte([&](std::int64_t, const VistaScadenza& s) {
-            if (r.Prendi(s)) righe.Accoda(scadenza::RigaScadenza(s));
-            return true;
-        });
-        a.Chiudi();
-        elenco::Inserisci(elenco, std::move(righe));
-        if (elenco.size() != static_cast<std::size_t>(generatore::kSchede))
-            stato.SkipWithError("not every record was taken");
-        totale = r.Totale();
-        t.Base();
-    }
-    stato.SetLabel("totale " + totale);
+    const riepilogo::RichiestaRiepilogo anno{Scadenze(), "", "", Data{1, 1, generatore::kAnno},
+                                             Data{31, 12, generatore::kAnno}};
+    ElencoScadenze(stato, [&anno] {
+        return [r = riepilogo::Riepilogo(anno)](const VistaScadenza& s) mutable {
+            return r.Prendi(s);
+        };
+    });
 }
 BENCHMARK(Riepilogo)->Unit(benchmark::kMillisecond);
 
