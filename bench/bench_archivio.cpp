@@ -14,6 +14,7 @@
 #include "core/deadlines/RicercaScadenze.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "core/export/Calendario.h"
 #include "core/summary/Riepilogo.h"
 #include "core/viewer/ElenchiScadenze.h"
 #include "core/viewer/RegoleVisualizzatore.h"
@@ -272,6 +273,19 @@ void Avvisi(benchmark::State& stato) {
     }
 }
 BENCHMARK(Avvisi)->Unit(benchmark::kMillisecond);
+
+// The calendar export (--calendario): the year file read whole and written as iCalendar.
+void Calendario(benchmark::State& stato) {
+    misura::Cronometro t(stato, Scadenze());
+    for (auto _ : stato) {
+        const auto esito = calendario::ScriviCalendario(LeggiScadenzeSenzaCreare(Scadenze()),
+                                                        generatore::kAnno,
+                                                        Scadenze().parent_path(), 0);
+        stato.counters["eventi"] = static_cast<double>(esito.eventi);
+        t.Base();
+    }
+}
+BENCHMARK(Calendario)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
