@@ -3,8 +3,10 @@
 #include <QTranslator>
 #include <iostream>
 
-#include "gui/app/Programma.h"
 #include "core/viewer/RegoleVisualizzatore.h"
+#include "gui/app/DateNumeri.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/Programma.h"
 #include "gui/app/RigaDiComando.h"
 
 namespace {
@@ -34,6 +36,9 @@ int main(int argc, char** argv) {
     if (qtItaliano.load(QLocale(QLocale::Italian), "qtbase", "_",
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtItaliano);
+
+    // Dates dd/mm/yyyy and the decimal comma for the whole process, once.
+    ImpostaDateNumeri();
 
     Programma programma;
     // RICORDARIO_SCHERMATA=clienti opens that window at once, for screenshots.

@@ -4,6 +4,7 @@
 
 #include "CartellaTemporanea.h"
 #include "FileCheCede.h"
+#include "SchedeDiProva.h"
 #include "core/contacts/TArchivioContatti.h"
 
 namespace {
@@ -11,10 +12,7 @@ namespace {
 constexpr std::size_t kDim = 3372;
 
 TSchedaContatto Scheda(const std::string& nome) {
-    TSchedaContatto s;
-    s.Cliente = nome;
-    s.ComuneRes = "Forlì";
-    s.Note = "costa 10 €";
+    TSchedaContatto s = prova::Contatto(nome, "Forlì", "costa 10 €");
     s.Ricontatta = "No";
     return s;
 }
@@ -36,15 +34,15 @@ protected:
 
 TEST(TracciatoContatto, EveryFieldAtItsOffset) {
     const std::pair<const char*, long> attesi[] = {
-        {"Cliente", 0}, {"DataNasc", 51}, {"ComuneNasc", 82}, {"ProvNasc", 133},
-        {"Sesso", 136}, {"Recapito", 138}, {"IndirizzoRes", 189}, {"ProvRes", 240},
-        {"ComuneRes", 243}, {"CapRes", 294}, {"Estremi", 300}, {"TelCasa", 551},
-        {"TelUff", 582}, {"TelCel", 613}, {"Fax", 644}, {"Email", 675},
-        {"CodFisc", 726}, {"Carta", 743}, {"ScadeCarta", 774}, {"PartitaIva", 805},
-        {"Iban", 817}, {"Documento", 845}, {"Occupazione", 966}, {"Civile", 1017},
-        {"Titoli", 1068}, {"Prodotti", 1189}, {"Zona", 1310}, {"Questioni", 1361},
-        {"Note", 1612}, {"Ricontatta", 1863}, {"File01", 1866}, {"File02", 2117},
-        {"File03", 2368}, {"Desc01", 2619}, {"Desc02", 2870}, {"Desc03", 3121},
+        {"Cliente", 0},     {"DataNasc", 51},     {"ComuneNasc", 82},    {"ProvNasc", 133},
+        {"Sesso", 136},     {"Recapito", 138},    {"IndirizzoRes", 189}, {"ProvRes", 240},
+        {"ComuneRes", 243}, {"CapRes", 294},      {"Estremi", 300},      {"TelCasa", 551},
+        {"TelUff", 582},    {"TelCel", 613},      {"Fax", 644},          {"Email", 675},
+        {"CodFisc", 726},   {"Carta", 743},       {"ScadeCarta", 774},   {"PartitaIva", 805},
+        {"Iban", 817},      {"Documento", 845},   {"Occupazione", 966},  {"Civile", 1017},
+        {"Titoli", 1068},   {"Prodotti", 1189},   {"Zona", 1310},        {"Questioni", 1361},
+        {"Note", 1612},     {"Ricontatta", 1863}, {"File01", 1866},      {"File02", 2117},
+        {"File03", 2368},   {"Desc01", 2619},     {"Desc02", 2870},      {"Desc03", 3121},
     };
     ASSERT_EQ(std::size(attesi), TSchedaContatto::Campi.size());
     for (const auto& [nome, offset] : attesi)
@@ -175,9 +173,9 @@ TEST_F(ArchivioContatti, LeggiTutteGivesPositionsAndMayStop) {
 TEST_F(ArchivioContatti, AnOverlongLengthByteReadsAsTheCapacity) {
     Accoda({"Uno"});
     auto byte = LeggiByte(file);
-    byte[0] = 255;                 // Cliente claims 255 bytes of a 50-byte field
+    byte[0] = 255;  // Cliente claims 255 bytes of a 50-byte field
     std::fill(byte.begin() + 1, byte.begin() + 51, 'x');
-    byte[51] = 200;                // DataNasc claims 200 of 30
+    byte[51] = 200;  // DataNasc claims 200 of 30
     std::fill(byte.begin() + 52, byte.begin() + 82, 'y');
     ScriviByte(file, byte);
     TArchivioContatti a;

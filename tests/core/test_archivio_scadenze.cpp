@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "CartellaTemporanea.h"
+#include "SchedeDiProva.h"
+#include "core/app/ArchivioScheda.h"
+#include "core/app/Navigazione.h"
+#include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
 
 namespace {
@@ -12,15 +16,7 @@ std::string Testo(const std::vector<unsigned char>& byte, std::size_t offset) {
 }
 
 TSchedaScadenza Scheda(const std::string& causale) {
-    TSchedaScadenza s;
-    s.Giorno = "05";
-    s.Mese = "Marzo";
-    s.Anno = "2021";
-    s.OreApp = "09";
-    s.MinutiApp = "30";
-    s.Avviso = "3";
-    s.Dettagli = causale;
-    s.Pagatore = "Rossi Mario";
+    TSchedaScadenza s = prova::Scadenza("05/03/2021", "09:30", "Rossi Mario", causale);
     s.Costo = "12,50";
     s.DaConfermare = flag::Da(false);
     s.Effettuata = flag::Da(true);
@@ -33,7 +29,7 @@ protected:
     std::filesystem::path file = TArchivioScadenze::Percorso(cartella.percorso(), "2021");
 
     void Accoda(std::initializer_list<const char*> causali) {
-        for (const char* c : causali) SalvaScadenza(file, 0, Scheda(c));
+        for (const char* c : causali) SalvaScheda<TArchivioScadenze>(file, 0, Scheda(c));
     }
     std::string Causale(std::int64_t n) {
         TArchivioScadenze a;
@@ -83,7 +79,7 @@ TEST(TracciatoScadenza, FileNames) {
 TEST_F(ArchivioScadenze, ACardForFiveMarchAtHalfPastNine) {
     const auto esito = scadenza::PreparaSalvataggio(Scheda("Rata"));
     ASSERT_FALSE(esito.rifiuto);
-    EXPECT_EQ(SalvaScadenza(file, 0, esito.scheda), 1);
+    EXPECT_EQ(SalvaScheda<TArchivioScadenze>(file, 0, esito.scheda), 1);
     const auto byte = LeggiByte(file);
     ASSERT_EQ(byte.size(), kDim);
     EXPECT_EQ(Testo(byte, 0), "05");
@@ -129,7 +125,7 @@ TEST_F(ArchivioScadenze, ATrailingPieceIsNeverReadAndTheNextAppendCoversIt) {
         a.LeggiTutte([&](std::int64_t, const TSchedaScadenza&) { return ++visti, true; });
         EXPECT_EQ(visti, 2);
     }
-    EXPECT_EQ(SalvaScadenza(file, 0, Scheda("Tre")), 3);
+    EXPECT_EQ(SalvaScheda<TArchivioScadenze>(file, 0, Scheda("Tre")), 3);
     byte = LeggiByte(file);
     ASSERT_EQ(byte.size(), kDim * 3);
     EXPECT_EQ(Testo(byte, 3256), "05");
@@ -139,7 +135,7 @@ TEST_F(ArchivioScadenze, ATrailingPieceIsNeverReadAndTheNextAppendCoversIt) {
 TEST_F(ArchivioScadenze, SavingAStoredCardOverwritesOnlyItsRecord) {
     Accoda({"Uno", "Due", "Tre"});
     const auto prima = LeggiByte(file);
-    EXPECT_EQ(SalvaScadenza(file, 2, Scheda("Nuova causale")), 2);
+    EXPECT_EQ(SalvaScheda<TArchivioScadenze>(file, 2, Scheda("Nuova causale")), 2);
     const auto dopo = LeggiByte(file);
     ASSERT_EQ(dopo.size(), prima.size());
     EXPECT_TRUE(std::equal(prima.begin(), prima.begin() + kDim, dopo.begin()));
@@ -149,7 +145,7 @@ TEST_F(ArchivioScadenze, SavingAStoredCardOverwritesOnlyItsRecord) {
 
 TEST_F(ArchivioScadenze, SavingAPositionPastTheEndFailsAndWritesNothing) {
     Accoda({"Uno"});
-    EXPECT_THROW(SalvaScadenza(file, 2, Scheda("Due")), ErroreAccessoArchivio);
+    EXPECT_THROW(SalvaScheda<TArchivioScadenze>(file, 2, Scheda("Due")), ErroreAccessoArchivio);
     EXPECT_EQ(std::filesystem::file_size(file), kDim);
 }
 
@@ -157,7 +153,7 @@ TEST_F(ArchivioScadenze, TextsAreCutToTheCapacityAndTrimmed) {
     TSchedaScadenza s = Scheda("  causale con blank \t ");
     s.Rateazione = std::string(30, 'a') + std::string(50, 'b');  // 80 characters
     s.Complessivo = "Forlì";
-    SalvaScadenza(file, 0, s);
+    SalvaScheda<TArchivioScadenze>(file, 0, s);
     TArchivioScadenze a;
     a.Apri(file);
     const auto letta = a.LeggiScheda(1);
@@ -171,8 +167,8 @@ TEST_F(ArchivioScadenze, TextsAreCutToTheCapacityAndTrimmed) {
 }
 
 TEST_F(ArchivioScadenze, BrowsingAMissingArchiveCreatesItEmpty) {
-    const auto passo = NavigaScadenze(file, scadenza::Navigazione::Avanti, 0);
-    EXPECT_EQ(passo.passo.esito, scadenza::PassoNavigazione::ArchivioVuoto);
+    const auto passo = NavigaArchivio<TArchivioScadenze>(file, Navigazione::Avanti, 0);
+    EXPECT_EQ(passo.passo.esito, PassoNavigazione::ArchivioVuoto);
     EXPECT_TRUE(passo.passo.svuotaPosizione);
     ASSERT_TRUE(std::filesystem::exists(file));
     EXPECT_EQ(std::filesystem::file_size(file), 0u);
@@ -180,7 +176,6 @@ TEST_F(ArchivioScadenze, BrowsingAMissingArchiveCreatesItEmpty) {
 
 TEST_F(ArchivioScadenze, NavigationReadsTheRecordOfEachStep) {
     Accoda({"Uno", "Due", "Tre"});
-    using scadenza::Navigazione;
     struct Caso {
         Navigazione comando;
         std::int64_t corrente;
@@ -191,29 +186,30 @@ TEST_F(ArchivioScadenze, NavigationReadsTheRecordOfEachStep) {
         {Navigazione::Indietro, 3, "Due"}, {Navigazione::Indietro, 0, "Uno"},
     };
     for (const auto& c : casi) {
-        const auto n = NavigaScadenze(file, c.comando, c.corrente);
-        EXPECT_EQ(n.passo.esito, scadenza::PassoNavigazione::Mostra) << c.causale;
+        const auto n = NavigaArchivio<TArchivioScadenze>(file, c.comando, c.corrente);
+        EXPECT_EQ(n.passo.esito, PassoNavigazione::Mostra) << c.causale;
         EXPECT_EQ(n.scheda.Dettagli, c.causale);
     }
-    EXPECT_EQ(NavigaScadenze(file, Navigazione::Avanti, 3).passo.esito,
-              scadenza::PassoNavigazione::Niente);
+    EXPECT_EQ(NavigaArchivio<TArchivioScadenze>(file, Navigazione::Avanti, 3).passo.esito,
+              PassoNavigazione::Niente);
 }
 
 TEST_F(ArchivioScadenze, SteppingBackFromTheFirstRecordLeavesTheArchiveAlone) {
-    const auto n = NavigaScadenze(file, scadenza::Navigazione::Indietro, 1);
-    EXPECT_EQ(n.passo.esito, scadenza::PassoNavigazione::Niente);
+    const auto n = NavigaArchivio<TArchivioScadenze>(file, Navigazione::Indietro, 1);
+    EXPECT_EQ(n.passo.esito, PassoNavigazione::Niente);
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST_F(ArchivioScadenze, AFolderWhereTheFileShouldBeIsAnAccessFailure) {
     std::filesystem::create_directory(file);
-    EXPECT_THROW(SalvaScadenza(file, 0, Scheda("Uno")), ErroreAccessoArchivio);
-    EXPECT_THROW(NavigaScadenze(file, scadenza::Navigazione::Primo, 0), ErroreAccessoArchivio);
+    EXPECT_THROW(SalvaScheda<TArchivioScadenze>(file, 0, Scheda("Uno")), ErroreAccessoArchivio);
+    EXPECT_THROW(NavigaArchivio<TArchivioScadenze>(file, Navigazione::Primo, 0),
+                 ErroreAccessoArchivio);
     EXPECT_TRUE(std::filesystem::is_directory(file));
 }
 
 TEST_F(ArchivioScadenze, AMissingParentFolderIsAnAccessFailure) {
     const auto altrove = TArchivioScadenze::Percorso(cartella / "manca", 2021);
-    EXPECT_THROW(SalvaScadenza(altrove, 0, Scheda("Uno")), ErroreAccessoArchivio);
+    EXPECT_THROW(SalvaScheda<TArchivioScadenze>(altrove, 0, Scheda("Uno")), ErroreAccessoArchivio);
     EXPECT_FALSE(std::filesystem::exists(cartella / "manca"));
 }

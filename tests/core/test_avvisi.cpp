@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "CartellaTemporanea.h"
+#include "core/app/ArchivioScheda.h"
 #include "core/deadlines/Avvisi.h"
 #include "core/deadlines/TArchivioScadenze.h"
 
@@ -39,7 +40,7 @@ TEST(Avvisi, NearestFirstWhateverTheFileOrder) {
     for (const auto& s : {Scheda("15/03/2021", "09:30", "C"), Scheda("11/03/2021", "18:00", "B"),
                           Scheda("12/03/2021", "08:00", "no", "altro"),
                           Scheda("11/03/2021", "08:05", "A"), Scheda("xx", "", "D", "rotta")})
-        SalvaScadenza(file, 0, s);
+        SalvaScheda<TArchivioScadenze>(file, 0, s);
     const auto trovate = avvisi::CercaImminenti(cartella.percorso(), kOggi, Segnata);
     ASSERT_EQ(trovate.schede.size(), 3u);
     EXPECT_EQ(trovate.schede[0].Dettagli, "A");
@@ -50,8 +51,8 @@ TEST(Avvisi, NearestFirstWhateverTheFileOrder) {
 
 TEST(Avvisi, ReadsOnlyTodaysYearAndCreatesNothing) {
     CartellaTemporanea cartella;
-    SalvaScadenza(TArchivioScadenze::Percorso(cartella.percorso(), 2022), 0,
-                  Scheda("02/01/2022", "09:00", "Anno dopo"));
+    SalvaScheda<TArchivioScadenze>(TArchivioScadenze::Percorso(cartella.percorso(), 2022), 0,
+                                   Scheda("02/01/2022", "09:00", "Anno dopo"));
     const auto trovate = avvisi::CercaImminenti(cartella.percorso(), kOggi, Segnata);
     EXPECT_TRUE(trovate.schede.empty());
     EXPECT_FALSE(std::filesystem::exists(cartella / "2021.rcd"));
@@ -73,8 +74,8 @@ TEST(Avvisi, NotificationTexts) {
 
     std::vector<TSchedaScadenza> schede;
     for (int i = 1; i <= 7; ++i)
-        schede.push_back(Scheda("1" + std::to_string(i) + "/03/2021", "09:30",
-                                "Motivo " + std::to_string(i)));
+        schede.push_back(
+            Scheda("1" + std::to_string(i) + "/03/2021", "09:30", "Motivo " + std::to_string(i)));
     schede[0].Dettagli = "Riga uno\nriga due";
     const struct {
         std::size_t quante;
@@ -89,7 +90,8 @@ TEST(Avvisi, NotificationTexts) {
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.quante);
-        const std::string corpo = avvisi::CorpoNotifica({schede.begin(), schede.begin() + c.quante});
+        const std::string corpo =
+            avvisi::CorpoNotifica({schede.begin(), schede.begin() + c.quante});
         EXPECT_EQ(static_cast<std::size_t>(std::count(corpo.begin(), corpo.end(), '\n')) + 1,
                   c.righe);
         const std::size_t aCapo = corpo.rfind('\n');

@@ -1,24 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "SchedeDiProva.h"
 #include "core/deadlines/RegoleScadenza.h"
 
 using namespace scadenza;
 
 namespace {
 
-TSchedaScadenza CartaCompleta() {
-    TSchedaScadenza c;
-    c.Giorno = "05";
-    c.Mese = "Marzo";
-    c.Anno = "2021";
-    c.OreApp = "09";
-    c.MinutiApp = "30";
-    c.Avviso = "3";
-    c.Dettagli = "Rata del mutuo";
-    c.Pagatore = "Rossi Mario";
-    c.Costo = "0,00";
-    return c;
-}
+TSchedaScadenza CartaCompleta() { return prova::Scadenza("05/03/2021", "09:30"); }
 
 TSchedaScadenza ConData(const char* giorno, const char* mese, const char* anno) {
     TSchedaScadenza c = CartaCompleta();
@@ -109,30 +98,30 @@ TEST(RegoleScadenza, RequiredFieldsInTheirOrder) {
         const char* messaggio;
     };
     const Passo passi[] = {
-        {&TSchedaScadenza::Giorno, "", "txtGiorno",
+        {&TSchedaScadenza::Giorno, "", "Giorno",
          "Attenzione: per salvare la scheda è necessario indicare il giorno della scadenza."},
-        {&TSchedaScadenza::Giorno, " 5 ", "txtGiorno",
+        {&TSchedaScadenza::Giorno, " 5 ", "Giorno",
          "Attenzione: per salvare la scheda è necessario indicare il giorno della scadenza "
          "usando due cifre."},
-        {&TSchedaScadenza::Giorno, "05", "txtMese",
+        {&TSchedaScadenza::Giorno, "05", "Mese",
          "Attenzione: per salvare la scheda è necessario indicare il mese della scadenza."},
-        {&TSchedaScadenza::Mese, "Marzo", "txtOreApp",
+        {&TSchedaScadenza::Mese, "Marzo", "OreApp",
          "Attenzione: per salvare la scheda è necessario indicare l'ora dell'appuntamento."},
-        {&TSchedaScadenza::OreApp, "9", "txtMinutiApp",
+        {&TSchedaScadenza::OreApp, "9", "MinutiApp",
          "Attenzione: per salvare la scheda è necessario indicare i minuti dell'ora "
          "dell'appuntamento."},
-        {&TSchedaScadenza::MinutiApp, "3", "txtOreApp",
+        {&TSchedaScadenza::MinutiApp, "3", "OreApp",
          "Attenzione: per salvare la scheda è necessario indicare l'ora dell'appuntamento "
          "usando due cifre."},
-        {&TSchedaScadenza::OreApp, "09", "txtMinutiApp",
+        {&TSchedaScadenza::OreApp, "09", "MinutiApp",
          "Attenzione: per salvare la scheda è necessario indicare i minuti dell'ora "
          "dell'appuntamento usando due cifre."},
-        {&TSchedaScadenza::MinutiApp, "30", "txtAvviso",
+        {&TSchedaScadenza::MinutiApp, "30", "Avviso",
          "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso."},
-        {&TSchedaScadenza::Avviso, "0", "txtDettagli",
+        {&TSchedaScadenza::Avviso, "0", "Dettagli",
          "Attenzione: per salvare la scheda è necessario indicare la causale della scadenza o "
          "appuntamento."},
-        {&TSchedaScadenza::Dettagli, "Rata", "txtPagatore",
+        {&TSchedaScadenza::Dettagli, "Rata", "Pagatore",
          "Attenzione: per salvare la scheda è necessario indicare il nome del contatto."},
     };
     TSchedaScadenza carta;
@@ -141,7 +130,7 @@ TEST(RegoleScadenza, RequiredFieldsInTheirOrder) {
         carta.*(p.campo) = p.valore;
         const auto esito = PreparaSalvataggio(carta);
         ASSERT_TRUE(esito.rifiuto) << p.focus;
-        EXPECT_EQ(esito.rifiuto->controllo, p.focus);
+        EXPECT_EQ(esito.rifiuto->campo, p.focus);
         EXPECT_EQ(esito.rifiuto->testo, p.messaggio);
         EXPECT_EQ(esito.rifiuto->modo, ModoRifiuto::Avviso);
         EXPECT_FALSE(esito.Ora);  // refused before the time is made
@@ -153,7 +142,7 @@ TEST(RegoleScadenza, RequiredFieldsInTheirOrder) {
     // The table the window can use says the same, in the same order.
     ASSERT_EQ(CampiObbligatori.size(), std::size(passi));
     for (std::size_t i = 0; i < CampiObbligatori.size(); ++i) {
-        EXPECT_EQ(CampiObbligatori[i].controllo, passi[i].focus) << i;
+        EXPECT_EQ(NomeCampo(CampiObbligatori[i].membro), passi[i].focus) << i;
         EXPECT_EQ(CampiObbligatori[i].messaggio, passi[i].messaggio) << i;
     }
 }
@@ -163,13 +152,13 @@ TEST(RegoleScadenza, FieldsHoldingOnlyBlanksAreEmpty) {
     carta.Dettagli = " \t ";
     auto esito = PreparaSalvataggio(carta);
     ASSERT_TRUE(esito.rifiuto);
-    EXPECT_EQ(esito.rifiuto->controllo, "txtDettagli");
+    EXPECT_EQ(esito.rifiuto->campo, "Dettagli");
 
     carta = CartaCompleta();
     carta.Pagatore = "   ";
     esito = PreparaSalvataggio(carta);
     ASSERT_TRUE(esito.rifiuto);
-    EXPECT_EQ(esito.rifiuto->controllo, "txtPagatore");
+    EXPECT_EQ(esito.rifiuto->campo, "Pagatore");
 }
 
 TEST(RegoleScadenza, ASavedCardGetsItsDateTimeAndAmount) {
@@ -209,7 +198,7 @@ TEST(RegoleScadenza, AMonthNotFromTheListIsRefused) {
     carta.Mese = "Marz";
     const auto esito = PreparaSalvataggio(carta);
     ASSERT_TRUE(esito.rifiuto);
-    EXPECT_EQ(esito.rifiuto->controllo, "txtMese");
+    EXPECT_EQ(esito.rifiuto->campo, "Mese");
     EXPECT_EQ(esito.rifiuto->modo, ModoRifiuto::Avviso);
     EXPECT_EQ(esito.rifiuto->testo,
               "Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
@@ -244,7 +233,7 @@ TEST(RegoleScadenza, DatesThatDoNotExistAreRefused) {
         }
         ASSERT_TRUE(esito.rifiuto) << c.data;
         EXPECT_EQ(esito.rifiuto->modo, ModoRifiuto::Messaggio);
-        EXPECT_EQ(esito.rifiuto->controllo, "txtGiorno");
+        EXPECT_EQ(esito.rifiuto->campo, "Giorno");
         EXPECT_EQ(esito.rifiuto->testo, std::string("Attenzione: la data ") + c.data +
                                             " non esiste.\n\r\n\rPer poter salvare la scheda "
                                             "è necessario indicare una data valida.");
@@ -256,55 +245,6 @@ TEST(RegoleScadenza, ExactDateForm) {
     for (const char* male : {"5/03/2021", "05/3/2021", " 05/03/2021", "05/03/2021 ", "05-03-2021",
                              "05/03/02021", "31/06/2021", ""})
         EXPECT_FALSE(DataEsistente(male)) << '"' << male << '"';
-}
-
-TEST(RegoleScadenza, PositionLabel) {
-    const std::pair<const char*, std::int64_t> casi[] = {
-        {"", 0},      {"  ", 0}, {"1", 1},
-        {" 42 ", 42}, {"0", 0},  {"-3", 0},
-        {"x", 0},     {"3a", 0}, {"99999999999999999999", 0},
-    };
-    for (const auto& [testo, n] : casi) EXPECT_EQ(LeggiPosizione(testo), n) << testo;
-}
-
-TEST(RegoleScadenza, NavigationSteps) {
-    using N = Navigazione;
-    using P = PassoNavigazione;
-    struct Caso {
-        N comando;
-        std::int64_t corrente, totale;
-        P::Esito esito;
-        std::int64_t posizione;
-        bool svuota, contato;
-    } casi[] = {
-        {N::Primo, 0, 0, P::ArchivioVuoto, 0, false, true},
-        {N::Ultimo, 2, 0, P::ArchivioVuoto, 0, false, true},
-        {N::Avanti, 0, 0, P::ArchivioVuoto, 0, true, true},
-        {N::Avanti, 3, 0, P::ArchivioVuoto, 0, true, true},
-        {N::Indietro, 0, 0, P::ArchivioVuoto, 0, false, true},
-        {N::Primo, 4, 5, P::Mostra, 1, false, true},
-        {N::Ultimo, 0, 5, P::Mostra, 5, false, true},
-        {N::Avanti, 0, 5, P::Mostra, 1, false, true},
-        {N::Avanti, 2, 5, P::Mostra, 3, false, true},
-        {N::Avanti, 5, 5, P::Niente, 0, false, true},
-        {N::Indietro, 0, 5, P::Mostra, 1, false, true},
-        {N::Indietro, 4, 5, P::Mostra, 3, false, true},
-        {N::Indietro, 1, 5, P::Niente, 0, false, false},
-        {N::Indietro, 1, 0, P::Niente, 0, false, false},
-        {N::Indietro, 9, 5, P::Mostra, 5, false, true},
-    };
-    for (const auto& c : casi) {
-        bool contato = false;
-        const P p = Naviga(c.comando, c.corrente, [&] { return contato = true, c.totale; });
-        SCOPED_TRACE(testing::Message() << static_cast<int>(c.comando) << " from " << c.corrente
-                                        << " of " << c.totale);
-        EXPECT_EQ(p.esito, c.esito);
-        if (c.esito == P::Mostra) {
-            EXPECT_EQ(p.posizione, c.posizione);
-        }
-        EXPECT_EQ(p.svuotaPosizione, c.svuota);
-        EXPECT_EQ(contato, c.contato);
-    }
 }
 
 TEST(RegoleScadenza, PrintedRows) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CartellaTemporanea.h"
+#include "SchedeDiProva.h"
 #include "core/app/Elenco.h"
 #include "core/contacts/RicercaContatti.h"
 #include "core/contacts/TArchivioContatti.h"
@@ -9,14 +10,7 @@ using ricerca::FiltriContatto;
 
 namespace {
 
-TSchedaContatto Contatto(const std::string& cliente, const std::string& comune = "",
-                         const std::string& note = "") {
-    TSchedaContatto s;
-    s.Cliente = cliente;
-    s.ComuneRes = comune;
-    s.Note = note;
-    return s;
-}
+using prova::Contatto;
 
 using Memorizzata = SchedaMemorizzata<TSchedaContatto>;
 

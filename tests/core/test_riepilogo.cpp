@@ -9,7 +9,6 @@
 namespace {
 
 using riepilogo::Campo;
-using scadenza::ModoRifiuto;
 
 // The summary reads each record as the file holds it.
 bool Prendi(riepilogo::Riepilogo& r, const TSchedaScadenza& s) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CartellaTemporanea.h"
+#include "core/app/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/viewer/ElenchiScadenze.h"
 
@@ -232,11 +233,11 @@ TEST(Visualizzatore, ImminenceCheckOverTheYearFile) {
     EXPECT_EQ(std::filesystem::file_size(file), 0u);
 
     // A damaged record between two imminent ones hides neither of them.
-    SalvaScadenza(file, 0, Scadenza("12/03/2021", "09:00", "3"));
-    SalvaScadenza(file, 0, Scadenza("31/02/2021", "09:00", "3"));
-    SalvaScadenza(file, 0, Scadenza("11/03/2021", "09:00", "abc"));
-    SalvaScadenza(file, 0, Scadenza("09/03/2021", "09:00", "3"));
-    SalvaScadenza(file, 0, Scadenza("10/03/2021", "09:00", "0"));
+    SalvaScheda<TArchivioScadenze>(file, 0, Scadenza("12/03/2021", "09:00", "3"));
+    SalvaScheda<TArchivioScadenze>(file, 0, Scadenza("31/02/2021", "09:00", "3"));
+    SalvaScheda<TArchivioScadenze>(file, 0, Scadenza("11/03/2021", "09:00", "abc"));
+    SalvaScheda<TArchivioScadenze>(file, 0, Scadenza("09/03/2021", "09:00", "3"));
+    SalvaScheda<TArchivioScadenze>(file, 0, Scadenza("10/03/2021", "09:00", "0"));
     EXPECT_EQ(ContaImminenti(file, kOggi), 2);
     EXPECT_EQ(ContaImminenti(file, {13, 3, 2021}), 0);
 

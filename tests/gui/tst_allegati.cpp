@@ -3,7 +3,7 @@
 
 #include "core/contacts/Allegati.h"
 #include "gui/contacts/TfrmAllegaCartella.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 namespace {
 
@@ -71,14 +71,12 @@ class TestAllegati : public QObject {
 
 private slots:
     void init() {
-        fake = new FakePiattaforma;
-        scheda = new Scheda;
+        Prepara(fake, scheda);
         origini = new QTemporaryDir;
     }
     void cleanup() {
         delete origini;
-        delete scheda;
-        delete fake;
+        Smonta(fake, scheda);
     }
 
     void theCardsLabelsFillTheSlots() {

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/app/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/RigaDiComando.h"
 #include "support/FakePiattaforma.h"
@@ -90,7 +91,7 @@ private:
     void Archivio(FakePiattaforma& fake, const QList<TSchedaScadenza>& schede) {
         const auto file =
             TArchivioScadenze::Percorso(std::filesystem::path(fake.cartella().toStdString()), 2021);
-        for (const auto& s : schede) SalvaScadenza(file, 0, s);
+        for (const auto& s : schede) SalvaScheda<TArchivioScadenze>(file, 0, s);
     }
 
     struct Esito {
@@ -108,14 +109,14 @@ private slots:
         // A private session bus: nothing of the machine's desktop takes part.
         QFile conf(configurazione_.filePath("bus.conf"));
         QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write(("<busconfig><type>session</type><listen>unix:dir=" +
-                    configurazione_.path().toUtf8() +
-                    "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
-                    "<allow send_destination=\"*\"/><allow receive_sender=\"*\"/>"
-                    "<allow own=\"*\"/></policy></busconfig>"));
+        conf.write(
+            ("<busconfig><type>session</type><listen>unix:dir=" + configurazione_.path().toUtf8() +
+             "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
+             "<allow send_destination=\"*\"/><allow receive_sender=\"*\"/>"
+             "<allow own=\"*\"/></policy></busconfig>"));
         conf.close();
-        bus_.start("dbus-daemon", {"--config-file=" + conf.fileName(), "--nofork",
-                                   "--print-address=1"});
+        bus_.start("dbus-daemon",
+                   {"--config-file=" + conf.fileName(), "--nofork", "--print-address=1"});
         QVERIFY2(bus_.waitForStarted(), "dbus-daemon is needed (scripts/setup installs it)");
         QVERIFY(bus_.waitForReadyRead(10000));
         indirizzo_ = QString::fromUtf8(bus_.readLine()).trimmed();

@@ -12,7 +12,7 @@
 #include "gui/app/Programma.h"
 #include "gui/app/ElencoRisultati.h"
 #include "gui/contacts/TfrmClienti.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 namespace {
 
@@ -26,14 +26,7 @@ QString Nome(std::string_view n) { return QString::fromLatin1(n.data(), n.size()
 
 // A record with a distinct text in every field, ticked or not.
 TSchedaContatto Piena(const QString& prefisso, const char* ricontatta = "S\xC3\xAC") {
-    TSchedaContatto s;
-    for (const auto& c : TSchedaContatto::Campi)
-        s.*(c.membro) = S(prefisso + " " + Nome(c.nome)).substr(0, c.capacita);
-    s.ProvNasc = "FC";
-    s.ProvRes = "BO";
-    s.Sesso = "M";
-    s.Ricontatta = ricontatta;
-    return s;
+    return prova::ContattoPieno(S(prefisso), ricontatta);
 }
 
 }  // namespace
@@ -43,27 +36,18 @@ class TestClienti : public QObject {
     FakePiattaforma* fake = nullptr;
     QPointer<TfrmClienti> w;  // the launcher test borrows the program's own
 
-    std::filesystem::path Archivio() const {
-        return TArchivioContatti::Percorso(fake->cartella().toStdString());
-    }
-    void Accoda(const QList<TSchedaContatto>& schede) {
-        TArchivioContatti a;
-        a.Apri(Archivio());
-        for (const auto& s : schede) a.AccodaScheda(s);
-        a.Chiudi();
-    }
     void Accoda(int quante) {
-        QList<TSchedaContatto> schede;
-        for (int i = 1; i <= quante; ++i) schede.append(Piena(QString("Scheda %1").arg(i)));
-        Accoda(schede);
+        std::vector<TSchedaContatto> schede;
+        for (int i = 1; i <= quante; ++i) schede.push_back(Piena(QString("Scheda %1").arg(i)));
+        AccodaContatti(schede);
     }
     TSchedaContatto Leggi(int n) {
         TArchivioContatti a;
-        a.Apri(Archivio());
+        a.Apri(FileContatti());
         return a.LeggiScheda(n);
     }
     std::vector<char> Byte() const {
-        std::ifstream f(Archivio(), std::ios::binary);
+        std::ifstream f(FileContatti(), std::ios::binary);
         return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
     }
     std::vector<char> Record(int n) const {
@@ -95,17 +79,10 @@ class TestClienti : public QObject {
 
 private slots:
     void init() {
-        fake = new FakePiattaforma;
-        w = new TfrmClienti;
-        w->Apri();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        Prepara(fake, w);
+        QVERIFY(ApriAttiva(w));
     }
-    void cleanup() {
-        delete w;
-        delete fake;
-    }
+    void cleanup() { Smonta(fake, w); }
 
     void fieldsAtTheirPlacesWithCaptionsLimitsAndHighlights() {
         struct Caso {
@@ -415,13 +392,12 @@ private slots:
         Clic("cmdSalva");
         ControllaMessaggio("Warning", kSalvaSenzaNome);
         QVERIFY(C("txtCliente")->hasFocus());
-        QVERIFY(!std::filesystem::exists(Archivio()));  // not even opened
+        QVERIFY(!std::filesystem::exists(FileContatti()));  // not even opened
         QCOMPARE(Posizione(), QString());
     }
 
     void duplicaMakesANewCardThatSalvaAppends() {
-        QList<TSchedaContatto> schede{Piena("Uno"), Piena("Due"), Piena("Tre")};
-        Accoda(schede);
+        AccodaContatti({Piena("Uno"), Piena("Due"), Piena("Tre")});
         const auto record2 = Record(2);
         Clic("cmdPrimo");
         Clic("cmdAvanti");
@@ -483,7 +459,7 @@ private slots:
         };
         for (const auto& c : casi) {
             const QString caso = QString("%1 C=%2 L=%3").arg(c.comando).arg(c.schede).arg(c.l);
-            std::filesystem::remove(Archivio());
+            std::filesystem::remove(FileContatti());
             Accoda(c.schede);
             w->PulisciScheda();
             if (c.l > 0)
@@ -517,14 +493,15 @@ private slots:
             }
         }
         // Browsing created the missing archive, empty.
-        std::filesystem::remove(Archivio());
+        std::filesystem::remove(FileContatti());
         Clic("cmdPrimo");
-        QVERIFY(std::filesystem::exists(Archivio()));
-        QVERIFY(std::filesystem::file_size(Archivio()) == 0);
+        QVERIFY(std::filesystem::exists(FileContatti()));
+        QVERIFY(std::filesystem::file_size(FileContatti()) == 0);
     }
 
     void recordWithoutRicontattaLeavesTheCheckBoxAsItWas() {
-        Accoda({Piena("A", "S\xC3\xAC"), Piena("B", ""), Piena("C", "No"), Piena("D", "Si")});
+        AccodaContatti(
+            {Piena("A", "S\xC3\xAC"), Piena("B", ""), Piena("C", "No"), Piena("D", "Si")});
         Clic("cmdPrimo");
         QVERIFY(Spuntata());
         Clic("cmdAvanti");  // empty field
@@ -559,7 +536,7 @@ private slots:
             const bool duplica = QByteArray(c.comando) == "cmdDuplica";
             QCOMPARE(Posizione(), c.l && !duplica ? QString::number(c.l) : QString());
         }
-        QVERIFY(std::filesystem::is_directory(Archivio()));
+        QVERIFY(std::filesystem::is_directory(FileContatti()));
     }
 
     void showingTheWindowClearsTheCard() {
@@ -623,12 +600,13 @@ private slots:
     void searchAndRecontactListBringARecordIntoTheCard() {
         TSchedaContatto bianchi = Piena("Bianchi Anna");
         bianchi.Ricontatta = "Sì";
-        Accoda({Piena("Rossi Mario"), bianchi});
+        AccodaContatti({Piena("Rossi Mario"), bianchi});
         QStringList finestre;
         fake->allaModale = [&](QDialog* d) {
             auto* modo = d->findChild<QLabel*>("lblMemory");
             finestre << d->objectName() + ":" + (modo ? modo->text() : QString());
-            if (auto* cerca = d->findChild<QAbstractButton*>("btnCerca"); cerca && cerca->isVisible())
+            if (auto* cerca = d->findChild<QAbstractButton*>("btnCerca");
+                cerca && cerca->isVisible())
                 QTest::mouseClick(cerca, Qt::LeftButton);
             auto* lista = d->findChild<ListaRisultati*>("lstRecords");
             const int trovata = lista->Righe().indexOf(QRegularExpression("^Bianchi.*"));

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
@@ -14,8 +15,10 @@ class TestClientiStampa : public QObject {
     TfrmClienti* w = nullptr;
 
     void Imposta(const char* nome, const QString& testo) {
-        if (auto* e = w->findChild<QLineEdit*>(nome)) e->setText(testo);
-        else w->findChild<QComboBox*>(nome)->setEditText(testo);
+        if (auto* e = w->findChild<QLineEdit*>(nome))
+            e->setText(testo);
+        else
+            w->findChild<QComboBox*>(nome)->setEditText(testo);
     }
     void Clic(const char* nome) {
         QTest::mouseClick(w->findChild<QAbstractButton*>(nome), Qt::LeftButton);
@@ -61,13 +64,30 @@ private slots:
 
         const QString t = TestoPdf(Pdf());
         QVERIFY(t.contains("SCHEDA ANAGRAFICA CONTATTO"));
-        for (const char* c :
-             {"Cognome e nome:", "Data di nascita:", "Comune di nascita:", "Sesso:",
-              "Recapito preferenziale:", "Indirizzo di residenza:", "Comune di residenza:",
-              "Modalità pagamento:", "Tel. casa:", "Tel. ufficio:", "Tel. cellulare:", "Fax:",
-              "E-mail:", "Codice fiscale:", "Partita IVA:", "Carta di credito:", "IBAN:",
-              "Estremi documento:", "Occupazione:", "Titoli e qualifiche:",
-              "Prodotti e servizi:", "Zona di appartenenza:", "Questioni in sospeso:", "Note:"})
+        for (const char* c : {"Cognome e nome:",
+                              "Data di nascita:",
+                              "Comune di nascita:",
+                              "Sesso:",
+                              "Recapito preferenziale:",
+                              "Indirizzo di residenza:",
+                              "Comune di residenza:",
+                              "Modalità pagamento:",
+                              "Tel. casa:",
+                              "Tel. ufficio:",
+                              "Tel. cellulare:",
+                              "Fax:",
+                              "E-mail:",
+                              "Codice fiscale:",
+                              "Partita IVA:",
+                              "Carta di credito:",
+                              "IBAN:",
+                              "Estremi documento:",
+                              "Occupazione:",
+                              "Titoli e qualifiche:",
+                              "Prodotti e servizi:",
+                              "Zona di appartenenza:",
+                              "Questioni in sospeso:",
+                              "Note:"})
             QVERIFY2(t.contains(QString::fromUtf8(c)), c);
         QVERIFY(t.contains("Niccolò Forlì"));
         QVERIFY(t.contains("Cesena FC"));

@@ -5,7 +5,7 @@
 #include "gui/checkers/TfrmCodFisc.h"
 #include "gui/checkers/TfrmIban.h"
 #include "gui/checkers/TfrmPartitaIva.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ void ApriDaScheda(const QString& quale, QWidget* scheda, const QString& testo) {
     if (quale == "TfrmIban") TfrmIban::Apri(scheda, testo);
 }
 
-QLineEdit* Campo(QWidget* finestra) {
+QLineEdit* CampoDi(QWidget* finestra) {
     for (const char* nome : {"txtCodFisc", "txtPartitaIva", "txtNumero", "txtIban"})
         if (auto* e = finestra->findChild<QLineEdit*>(nome)) return e;
     return nullptr;
@@ -49,14 +49,8 @@ class TestControlli : public QObject {
     }
 
 private slots:
-    void init() {
-        fake = new FakePiattaforma;
-        scheda = new QWidget;
-    }
-    void cleanup() {
-        delete scheda;
-        delete fake;
-    }
+    void init() { Prepara(fake, scheda); }
+    void cleanup() { Smonta(fake, scheda); }
 
     void controlla_data() {
         QTest::addColumn<QString>("quale");
@@ -182,7 +176,7 @@ private slots:
             aperta = true;
             QTest::mouseClick(f->btnControlla, Qt::LeftButton);
             visibile = f->isVisible();
-            fuocoSulCampo = f->focusWidget() == Campo(f);
+            fuocoSulCampo = f->focusWidget() == CampoDi(f);
         });
         QVERIFY(aperta);
         QCOMPARE(fake->Di("MostraModale").size(), 1);
@@ -224,7 +218,7 @@ private slots:
             int avvisiDopoInvio = -1, avvisiDopoSecondoInvio = -1;
             Apri(quale, "", [&](FinestraControllo* f) {
                 caption = f->windowTitle();
-                QLineEdit* campo = Campo(f);
+                QLineEdit* campo = CampoDi(f);
                 fuocoIniziale = campo->hasFocus();
                 QTest::keyClick(campo, Qt::Key_Return);
                 fuocoSulPulsante = f->btnControlla->hasFocus();
@@ -262,7 +256,7 @@ private slots:
             QString testo;
             int massimo = 0;
             Apri(c.quale, "", [&](FinestraControllo* f) {
-                QLineEdit* campo = Campo(f);
+                QLineEdit* campo = CampoDi(f);
                 QTest::keyClicks(campo, c.digitato);
                 testo = campo->text();
                 massimo = campo->maxLength();
@@ -287,14 +281,14 @@ private slots:
         };
         for (const auto& c : casi) {
             QString testo;
-            Apri(c.quale, c.consegnato, [&](FinestraControllo* f) { testo = Campo(f)->text(); });
+            Apri(c.quale, c.consegnato, [&](FinestraControllo* f) { testo = CampoDi(f)->text(); });
             QCOMPARE(testo, QString(c.mostrato));
         }
     }
 
     void typedLowerCaseCodeIsValid() {
         Apri("TfrmCodFisc", "", [&](FinestraControllo* f) {
-            QTest::keyClicks(Campo(f), "mrtmtt25d09f205z");
+            QTest::keyClicks(CampoDi(f), "mrtmtt25d09f205z");
             QTest::mouseClick(f->btnControlla, Qt::LeftButton);
         });
         QCOMPARE(fake->Ultima().testo, QString("Il codice fiscale digitato è VALIDO."));
@@ -303,7 +297,7 @@ private slots:
     void backspaceStillWorksInTheDigitsField() {
         QString testo;
         Apri("TfrmPartitaIva", "", [&](FinestraControllo* f) {
-            QLineEdit* campo = Campo(f);
+            QLineEdit* campo = CampoDi(f);
             QTest::keyClicks(campo, "0123");
             QTest::keyClick(campo, Qt::Key_Backspace);
             QTest::keyClick(campo, Qt::Key_Left);

@@ -1,8 +1,14 @@
 #include <QComboBox>
 #include <QtTest>
 
-#include "gui/app/Convenzioni.h"
-#include "support/FakePiattaforma.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Filtri.h"
+#include "gui/app/Finestre.h"
+#include "gui/app/RigaStato.h"
+#include "gui/app/TMisc.h"
+#include "support/Banco.h"
 
 // A small window with one field of each kind, as the card windows build them.
 class Prova : public FinestraIntera {
@@ -46,17 +52,10 @@ class TestConvenzioni : public QObject {
 
 private slots:
     void init() {
-        fake = new FakePiattaforma;
-        w = new Prova;
-        w->Apri();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        Prepara(fake, w);
+        QVERIFY(ApriAttiva(w));
     }
-    void cleanup() {
-        delete w;
-        delete fake;
-    }
+    void cleanup() { Smonta(fake, w); }
 
     void upperCaseFilterCapitalisesAndTrims() {
         w->codFisc->setFocus();
@@ -64,8 +63,7 @@ private slots:
         QCOMPARE(w->codFisc->text(), QString("RSNMRA80"));
         QTest::keyClick(w->codFisc, Qt::Key_Space);
         QCOMPARE(w->codFisc->text(), QString("RSNMRA80"));
-        QTest::sendKeyEvent(QTest::Click, w->codFisc, Qt::Key_Agrave, QString("à"),
-                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, w->codFisc, Qt::Key_Agrave, QString("à"), Qt::NoModifier);
         QTest::keyClicks(w->codFisc, "b");  // only a–z change
         QCOMPARE(w->codFisc->text(), QString("RSNMRA80àB"));
     }
@@ -143,8 +141,8 @@ private slots:
 
     void enterMovesAlongTheChainAndWraps() {
         w->codFisc->setFocus();
-        const QList<QWidget*> attesi{w->sesso, w->email, w->carta, w->costo, w->prov,
-                                     w->giorno, w->codFisc};
+        const QList<QWidget*> attesi{w->sesso, w->email,  w->carta,  w->costo,
+                                     w->prov,  w->giorno, w->codFisc};
         for (QWidget* atteso : attesi) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QVERIFY2(atteso->hasFocus() || atteso->isAncestorOf(QApplication::focusWidget()),

@@ -7,7 +7,7 @@
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/deadlines/ElencoImpegni.h"
 #include "gui/deadlines/TfrmRicordario.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ class TestElencoImpegni : public QObject {
 
     std::filesystem::path File() const { return PercorsoProgramma("2021.rcd"); }
     void Scrivi(const std::vector<TSchedaScadenza>& schede) {
-        for (const auto& s : schede) SalvaScadenza(File(), 0, s);
+        Accoda<TArchivioScadenze>(File(), schede);
     }
     // Opens a list with one of the card's commands, and drives it while it is shown.
     void Apri(QAbstractButton* comando, const std::function<void(ElencoImpegni*)>& guida) {
@@ -82,15 +82,11 @@ class TestElencoImpegni : public QObject {
 
 private slots:
     void init() {
-        fake = new FakePiattaforma;
+        Prepara(fake, scheda);
         fake->adesso = QDateTime(QDate(2021, 4, 10), QTime(23, 59, 0));
-        scheda = new TfrmRicordario;
         scheda->lblFile->setText(fake->cartella() + "2021.rcd");
     }
-    void cleanup() {
-        delete scheda;
-        delete fake;
-    }
+    void cleanup() { Smonta(fake, scheda); }
 
     void eachListTakesTheRecordsOfItsRule_data() {
         QTest::addColumn<QString>("comando");

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/app/ArchivioScheda.h"
 #include "core/app/FileIntero.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/TArchivioScadenze.h"
@@ -147,7 +148,8 @@ private slots:
                 QCOMPARE(bool(m->flags(m->index(0, c.colonna)) & Qt::ItemIsEditable),
                          c.modificabile);
             }
-            for (int r = 0; r < 3; ++r) QCOMPARE(Cella(f->grdRecords, r, 0), QString::number(r + 1));
+            for (int r = 0; r < 3; ++r)
+                QCOMPARE(Cella(f->grdRecords, r, 0), QString::number(r + 1));
             QCOMPARE(Cella(f->grdRecords, 0, 1), QString("Rossi Mario"));
             QCOMPARE(Cella(f->grdRecords, 1, 1), QString("Bianchi Anna"));
             QCOMPARE(Cella(f->grdRecords, 2, 1), QString("Verdi"));
@@ -265,7 +267,7 @@ private slots:
         aperta.Data = "20/03/2021";
         aperta.Effettuata = "No";
         const auto archivio = std::filesystem::path(fake->cartella().toStdString() + "2021.rcd");
-        for (const auto& s : {fatta, aperta}) SalvaScadenza(archivio, 0, s);
+        for (const auto& s : {fatta, aperta}) SalvaScheda<TArchivioScadenze>(archivio, 0, s);
         const std::string prima = Byte(archivio);
         Apri(ricordario, [](FinestraGriglia* f) {
             QCOMPARE(f->windowTitle(), QString(" Esporta archivio scadenze e appuntamenti"));

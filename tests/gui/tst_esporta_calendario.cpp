@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <sstream>
 
+#include "core/app/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/export/Calendario.h"
 #include "gui/app/RigaDiComando.h"
@@ -27,8 +28,8 @@ std::filesystem::path Percorso(const QString& p) { return std::filesystem::path(
 // Two records, the second with a date that does not exist.
 QString ArchivioDiProva(const QString& cartella) {
     const QString file = cartella + "2021.rcd";
-    SalvaScadenza(Percorso(file), 0, Scheda("15/03/2021", "Pagamento IVA"));
-    SalvaScadenza(Percorso(file), 0, Scheda("31/02/2021", "Data sbagliata"));
+    SalvaScheda<TArchivioScadenze>(Percorso(file), 0, Scheda("15/03/2021", "Pagamento IVA"));
+    SalvaScheda<TArchivioScadenze>(Percorso(file), 0, Scheda("31/02/2021", "Data sbagliata"));
     return file;
 }
 
@@ -61,10 +62,11 @@ private slots:
         QVERIFY(Contenuto(ics).contains("SUMMARY:Pagamento IVA"));
         QVERIFY(!Contenuto(ics).contains("Data sbagliata"));
         QCOMPARE(fake.Di("ChiediConferma").size(), 2);
-        QCOMPARE(fake.Ultima().testo,
-                 QString::fromUtf8("Le schede in archivio sono state esportate con successo.\r\n\r\n"
-                                   "1 scheda con una data non valida non è stata esportata.\r\n\r\n"
-                                   "Si vuole aprire il file del calendario?"));
+        QCOMPARE(
+            fake.Ultima().testo,
+            QString::fromUtf8("Le schede in archivio sono state esportate con successo.\r\n\r\n"
+                              "1 scheda con una data non valida non è stata esportata.\r\n\r\n"
+                              "Si vuole aprire il file del calendario?"));
         QCOMPARE(fake.Di("ApriUrl").size(), 0);
 
         fake.chiamate.clear();

@@ -5,7 +5,7 @@
 #include "core/app/Guida.h"
 #include "gui/app/TfrmAvvio.h"
 #include "gui/app/TfrmGuida.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 // The help, information and credits windows as the launcher opens them.
 class TestGuida : public QObject {
@@ -25,14 +25,10 @@ class TestGuida : public QObject {
 
 private slots:
     void init() {
-        fake = new FakePiattaforma;
-        avvio = new TfrmAvvio;
+        Prepara(fake, avvio);
         avvio->Apri();
     }
-    void cleanup() {
-        delete avvio;
-        delete fake;
-    }
+    void cleanup() { Smonta(fake, avvio); }
 
     void launcherHelpShowsTheOverviewPageAndScrolls() {
         Apri("imgGuida", [](QDialog* d) {
@@ -91,7 +87,8 @@ private slots:
             "desidererei avere le seguenti informazioni sul software in oggetto:";
         QCOMPARE(fake->Ultima().operazione, QString("ApriUrl"));
         QCOMPARE(QUrl(fake->Ultima().testo), QUrl(atteso, QUrl::TolerantMode));
-        QCOMPARE(QUrl(fake->Ultima().testo).query(QUrl::FullyDecoded), atteso.mid(atteso.indexOf('?') + 1));
+        QCOMPARE(QUrl(fake->Ultima().testo).query(QUrl::FullyDecoded),
+                 atteso.mid(atteso.indexOf('?') + 1));
     }
 
     void creditsWebLinkOpensTheSite() {

@@ -6,32 +6,21 @@
 #include "core/contacts/TArchivioContatti.h"
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/contacts/TfrmRicontatta.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 namespace {
 
 TSchedaContatto Contatto(const char* cliente, const char* ricontatta, const char* questioni,
                          const char* note = "") {
-    TSchedaContatto s;
-    s.Cliente = cliente;
+    TSchedaContatto s = prova::Contatto(cliente, "", note);
     s.Ricontatta = ricontatta;
     s.Questioni = questioni;
-    s.Note = note;
     return s;
 }
 
 QString Riga(const TSchedaContatto& s) {
     return QString::fromStdString(
         ricerca::RigaRicontatto(SchedaMemorizzata<TSchedaContatto>(s).Vista()));
-}
-
-std::filesystem::path FileContatti() { return PercorsoProgramma(TArchivioContatti::NomeFile); }
-
-void Scrivi(const std::vector<TSchedaContatto>& schede) {
-    TArchivioContatti a;
-    a.Apri(FileContatti());
-    for (const auto& s : schede) a.AccodaScheda(s);
-    a.Chiudi();
 }
 
 }  // namespace
@@ -57,14 +46,8 @@ class TestRicontatta : public QObject {
     }
 
 private slots:
-    void init() {
-        fake = new FakePiattaforma;
-        scheda = new TfrmClienti;
-    }
-    void cleanup() {
-        delete scheda;
-        delete fake;
-    }
+    void init() { Prepara(fake, scheda); }
+    void cleanup() { Smonta(fake, scheda); }
 
     void aMissingArchiveIsCreatedEmptyAndTrovaSaysTheListIsEmpty() {
         Apri([](TfrmRicontatta* f) {
@@ -81,10 +64,11 @@ private slots:
     }
 
     void onlyContactsMarkedSiAreListedWithTheirPendingQuestions() {
-        Scrivi({Contatto("Verdi", "Sì", "preventivo auto", "nota verdi"),
-                Contatto("Rossi", "No", "rinnovo polizza"),
-                Contatto("Bianchi", "Sì", "rinnovo polizza", "nota bianchi"),
-                Contatto("Neri", "sì", "rinnovo polizza"), Contatto("Gialli", "", "rinnovo")});
+        AccodaContatti({Contatto("Verdi", "Sì", "preventivo auto", "nota verdi"),
+                        Contatto("Rossi", "No", "rinnovo polizza"),
+                        Contatto("Bianchi", "Sì", "rinnovo polizza", "nota bianchi"),
+                        Contatto("Neri", "sì", "rinnovo polizza"),
+                        Contatto("Gialli", "", "rinnovo")});
         Apri([](TfrmRicontatta* f) {
             const QStringList attese = {Riga(Contatto("Bianchi", "Sì", "rinnovo polizza")),
                                         Riga(Contatto("Verdi", "Sì", "preventivo auto"))};
@@ -100,7 +84,7 @@ private slots:
     }
 
     void showEmptiesTheRememberedTextAndFocusesTheFindField() {
-        Scrivi({Contatto("Bianchi", "Sì", "rinnovo"), Contatto("Verdi", "Sì", "rinnovo")});
+        AccodaContatti({Contatto("Bianchi", "Sì", "rinnovo"), Contatto("Verdi", "Sì", "rinnovo")});
         Apri([](TfrmRicontatta* f) {
             QCOMPARE(Trova(f, "rinnovo"), 0);
             QCOMPARE(Trova(f, "rinnovo"), 1);
@@ -123,7 +107,8 @@ private slots:
         prima.CodFisc = "PRIMA";
         TSchedaContatto dopo = Contatto("Rossi", "Sì", "rinnovo", "nota due");
         dopo.CodFisc = "DOPO";
-        Scrivi({prima, Contatto("Bianchi", "Sì", "altro"), dopo, Contatto("Rossi", "No", "altro")});
+        AccodaContatti(
+            {prima, Contatto("Bianchi", "Sì", "altro"), dopo, Contatto("Rossi", "No", "altro")});
         Apri([](TfrmRicontatta* f) {
             QCOMPARE(f->lstRecords->count(), 3);
             QCOMPARE(f->lstRecords->Riga(1), f->lstRecords->Riga(2));
@@ -138,7 +123,7 @@ private slots:
     }
 
     void aPickWithNoLineSelectedClosesWithoutTouchingTheCard() {
-        Scrivi({Contatto("Rossi", "Sì", "rinnovo")});
+        AccodaContatti({Contatto("Rossi", "Sì", "rinnovo")});
         Apri([](TfrmRicontatta* f) {
             QTest::mouseDClick(f->lstRecords->viewport(), Qt::LeftButton, {},
                                QPoint(20, f->lstRecords->viewport()->height() - 5));
@@ -157,7 +142,7 @@ private slots:
     }
 
     void chiudiClosesAndEmptiesTheList() {
-        Scrivi({Contatto("Bianchi", "Sì", "uno")});
+        AccodaContatti({Contatto("Bianchi", "Sì", "uno")});
         Apri([](TfrmRicontatta* f) {
             QCOMPARE(f->lstRecords->count(), 1);
             QVERIFY(f->lstRecords->Memoria() > 0);
@@ -172,7 +157,7 @@ private slots:
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
         fake->stampanteAccettata = true;
-        Scrivi({Contatto("Verdi", "Sì", "seconda"), Contatto("Bianchi", "Sì", "prima")});
+        AccodaContatti({Contatto("Verdi", "Sì", "seconda"), Contatto("Bianchi", "Sì", "prima")});
         Apri([](TfrmRicontatta* f) { QTest::mouseClick(f->btnStampa, Qt::LeftButton); });
         QProcess p;
         p.start("pdftotext", {fake->cartella() + "stampa.pdf", "-"});

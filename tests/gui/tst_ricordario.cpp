@@ -9,7 +9,7 @@
 #include "gui/contacts/TfrmTrovaClienti.h"
 #include "gui/deadlines/TfrmRicordario.h"
 #include "gui/reports/Report.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 namespace {
 
@@ -26,20 +26,11 @@ QString Obbligo(const char* coda) {
 }
 
 TSchedaScadenza Record(const char* pagatore, const char* giorno = "10") {
-    TSchedaScadenza s;
-    s.Giorno = giorno;
-    s.Mese = "Aprile";
-    s.Anno = "2021";
-    s.Data = std::string(giorno) + "/04/2021";
-    s.OreApp = "08";
-    s.MinutiApp = "15";
-    s.Ora = "08:15";
+    TSchedaScadenza s =
+        prova::Scadenza(std::string(giorno) + "/04/2021", "08:15", pagatore, "Rata");
     s.Avviso = "7";
-    s.Pagatore = pagatore;
-    s.Dettagli = "Rata";
     s.Costo = "10,00";
     s.DaConfermare = std::string(flag::Si);
-    s.Effettuata = std::string(flag::No);
     return s;
 }
 
@@ -75,8 +66,8 @@ class TestRicordario : public QObject {
         s->txtDettagli->setText("Rata del mutuo");
         s->txtPagatore->setText("Rossi Mario");
     }
-    void Archivia(std::initializer_list<TSchedaScadenza> schede) {
-        for (const auto& r : schede) SalvaScadenza(File(), 0, r);
+    void Archivia(const std::vector<TSchedaScadenza>& schede) {
+        Accoda<TArchivioScadenze>(File(), schede);
     }
     QWidget* Focus() const {
         QWidget* f = QApplication::focusWidget();
@@ -87,19 +78,12 @@ class TestRicordario : public QObject {
 
 private slots:
     void init() {
-        fake = new FakePiattaforma;
+        Prepara(fake, s);
         fake->adesso = QDateTime(QDate(2021, 6, 15), QTime(10, 30, 5));
-        s = new TfrmRicordario;
         Anno("2021");
-        s->Apri();
-        QVERIFY(QTest::qWaitForWindowExposed(s));
-        s->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s));
+        QVERIFY(ApriAttiva(s));
     }
-    void cleanup() {
-        delete s;
-        delete fake;
-    }
+    void cleanup() { Smonta(fake, s); }
 
     void fieldsAtTheirPlacesWithCaptionsAndLengths() {
         struct Caso {
@@ -189,6 +173,24 @@ private slots:
         s->txtMese->setFocus();
         QTest::keyClicks(s->txtMese, "Marzo");
         QCOMPARE(s->txtMese->currentText(), QString());
+    }
+
+    void theTaxCodeFieldShowsAllSixteenCharacters() {
+        // Typed, the caret ends after the last character: the first one must still stand at
+        // the left edge, for a common code and for one of the widest letters.
+        for (const char* codice : {"RSSMRA80A01H501U", "MMMMMM80M41M501M"}) {
+            s->txtCodFisc->clear();
+            s->txtCodFisc->setFocus();
+            QTest::keyClicks(s->txtCodFisc, codice);
+            QCOMPARE(s->txtCodFisc->text(), QString(codice));
+            QCOMPARE(s->txtCodFisc->cursorPosition(), 16);
+            s->txtCodFisc->grab();  // lays the text out as it is painted
+            const QPoint inizio(s->txtCodFisc->contentsRect().left() + 4,
+                                s->txtCodFisc->height() / 2);
+            QVERIFY2(s->txtCodFisc->cursorPositionAt(inizio) == 0, codice);
+        }
+        QCOMPARE(s->txtCodFisc->size(), QSize(170, 22));
+        QVERIFY(s->txtCodFisc->font().bold());
     }
 
     void amountIsNormalisedOnLeavingTheField() {
@@ -576,11 +578,7 @@ private slots:
         contatto.TelCel = "333 7654321";
         contatto.Recapito = "Sera";
         contatto.Note = "non sulla scheda";
-        {
-            TArchivioContatti contatti;
-            contatti.Apri(PercorsoProgramma(TArchivioContatti::NomeFile));
-            contatti.AccodaScheda(contatto);
-        }
+        AccodaContatti({contatto});
         QString modo;
         bool scegli = false;
         fake->allaModale = [&](QDialog* d) {

@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "core/app/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/Programma.h"
 #include "gui/viewer/TfrmScadenze.h"
@@ -31,7 +32,7 @@ class TestScadenze : public QObject {
         s.Pagatore = "Rossi Mario";
         s.DaConfermare = "No";
         s.Effettuata = effettuata;
-        SalvaScadenza(File(anno + ".rcd"), 0, s);
+        SalvaScheda<TArchivioScadenze>(File(anno + ".rcd"), 0, s);
     }
     void MettiSuono() {
         QFile f(fake->cartella() + "Avviso.mp3");

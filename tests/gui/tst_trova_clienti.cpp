@@ -7,16 +7,14 @@
 #include "core/contacts/TArchivioContatti.h"
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 namespace {
 
 TSchedaContatto Contatto(const char* cliente, const char* note = "", const char* codFisc = "") {
-    TSchedaContatto s;
-    s.Cliente = cliente;
+    TSchedaContatto s = prova::Contatto(cliente, "", note);
     s.Recapito = "0543 11";
     s.Occupazione = "Impiegato";
-    s.Note = note;
     s.CodFisc = codFisc;
     s.Zona = std::string("zona ") + codFisc;
     s.Questioni = std::string("questioni ") + codFisc;
@@ -27,15 +25,6 @@ TSchedaContatto Contatto(const char* cliente, const char* note = "", const char*
 QString Riga(const TSchedaContatto& s) {
     return QString::fromStdString(
         ricerca::RigaContatto(SchedaMemorizzata<TSchedaContatto>(s).Vista()));
-}
-
-std::filesystem::path FileContatti() { return PercorsoProgramma(TArchivioContatti::NomeFile); }
-
-void Scrivi(const std::vector<TSchedaContatto>& schede) {
-    TArchivioContatti a;
-    a.Apri(FileContatti());
-    for (const auto& s : schede) a.AccodaScheda(s);
-    a.Chiudi();
 }
 
 // Stands for the windows that open the search: it owns the search and keeps every contact
@@ -84,14 +73,8 @@ class TestTrovaClienti : public QObject {
     }
 
 private slots:
-    void init() {
-        fake = new FakePiattaforma;
-        chiamante = new Chiamante;
-    }
-    void cleanup() {
-        delete chiamante;
-        delete fake;
-    }
+    void init() { Prepara(fake, chiamante); }
+    void cleanup() { Smonta(fake, chiamante); }
 
     void aMissingArchiveIsCreatedEmptyAndTheCountIsZero() {
         QVERIFY(!std::filesystem::exists(FileContatti()));
@@ -111,9 +94,9 @@ private slots:
     }
 
     void theSearchListsTheMatchesSortedAndCountsThem() {
-        Scrivi({Contatto("Verdi Giuseppe"), Contatto("Rossi Mario"),
-                Contatto("Bianchi", "amico di Rossi"), Contatto("rossi anna"),
-                Contatto("ROSSINI")});
+        AccodaContatti({Contatto("Verdi Giuseppe"), Contatto("Rossi Mario"),
+                        Contatto("Bianchi", "amico di Rossi"), Contatto("rossi anna"),
+                        Contatto("ROSSINI")});
         Apri("clienti", [](TfrmTrovaClienti* f) {
             f->txtCliente->setText("ROSSI");
             f->txtNote->setText("   ");  // blank: not filled
@@ -144,8 +127,8 @@ private slots:
     }
 
     void repeatedTrovaStepsOnAndWrapsAndShowEmptiesTheRememberedText() {
-        Scrivi({Contatto("Rossi Mario"), Contatto("Bianchi", "cugino di ROSSI"), Contatto("Verdi"),
-                Contatto("Neri")});
+        AccodaContatti({Contatto("Rossi Mario"), Contatto("Bianchi", "cugino di ROSSI"),
+                        Contatto("Verdi"), Contatto("Neri")});
         // List order: Bianchi (cugino di ROSSI), Neri, Rossi Mario, Verdi.
         Apri("clienti", [](TfrmTrovaClienti* f) {
             Cerca(f);
@@ -177,9 +160,9 @@ private slots:
 
     void aDoubleClickHandsTheOpenerEveryEqualRecordTheLaterLast() {
         // Records 2 and 4 give the same line; only fields outside the line tell them apart.
-        Scrivi({Contatto("Bianchi", "", "B"), Contatto("Rossi Mario", "nota", "PRIMA"),
-                Contatto("Rossi Mario", "altra nota", "ALTRA"),
-                Contatto("Rossi Mario", "nota", "DOPO")});
+        AccodaContatti({Contatto("Bianchi", "", "B"), Contatto("Rossi Mario", "nota", "PRIMA"),
+                        Contatto("Rossi Mario", "altra nota", "ALTRA"),
+                        Contatto("Rossi Mario", "nota", "DOPO")});
         Apri("ricordario", [](TfrmTrovaClienti* f) {
             QCOMPARE(f->lblMemory->text(), QString("ricordario"));
             QVERIFY(!f->lblMemory->isVisible());
@@ -215,7 +198,7 @@ private slots:
         TSchedaContatto dopo = Contatto("Rossi Mario", "nota", "DOPO");
         dopo.Ricontatta = "forse";
         dopo.File01 = "dopo.pdf";
-        Scrivi({Contatto("Bianchi"), prima, Contatto("Rossi Mario", "altra nota"), dopo});
+        AccodaContatti({Contatto("Bianchi"), prima, Contatto("Rossi Mario", "altra nota"), dopo});
         Guida([](TfrmTrovaClienti* f) {
             QCOMPARE(f->lblMemory->text(), QString("clienti"));
             Cerca(f);
@@ -236,7 +219,7 @@ private slots:
     }
 
     void aDoubleClickWithNoLineSelectedClosesSilently() {
-        Scrivi({Contatto("Rossi Mario", "", "X")});
+        AccodaContatti({Contatto("Rossi Mario", "", "X")});
         Apri("ricordario", [](TfrmTrovaClienti* f) {
             Cerca(f);
             DoppioClic(f, -1);  // below the only line
@@ -247,7 +230,7 @@ private slots:
     }
 
     void aPickThatCannotReadTheArchiveClosesSilently() {
-        Scrivi({Contatto("Rossi Mario", "", "X")});
+        AccodaContatti({Contatto("Rossi Mario", "", "X")});
         Apri("ricordario", [](TfrmTrovaClienti* f) {
             Cerca(f);
             f->lstRecords->Seleziona(0);
@@ -319,7 +302,7 @@ private slots:
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
         fake->stampanteAccettata = true;
-        Scrivi({Contatto("Zeta"), Contatto("alfa"), Contatto("Beta")});
+        AccodaContatti({Contatto("Zeta"), Contatto("alfa"), Contatto("Beta")});
         Apri("clienti", [](TfrmTrovaClienti* f) {
             Cerca(f);
             QTest::mouseClick(f->btnStampa, Qt::LeftButton);

@@ -8,7 +8,7 @@
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/deadlines/TfrmRicordario.h"
 #include "gui/deadlines/TfrmTrovaRicordario.h"
-#include "support/FakePiattaforma.h"
+#include "support/Banco.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ class TestTrovaRicordario : public QObject {
 
     std::filesystem::path File() const { return PercorsoProgramma("2021.rcd"); }
     void Scrivi(const std::vector<TSchedaScadenza>& schede) {
-        for (const auto& s : schede) SalvaScadenza(File(), 0, s);
+        Accoda<TArchivioScadenze>(File(), schede);
     }
     // Opens the search with the card's command, and drives it while it is shown.
     void Apri(const std::function<void(TfrmTrovaRicordario*)>& guida) {
@@ -68,16 +68,12 @@ class TestTrovaRicordario : public QObject {
 
 private slots:
     void init() {
-        fake = new FakePiattaforma;
-        scheda = new TfrmRicordario;
+        Prepara(fake, scheda);
         scheda->lblAnno->setText("2021");
         // The path as the year selection writes it, blanks around it included.
         scheda->lblFile->setText(" " + fake->cartella() + "2021.rcd ");
     }
-    void cleanup() {
-        delete scheda;
-        delete fake;
-    }
+    void cleanup() { Smonta(fake, scheda); }
 
     void aMissingArchiveIsCreatedEmptyAndTrovaSaysTheListIsEmpty() {
         Apri([](TfrmTrovaRicordario* f) {

@@ -24,6 +24,10 @@ inline constexpr const char* DuplicaNonArchiviata =
 inline constexpr const char* AnnoQuattroCifre =
     "Attenzione: indicare l'anno solare utilizzando quattro cifre.";
 
+// Salva refused for want of the contact's name, in both card windows.
+inline constexpr const char* NomeContattoMancante =
+    "Attenzione: per salvare la scheda è necessario indicare il nome del contatto.";
+
 // After Salva overwrote the card's record, in both card windows.
 inline constexpr const char* ModificheSalvate =
     "Le modifiche apportate alla scheda corrente sono state salvate in archivio.";

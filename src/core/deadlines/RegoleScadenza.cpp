@@ -1,7 +1,6 @@
 #include "core/deadlines/RegoleScadenza.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 
 #include "core/app/DataOra.h"
@@ -104,38 +103,28 @@ EsitoSalvataggio PreparaSalvataggio(TSchedaScadenza carta) {
     if (testo::Rifila(carta.Costo).empty()) carta.Costo = "0,00";
     esito.Costo = carta.Costo;
 
-    auto rifiuta = [&](std::string_view controllo, std::string testo, ModoRifiuto modo) {
-        esito.rifiuto = Rifiuto{std::string(controllo), std::move(testo), modo};
+    auto rifiuta = [&](Rifiuto rifiuto) {
+        esito.rifiuto = std::move(rifiuto);
         esito.scheda = carta;
         return esito;
     };
 
-    for (const auto& c : CampiObbligatori)
-        if (testo::Lunghezza(testo::Rifila(carta.*(c.campo))) < c.minimo)
-            return rifiuta(c.controllo, std::string(c.messaggio), ModoRifiuto::Avviso);
+    if (auto mancante = ObbligoMancante(carta, CampiObbligatori))
+        return rifiuta(std::move(*mancante));
 
     carta.Ora = ComponiOra(carta.OreApp, carta.MinutiApp);
     esito.Ora = carta.Ora;
 
     const std::optional<std::string> data = ComponiData(carta.Giorno, carta.Mese, carta.Anno);
-    if (!data) return rifiuta("txtMese", std::string(MeseNonValido), ModoRifiuto::Avviso);
+    if (!data) return rifiuta({"Mese", std::string(MeseNonValido), ModoRifiuto::Avviso});
     carta.Data = *data;
     esito.Data = carta.Data;
 
     if (!DataEsistente(carta.Data))
-        return rifiuta("txtGiorno", DataInesistente(carta.Data), ModoRifiuto::Messaggio);
+        return rifiuta({"Giorno", DataInesistente(carta.Data), ModoRifiuto::Messaggio});
 
     esito.scheda = std::move(carta);
     return esito;
-}
-
-std::int64_t LeggiPosizione(std::string_view lblPosizione) {
-    const std::string t = testo::Rifila(lblPosizione);
-    if (!testo::SoloCifre(t)) return 0;
-    std::int64_t n = 0;
-    const auto [fine, errore] = std::from_chars(t.data(), t.data() + t.size(), n);
-    if (errore != std::errc() || fine != t.data() + t.size()) return 0;
-    return n;
 }
 
 std::array<RigaStampa, 24> RigheStampa(const TSchedaScadenza& carta, bool daConfermare,
@@ -170,6 +159,38 @@ std::array<RigaStampa, 24> RigheStampa(const TSchedaScadenza& carta, bool daConf
         stampa[i++] = {std::string(titolo), testo::Rifila(valore)};
     for (; i < stampa.size(); ++i) stampa[i] = {" ", " "};
     return stampa;
+}
+
+TSchedaScadenza SchedaNuova() {
+    TSchedaScadenza s;
+    s.OreApp = "00";
+    s.MinutiApp = "00";
+    s.Costo = "0,00";
+    s.DaConfermare = flag::Da(false);
+    s.Effettuata = flag::Da(false);
+    return s;
+}
+
+namespace {
+// The checks of Salva for the card window: the card as completed, whatever the outcome.
+std::optional<Rifiuto> Controlla(TSchedaScadenza& carta) {
+    EsitoSalvataggio esito = PreparaSalvataggio(carta);
+    carta = std::move(esito.scheda);
+    return esito.rifiuto;
+}
+}  // namespace
+
+const RegoleScheda<TSchedaScadenza>& Regole() {
+    using S = TSchedaScadenza;
+    static const RegoleScheda<S> regole{
+        SchedaNuova(),
+        {&S::Anno, &S::Data, &S::Ora},
+        {},
+        {&S::Giorno, &S::Mese, &S::OreApp, &S::MinutiApp},
+        Controlla,
+        SchedaSalvata,
+    };
+    return regole;
 }
 
 }  // namespace scadenza

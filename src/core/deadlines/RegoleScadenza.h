@@ -1,18 +1,16 @@
 #pragma once
 // The deadline card's rules, free of any window: month names and numbers, the items of the
 // four drop-down lists, the date and time a card stores, the amount normalisation, the
-// checks of Salva, the navigation steps, the tax-code checker choice and the printed rows.
-// The window reads its controls into a TSchedaScadenza, asks here, and writes back.
+// checks of Salva, what a new card and a copy hold, and the printed rows. The window reads
+// its controls into a TSchedaScadenza, asks here, and writes back.
 #include <array>
-#include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/app/Messaggi.h"
-#include "core/app/Navigazione.h"
+#include "core/app/RegoleScheda.h"
 #include "core/app/RigaStampa.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
@@ -61,51 +59,32 @@ std::string NormalizzaImporto(std::string_view testo);
 
 // ---- Salva ----------------------------------------------------------------------------
 
-// How the window puts a refusal: MostraAvviso of kind warning, or MostraMessaggio.
-enum class ModoRifiuto { Avviso, Messaggio };
-
-struct Rifiuto {
-    std::string controllo;  // the control that gets the focus
-    std::string testo;
-    ModoRifiuto modo;
-};
-
-// A field that must be there, tested on its trimmed text: fewer than `minimo` characters
-// refuses the save with `messaggio` and the focus on `controllo`.
-struct CampoObbligatorio {
-    std::string TSchedaScadenza::*campo;
-    std::size_t minimo;
-    std::string_view controllo;
-    std::string_view messaggio;
-};
-
 // In the order they are tested; the first failure is the one reported.
-inline constexpr std::array<CampoObbligatorio, 10> CampiObbligatori = {{
-    {&TSchedaScadenza::Giorno, 1, "txtGiorno",
+inline constexpr std::array<CampoObbligatorio<TSchedaScadenza>, 10> CampiObbligatori = {{
+    {&TSchedaScadenza::Giorno, 1,
      "Attenzione: per salvare la scheda è necessario indicare il giorno della scadenza."},
-    {&TSchedaScadenza::Giorno, 2, "txtGiorno",
+    {&TSchedaScadenza::Giorno, 2,
      "Attenzione: per salvare la scheda è necessario indicare il giorno della scadenza "
      "usando due cifre."},
-    {&TSchedaScadenza::Mese, 1, "txtMese",
+    {&TSchedaScadenza::Mese, 1,
      "Attenzione: per salvare la scheda è necessario indicare il mese della scadenza."},
-    {&TSchedaScadenza::OreApp, 1, "txtOreApp",
+    {&TSchedaScadenza::OreApp, 1,
      "Attenzione: per salvare la scheda è necessario indicare l'ora dell'appuntamento."},
-    {&TSchedaScadenza::MinutiApp, 1, "txtMinutiApp",
+    {&TSchedaScadenza::MinutiApp, 1,
      "Attenzione: per salvare la scheda è necessario indicare i minuti dell'ora "
      "dell'appuntamento."},
-    {&TSchedaScadenza::OreApp, 2, "txtOreApp",
+    {&TSchedaScadenza::OreApp, 2,
      "Attenzione: per salvare la scheda è necessario indicare l'ora dell'appuntamento "
      "usando due cifre."},
-    {&TSchedaScadenza::MinutiApp, 2, "txtMinutiApp",
+    {&TSchedaScadenza::MinutiApp, 2,
      "Attenzione: per salvare la scheda è necessario indicare i minuti dell'ora "
      "dell'appuntamento usando due cifre."},
-    {&TSchedaScadenza::Avviso, 1, "txtAvviso",
+    {&TSchedaScadenza::Avviso, 1,
      "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso."},
-    {&TSchedaScadenza::Dettagli, 1, "txtDettagli",
+    {&TSchedaScadenza::Dettagli, 1,
      "Attenzione: per salvare la scheda è necessario indicare la causale della scadenza o "
      "appuntamento."},
-    {&TSchedaScadenza::Pagatore, 1, "txtPagatore",
-     "Attenzione: per salvare la scheda è necessario indicare il nome del contatto."},
+    {&TSchedaScadenza::Pagatore, 1, messaggi::NomeContattoMancante},
 }};
 
 inline constexpr std::string_view MeseNonValido =
@@ -115,38 +94,23 @@ inline constexpr std::string_view MeseNonValido =
 std::string DataInesistente(std::string_view data);
 
 inline constexpr std::string_view SchedaSalvata = "La scheda corrente è stata salvata in archivio.";
-inline constexpr std::string_view ModificheSalvate = messaggi::ModificheSalvate;
 
 struct EsitoSalvataggio {
-    std::string Costo;                // txtCosto after the save: "0,00" when it was empty
-    std::optional<std::string> Ora;   // lblOra, once the required fields are all there
-    std::optional<std::string> Data;  // lblData, once the month is known
+    std::string Costo;                // "0,00" when the card had no amount
+    std::optional<std::string> Ora;   // made once the required fields are all there
+    std::optional<std::string> Data;  // made once the month is known
     std::optional<Rifiuto> rifiuto;   // none: the card may be stored
-    TSchedaScadenza scheda;           // the record to store, with Costo, Ora and Data
+    TSchedaScadenza scheda;           // the card as far as the checks went: Costo, Ora, Data
 };
 
-// The checks of Salva on a card read from the controls (`Anno` from lblAnno, the two flags
-// from the check boxes): the amount default, the required fields in their order, the month,
-// the date. The window writes back Costo, Ora and Data whatever the outcome, since a refused
-// save may already have set them.
+// The checks of Salva on the card as it stands: the amount default, the required fields in
+// their order, the month, the date. The card shows Costo, Ora and Data as the checks left
+// them whatever the outcome, since a refused save may already have made them.
 EsitoSalvataggio PreparaSalvataggio(TSchedaScadenza carta);
 
-// The record number held by lblPosizione, trimmed; 0 when it holds none (a new card).
-std::int64_t LeggiPosizione(std::string_view lblPosizione);
-
-// ---- Navigation -----------------------------------------------------------------------
-
-// The card browses its year file as every card browses its archive.
-using ::Naviga;
-using ::Navigazione;
-using ::PassoNavigazione;
-
-// ---- Tax code check, printed card -----------------------------------------------------
-
+// ---- Printed card ---------------------------------------------------------------------
 
 inline constexpr std::string_view TitoloStampa = "SCHEDA SCADENZA O APPUNTAMENTO";
-
-using RigaStampa = ::RigaStampa;
 
 // The 24 caption/value rows of the printed card, from the controls as they stand (the
 // card read into a TSchedaScadenza with `Anno` from lblAnno); values trimmed, unused rows
@@ -154,48 +118,12 @@ using RigaStampa = ::RigaStampa;
 std::array<RigaStampa, 24> RigheStampa(const TSchedaScadenza& carta, bool daConfermare,
                                        bool effettuata);
 
-// ---- Record and controls --------------------------------------------------------------
+// ---- The card -------------------------------------------------------------------------
 
-// The control that edits or holds each record field, in file order: "txt" + field name,
-// "lbl" + name for Anno, Data and Ora, "chk" + name for the two check boxes.
-struct ControlloCampo {
-    std::string_view campo;
-    std::string_view controllo;
-};
-inline constexpr std::array<ControlloCampo, 25> ControlliScheda = {{
-    {"Giorno", "txtGiorno"},
-    {"Mese", "txtMese"},
-    {"Anno", "lblAnno"},
-    {"Data", "lblData"},
-    {"OreApp", "txtOreApp"},
-    {"MinutiApp", "txtMinutiApp"},
-    {"Ora", "lblOra"},
-    {"Avviso", "txtAvviso"},
-    {"Pagatore", "txtPagatore"},
-    {"CodFisc", "txtCodFisc"},
-    {"NumTessera", "txtNumTessera"},
-    {"Carica", "txtCarica"},
-    {"TelCel", "txtTelCel"},
-    {"Recapito", "txtRecapito"},
-    {"Anticipi", "txtAnticipi"},
-    {"Complessivo", "txtComplessivo"},
-    {"Rateazione", "txtRateazione"},
-    {"Beneficiario", "txtBeneficiario"},
-    {"Dettagli", "txtDettagli"},
-    {"Officina", "txtOfficina"},
-    {"Costo", "txtCosto"},
-    {"Contatto", "txtContatto"},
-    {"Note", "txtNote"},
-    {"DaConfermare", "chkDaConfermare"},
-    {"Effettuata", "chkEffettuata"},
-}};
-
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < ControlliScheda.size(); ++i)
-            if (ControlliScheda[i].campo != TSchedaScadenza::Campi[i].nome) return false;
-        return true;
-    }(),
-    "one control per record field, in file order");
+// A new card: no date, the time at 00:00, no amount, neither box ticked.
+TSchedaScadenza SchedaNuova();
+// The card's treatment of its record: Nuovo leaves the year and the date and time made by
+// the last save; a copy gets a new date and time; appended cards are "salvata".
+const RegoleScheda<TSchedaScadenza>& Regole();
 
 }  // namespace scadenza

@@ -20,18 +20,6 @@ std::filesystem::path TArchivioScadenze::PercorsoDa(std::string_view lblFile) {
     return std::filesystem::path(testo::Rifila(lblFile));
 }
 
-std::int64_t SalvaScadenza(const std::filesystem::path& file, std::int64_t posizione,
-                           const TSchedaScadenza& scheda) {
-    TArchivioScadenze archivio;
-    archivio.Apri(file);
-    if (posizione > 0)
-        archivio.ScriviScheda(posizione, scheda);
-    else
-        posizione = archivio.AccodaScheda(scheda);
-    archivio.Chiudi();
-    return posizione;
-}
-
 void ScorriScadenzeSenzaCreare(const std::filesystem::path& file,
                                const Archivio<TSchedaScadenza>::VisitatoreVista& visita) {
     std::error_code ec;

@@ -1,13 +1,11 @@
 #pragma once
 // The deadline archives: one file "<year>.rcd" per calendar year in the program folder,
 // opened by its full path (the card keeps it in lblFile).
-#include <cstdint>
 #include <filesystem>
 #include <string_view>
 #include <vector>
 
 #include "core/app/Archivio.h"
-#include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
 class TArchivioScadenze : public Archivio<TSchedaScadenza> {
@@ -22,18 +20,6 @@ public:
     static std::filesystem::path PercorsoDa(std::string_view lblFile);
     using Archivio<TSchedaScadenza>::Apri;
 };
-
-// Stores a card in the year file: overwrites record `posizione` when the card has one
-// (> 0), appends it otherwise. Returns the record's position. Opens and closes the file;
-// any failure is an ErroreAccessoArchivio.
-std::int64_t SalvaScadenza(const std::filesystem::path& file, std::int64_t posizione,
-                           const TSchedaScadenza& scheda);
-
-// One navigation command on the year file from record `corrente` (0 for a new card).
-inline SchedaNavigata<TSchedaScadenza> NavigaScadenze(const std::filesystem::path& file,
-                                                      Navigazione comando, std::int64_t corrente) {
-    return NavigaArchivio<TArchivioScadenze>(file, comando, corrente);
-}
 
 // Every record of a year file, in file order, read without writing anything: a missing file
 // reads as an empty archive and is not created. Any other failure (a folder at the path, an

@@ -34,11 +34,10 @@ constexpr std::array<CampoElenco, 4> kCampiElenco = {{
 EsitoRichiesta ControllaRichiesta(const ModuloRichiesta& modulo,
                                   const std::filesystem::path& cartella) {
     EsitoRichiesta esito;
-    auto rifiuta = [&](std::optional<Campo> campo, std::string testo, scadenza::ModoRifiuto modo) {
+    auto rifiuta = [&](std::optional<Campo> campo, std::string testo, ModoRifiuto modo) {
         esito.rifiuto = RifiutoRichiesta{campo, std::move(testo), modo};
         return esito;
     };
-    using scadenza::ModoRifiuto;
 
     // Only the length counts, as typed: a wrong year then shows as a date that does not exist.
     if (testo::Lunghezza(modulo.Anno) != 4)

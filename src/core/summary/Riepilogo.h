@@ -44,7 +44,7 @@ struct RichiestaRiepilogo {
 struct RifiutoRichiesta {
     std::optional<Campo> campo;  // where the attention goes; none: it stays where it is
     std::string testo;
-    scadenza::ModoRifiuto modo;
+    ModoRifiuto modo;
 };
 
 struct EsitoRichiesta {

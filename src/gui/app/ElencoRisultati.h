@@ -4,6 +4,8 @@
 // remembered text, printing the lines, and the pick of a line by double click. A window
 // builds it (usually with its whole result panel) and says only what differs: which
 // records, which line, where a picked record goes, the printed title.
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QStringList>
 #include <filesystem>
@@ -14,7 +16,6 @@
 
 #include "core/app/Archivio.h"
 #include "core/app/Elenco.h"
-#include "gui/app/Convenzioni.h"
 #include "gui/reports/Modelli.h"
 
 class QPushButton;

@@ -3,6 +3,9 @@
 #include <QCloseEvent>
 
 #include "core/app/Messaggi.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
 
 FinestraRicerca::FinestraRicerca(QWidget* chiamante, const char* nome, const QString& titolo)
     : Dialogo(chiamante, nome, titolo, kDialogoElenco, Argb(kColoreElenco), Qt::white) {}

@@ -14,8 +14,9 @@
 #include <string>
 
 #include "core/app/Elenco.h"
-#include "gui/app/Convenzioni.h"
 #include "gui/app/ElencoRisultati.h"
+#include "gui/app/Finestre.h"
+#include "gui/app/TestoQt.h"
 
 class FinestraRicerca : public Dialogo, public PannelloRisultati {
     Q_OBJECT

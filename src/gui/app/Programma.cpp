@@ -7,12 +7,14 @@
 #include <functional>
 #include <utility>
 
+#include "gui/app/Finestre.h"
+#include "gui/app/Titoli.h"
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/deadlines/TfrmMenuRicordario.h"
 #include "gui/deadlines/TfrmRicordario.h"
-#include "gui/viewer/TfrmScadenze.h"
 #include "gui/deadlines/TfrmTrovaRicordario.h"
 #include "gui/summary/TfrmMenuRiepCosti.h"
+#include "gui/viewer/TfrmScadenze.h"
 
 namespace {
 
@@ -50,7 +52,6 @@ private:
 }  // namespace
 
 Programma::Programma() {
-    ImpostaDateNumeri();
     password_ = std::make_unique<TfrmPassword>();
     avvio_ = std::make_unique<TfrmAvvio>();
     cambia_ = std::make_unique<TfrmCambiaPassword>(password_.get());
@@ -77,8 +78,7 @@ void Programma::CreaApplicazioni() {
                                  const QString& anno, const std::filesystem::path& file) {
         card->lblFile->setText(QString::fromStdU16String(file.u16string()));
         card->lblAnno->setText(anno);
-        card->setWindowTitle(
-            QStringLiteral(" Ricordario Diz 3.0 - Archivio scadenze e appuntamenti anno ") + anno);
+        card->setWindowTitle(Titolo("Archivio scadenze e appuntamenti anno " + anno));
         card->ImpostaRitorno(avvio);
         card->Apri();
     });

@@ -1,16 +1,20 @@
 #include "gui/app/TfrmAvvio.h"
 
 #include "core/app/Guida.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TMisc.h"
 #include "gui/app/TfrmGuida.h"
+#include "gui/app/Titoli.h"
 
-TfrmAvvio::TfrmAvvio()
-    : FinestraIntera("TfrmAvvio", QStringLiteral(" Ricordario Diz 3.0"), Argb(0xFF408AB3)) {
+TfrmAvvio::TfrmAvvio() : FinestraIntera("TfrmAvvio", Titolo(), Argb(0xFF408AB3)) {
     QWidget* p = Pannello();
     new Rettangolo(p, "shpSfondo", QRect(4, 4, 986, 684), Qt::white);
     new Rettangolo(p, "shpApplicazioni", QRect(17, 134, 961, 490), Argb(0xFF427AA8),
                    Qt::transparent, Qt::white);
-    const QRect tessere[] = {{27, 144, 466, 232}, {502, 144, 466, 232},
-                             {27, 384, 466, 232}, {504, 384, 466, 232}};
+    const QRect tessere[] = {
+        {27, 144, 466, 232}, {502, 144, 466, 232}, {27, 384, 466, 232}, {504, 384, 466, 232}};
     for (int i = 0; i < 4; ++i)
         new Rettangolo(p, QStringLiteral("shpApp%1").arg(i + 1, 2, 10, QChar('0')), tessere[i],
                        Qt::white, Argb(0xFFB0C4DE));
@@ -26,12 +30,10 @@ TfrmAvvio::TfrmAvvio()
     collega(new Immagine(p, "imgInfo", QRect(14, 14, 30, 30), "info"), &TfrmAvvio::imgInfoClick);
     collega(new Immagine(p, "imgGuida", QRect(952, 16, 29, 28), "guida"),
             &TfrmAvvio::imgGuidaClick);
-    collega(new Immagine(p, "icoSito", QRect(17, 630, 961, 22), "sito"),
-            &TfrmAvvio::icoSitoClick);
+    collega(new Immagine(p, "icoSito", QRect(17, 630, 961, 22), "sito"), &TfrmAvvio::icoSitoClick);
     collega(new Immagine(p, "imgCopyright", QRect(16, 660, 23, 22), "copyright"),
             &TfrmAvvio::imgCopyrightClick);
-    collega(new Immagine(p, "imgEsci", QRect(960, 662, 17, 18), "esci"),
-            &TfrmAvvio::imgEsciClick);
+    collega(new Immagine(p, "imgEsci", QRect(960, 662, 17, 18), "esci"), &TfrmAvvio::imgEsciClick);
 
     struct App {
         QRect immagine, pulsante;
@@ -40,21 +42,33 @@ TfrmAvvio::TfrmAvvio()
         void (TfrmAvvio::*azione)();
     };
     const App app[] = {
-        {{129, 155, 258, 164}, {81, 326, 356, 45}, "app01", "ANAGRAFICA CONTATTI",
+        {{129, 155, 258, 164},
+         {81, 326, 356, 45},
+         "app01",
+         "ANAGRAFICA CONTATTI",
          &TfrmAvvio::imgApp01Click},
-        {{604, 155, 258, 164}, {556, 326, 356, 45}, "app02", "INSERIMENTO SCADENZE",
+        {{604, 155, 258, 164},
+         {556, 326, 356, 45},
+         "app02",
+         "INSERIMENTO SCADENZE",
          &TfrmAvvio::imgApp02Click},
-        {{129, 395, 258, 164}, {81, 566, 356, 45}, "app03", "VISUALIZZAZIONE RICORDARIO",
+        {{129, 395, 258, 164},
+         {81, 566, 356, 45},
+         "app03",
+         "VISUALIZZAZIONE RICORDARIO",
          &TfrmAvvio::imgApp03Click},
-        {{604, 395, 258, 164}, {556, 566, 356, 45}, "app04", "RIEPILOGHI PER INTERVALLO",
+        {{604, 395, 258, 164},
+         {556, 566, 356, 45},
+         "app04",
+         "RIEPILOGHI PER INTERVALLO",
          &TfrmAvvio::imgApp04Click},
     };
     for (int i = 0; i < 4; ++i) {
         const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QChar('0'));
         collega(new Immagine(p, "imgApp" + n, app[i].immagine, app[i].risorsa), app[i].azione);
-        collega(Immagine::Comando(p, "btnApp" + n, app[i].pulsante, app[i].scritta,
-                                  Argb(0xFF2F6E9E)),
-                app[i].azione);
+        collega(
+            Immagine::Comando(p, "btnApp" + n, app[i].pulsante, app[i].scritta, Argb(0xFF2F6E9E)),
+            app[i].azione);
     }
 }
 

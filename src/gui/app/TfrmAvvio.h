@@ -2,7 +2,7 @@
 // The launcher: four applications, plus information, help, credits, web site and exit.
 #include <array>
 
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Finestre.h"
 
 class TfrmAvvio : public FinestraIntera {
     Q_OBJECT

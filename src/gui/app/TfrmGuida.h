@@ -3,7 +3,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Finestre.h"
 
 class TfrmGuida : public Dialogo {
     Q_OBJECT

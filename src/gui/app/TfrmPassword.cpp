@@ -4,6 +4,13 @@
 
 #include "core/app/Password.h"
 #include "core/app/Testo.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TestoQt.h"
+#include "gui/app/Titoli.h"
 
 namespace {
 
@@ -38,8 +45,7 @@ std::filesystem::path FilePassword() { return PercorsoProgramma(password::NomeFi
 // --- TfrmPassword --------------------------------------------------------------------------
 
 TfrmPassword::TfrmPassword()
-    : Dialogo(nullptr, "TfrmPassword", QStringLiteral(" Ricordario Diz 3.0 - Accesso"),
-              QSize(388, 405), kAcciaio, Qt::white) {
+    : Dialogo(nullptr, "TfrmPassword", Titolo("Accesso"), QSize(388, 405), kAcciaio, Qt::white) {
     new Immagine(this, "imgPassword", QRect(16, 16, 328, 160), "password", false);
     Etichetta(this, "titPassword", QStringLiteral("Immetti la password e premi OK."),
               QPoint(36, 200), Carattere("Verdana", 9));
@@ -47,9 +53,8 @@ TfrmPassword::TfrmPassword()
     cmdOK = Pulsante(this, "cmdOK", "OK", QRect(280, 216, 49, 33), Carattere("Verdana", 10));
     cmdOK->setEnabled(false);
     cmdEsci = Pulsante(this, "cmdEsci", "Esci", QRect(8, 338, 146, 32), Carattere("Verdana", 10));
-    btnCambiaPassword =
-        Pulsante(this, "btnCambiaPassword", "Cambia password", QRect(205, 338, 146, 32),
-                                  Carattere("Verdana", 10));
+    btnCambiaPassword = Pulsante(this, "btnCambiaPassword", "Cambia password",
+                                 QRect(205, 338, 146, 32), Carattere("Verdana", 10));
 
     connect(txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::txtPasswordChange);
     // Enter presses OK when there is something to check; otherwise it does nothing.
@@ -58,8 +63,7 @@ TfrmPassword::TfrmPassword()
     });
     connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
     connect(cmdEsci, &QPushButton::clicked, this, &TfrmPassword::cmdEsciClick);
-    connect(btnCambiaPassword, &QPushButton::clicked, this,
-            &TfrmPassword::btnCambiaPasswordClick);
+    connect(btnCambiaPassword, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
     setModal(false);
 }
 
@@ -111,8 +115,8 @@ void TfrmPassword::closeEvent(QCloseEvent* e) {
 // --- TfrmCambiaPassword --------------------------------------------------------------------
 
 TfrmCambiaPassword::TfrmCambiaPassword(TfrmPassword* accesso)
-    : Dialogo(nullptr, "TfrmCambiaPassword", QStringLiteral(" Cambia password"),
-              QSize(411, 418), kAcciaio, Qt::white),
+    : Dialogo(nullptr, "TfrmCambiaPassword", QStringLiteral(" Cambia password"), QSize(411, 418),
+              kAcciaio, Qt::white),
       accesso_(accesso) {
     new Immagine(this, "imgCambiaPassword", QRect(16, 16, 353, 148), "cambiapassword", false);
     const QFont didascalia = Carattere("Verdana", 9);

@@ -1,8 +1,9 @@
 #pragma once
 // The access password window (the program's main window) and the change-password window.
+#include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Finestre.h"
 
 class TfrmCambiaPassword;
 

@@ -3,6 +3,11 @@
 #include <QKeyEvent>
 
 #include "core/app/Testo.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Filtri.h"
+#include "gui/app/TestoQt.h"
 
 namespace {
 

@@ -2,12 +2,13 @@
 // What the four identifier checkers share: one field, "Controlla" and "Chiudi". The rule
 // and its messages come from core; the window shows the outcome and closes or stays open
 // as the outcome says.
+#include <QLineEdit>
 #include <QPushButton>
 #include <memory>
 #include <string_view>
 
 #include "core/checkers/EsitoControllo.h"
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Finestre.h"
 
 class FinestraControllo : public Dialogo {
     Q_OBJECT

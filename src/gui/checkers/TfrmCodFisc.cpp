@@ -1,6 +1,7 @@
 #include "gui/checkers/TfrmCodFisc.h"
 
 #include "core/checkers/CodiceFiscale.h"
+#include "gui/app/TestoQt.h"
 #include "gui/checkers/TfrmPartitaIva.h"
 
 TfrmCodFisc::TfrmCodFisc(QWidget* chiamante)

@@ -4,11 +4,16 @@
 
 #include "core/app/Testo.h"
 #include "core/contacts/Allegati.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TMisc.h"
+#include "gui/app/TestoQt.h"
 
 namespace {
 
 constexpr int kPasso = 112;  // height of one slot
-
 
 std::filesystem::path Programma() { return PercorsoProgramma(QString()); }
 
@@ -98,9 +103,9 @@ void TfrmAllegaCartella::LeggiEtichette() {
 void TfrmAllegaCartella::FormShow() { btnSfoglia01->setFocus(); }
 
 void TfrmAllegaCartella::btnSfogliaClick(int slot) {
-    const QString scelto = piattaforma().ScegliFile(
-        this, QStringLiteral("Selezionare il file da allegare:"),
-        QStringLiteral("Tutti i file (*.*)"));
+    const QString scelto =
+        piattaforma().ScegliFile(this, QStringLiteral("Selezionare il file da allegare:"),
+                                 QStringLiteral("Tutti i file (*.*)"));
     if (scelto.isEmpty()) return;
 
     // A name that could lead out of the folder, or that the card could not keep as it

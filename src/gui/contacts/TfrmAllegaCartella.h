@@ -2,10 +2,13 @@
 // The attachments of the contact on the card: up to three files, each copied into the
 // attachments folder and known there by its name, with a description. The window works
 // on the card's hidden labels; the card's Salva stores them.
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <array>
 
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Finestre.h"
 
 class TfrmAllegaCartella : public Dialogo {
     Q_OBJECT

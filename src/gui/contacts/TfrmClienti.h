@@ -1,37 +1,19 @@
 #pragma once
 // The contact card: one contact of the archive at a time, browsed record by record,
-// prepared empty or copied from the card shown, and saved in place or at the end.
-#include <QCheckBox>
-#include <array>
-#include <cstdint>
-#include <functional>
-#include <optional>
-
-#include "core/app/Navigazione.h"
-#include "core/contacts/TSchedaContatto.h"
-#include "gui/app/Convenzioni.h"
+// prepared empty or copied from the card shown, and saved in place or at the end. From here
+// the user reaches the search, the recontact list, the attachments, the checkers, the
+// export, printing and the PDF of the card.
+#include "core/contacts/TArchivioContatti.h"
+#include "gui/app/FinestraArchivio.h"
 #include "gui/reports/Modelli.h"
 
-class TArchivioContatti;
-
-class TfrmClienti : public FinestraIntera {
+class TfrmClienti : public FinestraArchivio<TArchivioContatti> {
     Q_OBJECT
 public:
     TfrmClienti();
 
-    // The card helpers the search and list windows use to bring a record in.
-    void PulisciScheda();
-    void MostraScheda(std::int64_t posizione, const TSchedaContatto& scheda);
-    TSchedaContatto ComponiScheda() const;
-
-    void cmdNuovoClick();
-    void cmdDuplicaClick();
-    void cmdSalvaClick();
-    void cmdPrimoClick() { Scorri(Navigazione::Primo); }
-    void cmdIndietroClick() { Scorri(Navigazione::Indietro); }
-    void cmdAvantiClick() { Scorri(Navigazione::Avanti); }
-    void cmdUltimoClick() { Scorri(Navigazione::Ultimo); }
-    void cmdEsciClick() { close(); }
+    // Nuovo, Duplica, Salva, the arrows and Esci are the card's (FinestraScheda); the card
+    // helpers PulisciScheda, MostraScheda and ComponiScheda are FinestraArchivio's.
     void btnCodFiscClick();
     void btnPartitaIvaClick();
     void btnCartaClick();
@@ -43,35 +25,18 @@ public:
     void cmdPDFClick();
     void cmdGuidaClick();
 
-    // Commands that open other windows.
     void cmdFileClick();
     void cmdTrovaClick();
     void cmdRicontattaClick();
     void cmdEsportaClick();
 
 protected:
-    void FormShow() override { PulisciScheda(); }
+    // Contatti.rub in the program folder.
+    std::filesystem::path PercorsoArchivio() const override;
 
 private:
-    static constexpr int kCampiTesto = 29;  // Cliente … Note, in record order
-    static constexpr int kAllegati = 6;     // File01 … Desc03, after Ricontatta
-
     void CostruisciCampi(QWidget* p);
-    void CostruisciComandi(QWidget* p);
-    QLineEdit* Testo(const char* nome) const;
+    void CostruisciComandi();
 
     report::Modello ModelloCompilato(bool perPdf) const;
-    void Scorri(Navigazione comando);
-    std::optional<std::int64_t> Posizione() const;
-    // Opens the contact archive for one command and closes it; any failure ends the
-    // command with the access message. False when the command failed.
-    bool ConArchivio(const std::function<void(TArchivioContatti&)>& comando);
-
-    std::array<QWidget*, kCampiTesto> campi_{};  // line edits and the two province combos
-    std::array<QLabel*, kAllegati> allegati_{};
-    QCheckBox* chkRicontatta_ = nullptr;
-    QLabel* lblPosizione_ = nullptr;
-    QLineEdit *txtCliente_ = nullptr, *txtCodFisc_ = nullptr, *txtPartitaIva_ = nullptr,
-              *txtCarta_ = nullptr, *txtIban_ = nullptr, *txtEmail_ = nullptr;
-    RigaStato* riga_ = nullptr;
 };

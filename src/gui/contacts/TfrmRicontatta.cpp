@@ -4,6 +4,8 @@
 
 #include "core/contacts/RicercaContatti.h"
 #include "core/contacts/TArchivioContatti.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Piattaforma.h"
 
 TfrmRicontatta::TfrmRicontatta(QWidget* scheda, SceltaContatto scelta)
     : Dialogo(scheda, "TfrmRicontatta", QStringLiteral(" Riepilogo persone da ricontattare"),

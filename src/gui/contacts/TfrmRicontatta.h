@@ -3,8 +3,8 @@
 // a double click brings the chosen contact into the contact card.
 #include <QPushButton>
 
-#include "gui/app/Convenzioni.h"
 #include "gui/app/ElencoRisultati.h"
+#include "gui/app/Finestre.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
 
 class TfrmRicontatta : public Dialogo, public PannelloRisultati {

@@ -1,12 +1,12 @@
 #include "gui/contacts/TfrmTrovaClienti.h"
 
-
 #include "core/app/Messaggi.h"
 #include "core/contacts/TArchivioContatti.h"
+#include "gui/app/Finestre.h"
+#include "gui/app/Piattaforma.h"
 
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget* chiamante, SceltaContatto scelta)
-    : FinestraRicerca(chiamante, "TfrmTrovaClienti",
-                      QStringLiteral(" Trova contatti in archivio")),
+    : FinestraRicerca(chiamante, "TfrmTrovaClienti", QStringLiteral(" Trova contatti in archivio")),
       scelta_(std::move(scelta)) {
     lblMemory = new QLabel(this);
     lblMemory->setObjectName("lblMemory");

@@ -3,13 +3,14 @@
 // list, and a double click that hands the chosen contact to the window that opened the
 // search (the contact card, the deadline card, the summary request), which takes from it
 // what it needs.
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <array>
 #include <cstdint>
 #include <functional>
 
 #include "core/contacts/RicercaContatti.h"
-#include "gui/app/Convenzioni.h"
 #include "gui/app/ElencoRisultati.h"
 #include "gui/app/FinestraRicerca.h"
 

@@ -5,6 +5,9 @@
 #include <string>
 
 #include "core/deadlines/RigaScadenza.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TestoQt.h"
 
 namespace {
 

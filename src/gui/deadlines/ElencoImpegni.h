@@ -12,8 +12,8 @@
 #include "core/app/Elenco.h"
 #include "core/deadlines/RicercaScadenze.h"
 #include "core/deadlines/TSchedaScadenza.h"
-#include "gui/app/Convenzioni.h"
 #include "gui/app/ElencoRisultati.h"
+#include "gui/app/Finestre.h"
 
 class ElencoImpegni : public Dialogo, public PannelloRisultati {
     Q_OBJECT

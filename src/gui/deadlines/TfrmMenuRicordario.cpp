@@ -7,7 +7,15 @@
 #include "core/app/Messaggi.h"
 #include "core/app/Testo.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Filtri.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TestoQt.h"
 #include "gui/app/TfrmGuida.h"
+#include "gui/app/Titoli.h"
 
 namespace {
 
@@ -18,8 +26,7 @@ const char* const kModoRicordario = "ricordario";
 }  // namespace
 
 TfrmMenuRicordario::TfrmMenuRicordario()
-    : FinestraIntera("TfrmMenuRicordario",
-                     QStringLiteral(" Ricordario Diz 3.0 - Inserimento scadenze e appuntamenti"),
+    : FinestraIntera("TfrmMenuRicordario", Titolo("Inserimento scadenze e appuntamenti"),
                      kAcciaio) {
     QWidget* p = Pannello();
     new Immagine(p, "icoIcona", {122, 14, 70, 74}, "icona", false);
@@ -86,8 +93,9 @@ void TfrmMenuRicordario::btnApriPreventiviClick() {
         return;
     }
     const std::string anno = testo::Rifila(S(txtAnnoPreventivi->text()));
-    scelta_ = Scelta{Q(anno), TArchivioScadenze::Percorso(
-                                  std::filesystem::path(CartellaProgramma().toStdU16String()), anno)};
+    scelta_ =
+        Scelta{Q(anno), TArchivioScadenze::Percorso(
+                            std::filesystem::path(CartellaProgramma().toStdU16String()), anno)};
     lblMemory->setText(QString::fromLatin1(kModoRicordario));
     close();
 }

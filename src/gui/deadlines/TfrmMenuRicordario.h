@@ -1,12 +1,15 @@
 #pragma once
 // Deadline entry starts here: the user chooses the year whose archive the deadline card is
 // to work on. The window only names the year file for the card; it opens nothing itself.
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
 #include <functional>
 #include <optional>
 
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Finestre.h"
 
 class TfrmMenuRicordario : public FinestraIntera {
     Q_OBJECT

@@ -6,10 +6,14 @@
 #include <tuple>
 
 #include "core/app/Guida.h"
-#include "core/app/Messaggi.h"
-#include "core/app/Testo.h"
-#include "core/deadlines/TArchivioScadenze.h"
+#include "core/deadlines/RegoleScadenza.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Filtri.h"
+#include "gui/app/TestoQt.h"
 #include "gui/app/TfrmGuida.h"
+#include "gui/app/Titoli.h"
 #include "gui/checkers/TfrmCodFisc.h"
 #include "gui/checkers/TfrmPartitaIva.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
@@ -41,52 +45,17 @@ void SoloVociDellaLista(QComboBox* c, const std::vector<std::string>& voci) {
     });
 }
 
-void ScriviTesto(QWidget* w, const QString& t) {
-    if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        e->setText(t);
-        e->setCursorPosition(0);  // a long text shows its beginning
-    } else if (auto* c = qobject_cast<QComboBox*>(w)) {
-        // The item with that text is selected; a text no item has is shown all the same.
-        c->setCurrentIndex(c->findText(t, Qt::MatchExactly | Qt::MatchCaseSensitive));
-        c->setEditText(t);
-    } else if (auto* l = qobject_cast<QLabel*>(w)) {
-        l->setText(t);
-    }
-}
-
 }  // namespace
 
 TfrmRicordario::TfrmRicordario()
-    : FinestraIntera("TfrmRicordario",
-                     QStringLiteral(" Ricordario Diz 3.0 - Archivio scadenze e appuntamenti"),
-                     kSfondo) {
-    QWidget* p = Pannello();
-
-    CreaCampi(p);
-    panInfo = StrisciaInfo(p, {16, 642, 777, 32},
-                           QStringLiteral("Pronto per archiviare una nuova scheda..."));
-    stato_ = new RigaStato(panInfo);
-    CreaComandi(p);
-
-    lblFile = EtichettaNascosta(p, "lblFile");
-    lblData = EtichettaNascosta(p, "lblData");
-    lblOra = EtichettaNascosta(p, "lblOra");
-
-    for (std::size_t i = 0; i < controlli_.size(); ++i) {
-        controlli_[i] = findChild<QWidget*>(Q(std::string(scadenza::ControlliScheda[i].controllo)));
-        Q_ASSERT(controlli_[i]);
-    }
-
-    // Over the background, the panels, the labels and the pictures without a hint the
-    // status line empties.
-    stato_->SvuotaSu(this);
-    for (QWidget* w : p->findChildren<QWidget*>()) {
-        auto* immagine = qobject_cast<Immagine*>(w);
-        if (dynamic_cast<Rettangolo*>(w) || qobject_cast<QLabel*>(w) ||
-            qobject_cast<QGroupBox*>(w) || (immagine && !immagine->property("cliccabile").toBool()))
-            stato_->SvuotaSu(w);
-    }
-    stato_->SvuotaSu(p);
+    : FinestraArchivio("TfrmRicordario", Titolo("Archivio scadenze e appuntamenti"),
+                       {kSfondo, QColor(), kBordoSezione, 649}, scadenza::Regole()) {
+    CreaCampi(Pannello());
+    CreaComandi();
+    lblFile = EtichettaNascosta("lblFile");
+    lblData = EtichettaNascosta("lblData");
+    lblOra = EtichettaNascosta("lblOra");
+    CompletaScheda();
 }
 
 void TfrmRicordario::CreaCampi(QWidget* p) {
@@ -220,6 +189,8 @@ void TfrmRicordario::CreaCampi(QWidget* p) {
     FiltroCifre(txtCosto, true);
     QuandoEsce(txtCosto, [this] { txtCostoExit(); });
     FiltroMaiuscole(txtCodFisc);
+    // Sixteen capitals in bold need a smaller size than the other fields to be seen whole.
+    txtCodFisc->setFont(Carattere("Verdana", 9, true));
 
     chkDaConfermare = new QCheckBox(QStringLiteral("Appuntamento da confermare"), p);
     chkDaConfermare->setObjectName("chkDaConfermare");
@@ -236,191 +207,57 @@ void TfrmRicordario::CreaCampi(QWidget* p) {
         c->setPalette(pal);
     }
 
-    CatenaInvio({txtGiorno,       txtMese,     txtOreApp,      txtMinutiApp,  txtAvviso,
-                 txtBeneficiario, txtDettagli, txtOfficina,    txtCosto,      txtContatto,
-                 txtPagatore,     txtCodFisc,  txtNumTessera,  txtCarica,     txtTelCel,
-                 txtRecapito,     txtAnticipi, txtComplessivo, txtRateazione, txtNote});
+    ImpostaCatena({txtGiorno,       txtMese,     txtOreApp,      txtMinutiApp,  txtAvviso,
+                   txtBeneficiario, txtDettagli, txtOfficina,    txtCosto,      txtContatto,
+                   txtPagatore,     txtCodFisc,  txtNumTessera,  txtCarica,     txtTelCel,
+                   txtRecapito,     txtAnticipi, txtComplessivo, txtRateazione, txtNote});
     // Tab reaches the check boxes too, each in its place.
     setTabOrder(txtRateazione, chkDaConfermare);
     setTabOrder(chkDaConfermare, txtNote);
     setTabOrder(txtNote, chkEffettuata);
 }
 
-void TfrmRicordario::CreaComandi(QWidget* p) {
-    new Rettangolo(p, "shpComandi", {800, 16, 177, 489}, Qt::white, kBordoSezione);
-    new Immagine(p, "imgDecoro", {800, 512, 177, 121}, "decoro", false);
-    new Rettangolo(p, "shpNavigazione", {800, 642, 177, 32}, Qt::white, kBordoSezione);
-
-    using Azione = void (TfrmRicordario::*)();
-    struct Comando {
-        Immagine** membro;
-        const char* nome;
-        const char* parola;
-        const char* suggerimento;
-        Azione azione;  // none: its window comes later
+void TfrmRicordario::CreaComandi() {
+    using T = TfrmRicordario;
+    namespace d = descrizioni;
+    // clang-format off
+    const Comando<T> comandi[] = {
+        {"cmdNuovo", "Nuovo", d::Nuovo, &T::cmdNuovoClick, {}, nullptr, &T::cmdNuovo},
+        {"cmdDuplica", "Duplica", d::Duplica, &T::cmdDuplicaClick, {}, nullptr, &T::cmdDuplica},
+        {"cmdSalva", "Salva", d::Salva, &T::cmdSalvaClick, {}, nullptr, &T::cmdSalva},
+        {"cmdTrova", "Trova", d::Trova, &T::cmdTrovaClick, {}, nullptr, &T::cmdTrova},
+        {"cmdImporta", "Anteprima", d::Anteprima, &T::cmdImportaClick, {}, nullptr,
+         &T::cmdImporta},
+        {"cmdStampa", "Stampa", d::Stampa, &T::cmdStampaClick, {}, nullptr, &T::cmdStampa},
+        {"cmdEsporta", "Esporta archivio", d::Esporta, &T::cmdEsportaClick, {}, nullptr, &T::cmdEsporta},
+        {"cmdDaConfermare", "Da confermare",
+         "Visualizza l'elenco degli appuntamenti in attesa di conferma.", &T::cmdDaConfermareClick, {}, nullptr,
+         &T::cmdDaConfermare},
+        {"cmdDaEffettuare", "Non assolti",
+         "Visualizza il riepilogo degli impegni non assolti, sia scaduti che non.", &T::cmdDaEffettuareClick, {},
+         nullptr, &T::cmdDaEffettuare},
+        {"cmdEffettuate", "Scaduti", "Visualizza il riepilogo degli impegni scaduti e non assolti.",
+         &T::cmdEffettuateClick, {}, nullptr, &T::cmdEffettuate},
+        {"cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",
+         &T::cmdGuidaClick, {}, nullptr, &T::cmdGuida},
+        {"cmdEsci", "Esci", "Esci da questa schermata di lavoro.", &T::cmdEsciClick, {}, nullptr,
+         &T::cmdEsci},
+        {"impPag", nullptr, "Importa i dati dall'archivio anagrafico dei contatti.",
+         &T::impPagClick, {314, 381, 22, 22}, "sezione01", &T::impPag},
+        {"btnCodFisc", nullptr, d::CodFisc, &T::btnCodFiscClick, {525, 381, 22, 22}, "controlla",
+         &T::btnCodFisc},
     };
-    const Comando comandi[] = {
-        {&cmdNuovo, "cmdNuovo", "Nuovo",
-         "Prepara la schermata per la registrazione di una nuova scheda.",
-         &TfrmRicordario::cmdNuovoClick},
-        {&cmdDuplica, "cmdDuplica", "Duplica",
-         "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati "
-         "correnti.",
-         &TfrmRicordario::cmdDuplicaClick},
-        {&cmdSalva, "cmdSalva", "Salva", "Salva la scheda corrente in archivio.",
-         &TfrmRicordario::cmdSalvaClick},
-        {&cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.",
-         &TfrmRicordario::cmdTrovaClick},
-        {&cmdImporta, "cmdImporta", "Anteprima", "Visualizza l'anteprima di stampa.",
-         &TfrmRicordario::cmdImportaClick},
-        {&cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.",
-         &TfrmRicordario::cmdStampaClick},
-        {&cmdEsporta, "cmdEsporta", "Esporta archivio",
-         "Esporta le schede in archivio in un file di Microsoft Excel.",
-         &TfrmRicordario::cmdEsportaClick},
-        {&cmdDaConfermare, "cmdDaConfermare", "Da confermare",
-         "Visualizza l'elenco degli appuntamenti in attesa di conferma.",
-         &TfrmRicordario::cmdDaConfermareClick},
-        {&cmdDaEffettuare, "cmdDaEffettuare", "Non assolti",
-         "Visualizza il riepilogo degli impegni non assolti, sia scaduti che non.",
-         &TfrmRicordario::cmdDaEffettuareClick},
-        {&cmdEffettuate, "cmdEffettuate", "Scaduti",
-         "Visualizza il riepilogo degli impegni scaduti e non assolti.",
-         &TfrmRicordario::cmdEffettuateClick},
-        {&cmdGuida, "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",
-         &TfrmRicordario::cmdGuidaClick},
-        {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.",
-         &TfrmRicordario::cmdEsciClick},
-    };
-    int y = 30;
-    for (const auto& c : comandi) {
-        *c.membro = Immagine::Comando(p, c.nome, {814, y, 148, 32}, Q(c.parola));
-        y += 39;
-        stato_->Descrivi(*c.membro, Q(c.suggerimento));
-        if (c.azione) connect(*c.membro, &QAbstractButton::clicked, this, c.azione);
-    }
-
-    struct Picture {
-        Immagine** membro;
-        const char* nome;
-        QRect r;
-        const char* risorsa;
-        const char* suggerimento;
-        Azione azione;
-    };
-    const Picture pulsanti[] = {
-        {&cmdPrimo,
-         "cmdPrimo",
-         {806, 649, 15, 17},
-         "primo",
-         "Visualizza la prima scheda in archivio.",
-         &TfrmRicordario::cmdPrimoClick},
-        {&cmdIndietro,
-         "cmdIndietro",
-         {830, 649, 10, 17},
-         "indietro",
-         "Visualizza la scheda precedente in archivio.",
-         &TfrmRicordario::cmdIndietroClick},
-        {&cmdAvanti,
-         "cmdAvanti",
-         {934, 649, 10, 17},
-         "avanti",
-         "Visualizza la scheda successiva in archivio.",
-         &TfrmRicordario::cmdAvantiClick},
-        {&cmdUltimo,
-         "cmdUltimo",
-         {955, 649, 15, 17},
-         "ultimo",
-         "Visualizza l'ultima scheda in archivio.",
-         &TfrmRicordario::cmdUltimoClick},
-        {&impPag,
-         "impPag",
-         {314, 381, 22, 22},
-         "sezione01",
-         "Importa i dati dall'archivio anagrafico dei contatti.",
-         &TfrmRicordario::impPagClick},
-        {&btnCodFisc,
-         "btnCodFisc",
-         {525, 381, 22, 22},
-         "controlla",
-         "Controlla il codice fiscale.",
-         &TfrmRicordario::btnCodFiscClick},
-    };
-    for (const auto& b : pulsanti) {
-        *b.membro = new Immagine(p, b.nome, b.r, b.risorsa);
-        stato_->Descrivi(*b.membro, Q(b.suggerimento));
-        connect(*b.membro, &QAbstractButton::clicked, this, b.azione);
-    }
-    stato_->Descrivi(chkDaConfermare,
-                     QStringLiteral("Spunta questa casella per annotare che l'appuntamento è in "
-                                    "attesa di conferma."));
-    stato_->Descrivi(chkEffettuata, QStringLiteral("Spunta questa casella per annotare che "
-                                                   "l'impegno è stato assolto."));
-
-    lblPosizione = new QLabel(p);
-    lblPosizione->setObjectName("lblPosizione");
-    // Same look as the contact card's number, level with the arrows.
-    lblPosizione->setGeometry(846, 649, 82, 19);
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFont(Carattere("Verdana", 12, true));
+    // clang-format on
+    AggiungiComandi(comandi);
+    Descrivi(chkDaConfermare,
+             "Spunta questa casella per annotare che l'appuntamento è in attesa di conferma.");
+    Descrivi(chkEffettuata, "Spunta questa casella per annotare che l'impegno è stato assolto.");
 }
 
 // --- Card and record ------------------------------------------------------------------------
 
-void TfrmRicordario::SvuotaDataOra() {
-    for (QComboBox* c : {txtGiorno, txtMese, txtOreApp, txtMinutiApp}) c->setCurrentIndex(-1);
-    txtGiorno->setEditText(QString());
-    txtMese->setEditText(QString());
-    txtOreApp->setEditText(QStringLiteral("00"));
-    txtMinutiApp->setEditText(QStringLiteral("00"));
-}
-
-void TfrmRicordario::PulisciScheda() {
-    SvuotaDataOra();
-    for (QLineEdit* e : Pannello()->findChildren<QLineEdit*>()) {
-        // The lists' own line edits are done above.
-        if (qobject_cast<QComboBox*>(e->parentWidget())) continue;
-        e->clear();
-    }
-    txtCosto->setText(QStringLiteral("0,00"));
-    chkDaConfermare->setChecked(false);
-    chkEffettuata->setChecked(false);
-    lblPosizione->clear();
-    txtGiorno->setFocus();
-}
-
-void TfrmRicordario::MostraScheda(const TSchedaScadenza& scheda, std::int64_t posizione) {
-    for (std::size_t i = 0; i < controlli_.size(); ++i) {
-        const std::string& valore = scheda.*(TSchedaScadenza::Campi[i].membro);
-        if (auto* casella = qobject_cast<QCheckBox*>(controlli_[i])) {
-            // Neither "Sì" nor "No": the box stays as it was.
-            const int spunta = flag::Leggi(valore);
-            if (spunta >= 0) casella->setChecked(spunta == 1);
-        } else {
-            ScriviTesto(controlli_[i], Q(valore));
-        }
-    }
-    lblPosizione->setText(QString::number(posizione));
-}
-
-TSchedaScadenza TfrmRicordario::ComponiScheda() const {
-    TSchedaScadenza scheda;
-    for (std::size_t i = 0; i < controlli_.size(); ++i) {
-        std::string& valore = scheda.*(TSchedaScadenza::Campi[i].membro);
-        if (auto* casella = qobject_cast<const QCheckBox*>(controlli_[i]))
-            valore = flag::Da(casella->isChecked());
-        else
-            valore = S(TestoDi(controlli_[i]));
-    }
-    return scheda;
-}
-
 std::filesystem::path TfrmRicordario::PercorsoArchivio() const {
     return std::filesystem::path(lblFile->text().trimmed().toStdU16String());
-}
-
-void TfrmRicordario::ErroreAccesso() {
-    MostraAvviso(this, Q(messaggi::AccessoArchivio), TipoAvviso::Errore);
 }
 
 void TfrmRicordario::txtCostoExit() {
@@ -430,79 +267,6 @@ void TfrmRicordario::txtCostoExit() {
 
 // --- Commands --------------------------------------------------------------------------------
 
-void TfrmRicordario::cmdSalvaClick() {
-    const scadenza::EsitoSalvataggio esito = scadenza::PreparaSalvataggio(ComponiScheda());
-    if (Q(esito.Costo) != txtCosto->text()) txtCosto->setText(Q(esito.Costo));
-    if (esito.Ora) lblOra->setText(Q(*esito.Ora));
-    if (esito.Data) lblData->setText(Q(*esito.Data));
-    if (esito.rifiuto) {
-        const scadenza::Rifiuto& r = *esito.rifiuto;
-        if (r.modo == scadenza::ModoRifiuto::Messaggio)
-            MostraMessaggio(this, Q(r.testo));
-        else
-            MostraAvviso(this, Q(r.testo), TipoAvviso::Avvertimento);
-        if (auto* w = Pannello()->findChild<QWidget*>(Q(r.controllo))) w->setFocus();
-        return;
-    }
-
-    const std::int64_t prima = scadenza::LeggiPosizione(S(lblPosizione->text()));
-    std::int64_t posizione = 0;
-    try {
-        posizione = SalvaScadenza(PercorsoArchivio(), prima, esito.scheda);
-    } catch (const std::exception&) {
-        ErroreAccesso();
-        return;
-    }
-    lblPosizione->setText(QString::number(posizione));
-    MostraAvviso(this,
-                 Q(std::string(prima > 0 ? scadenza::ModificheSalvate : scadenza::SchedaSalvata)),
-                 TipoAvviso::Informazione);
-}
-
-void TfrmRicordario::cmdDuplicaClick() {
-    if (lblPosizione->text().trimmed().isEmpty()) {
-        MostraAvviso(this, Q(messaggi::DuplicaNonArchiviata), TipoAvviso::Avvertimento);
-        return;
-    }
-    lblPosizione->clear();
-    try {
-        // Opened only to make sure the archive is there to take the copy.
-        TArchivioScadenze archivio;
-        archivio.Apri(PercorsoArchivio());
-        SvuotaDataOra();
-        txtGiorno->setFocus();
-        archivio.Chiudi();
-    } catch (const std::exception&) {
-        ErroreAccesso();
-        return;
-    }
-    MostraAvviso(this, Q(messaggi::DopoDuplica), TipoAvviso::Informazione);
-}
-
-void TfrmRicordario::Naviga(scadenza::Navigazione comando) {
-    SchedaNavigata<TSchedaScadenza> esito;
-    try {
-        esito = NavigaScadenze(PercorsoArchivio(), comando,
-                               scadenza::LeggiPosizione(S(lblPosizione->text())));
-    } catch (const std::exception&) {
-        ErroreAccesso();
-        return;
-    }
-    switch (esito.passo.esito) {
-        case scadenza::PassoNavigazione::Mostra:
-            MostraScheda(esito.scheda, esito.passo.posizione);
-            break;
-        case scadenza::PassoNavigazione::ArchivioVuoto:
-            if (esito.passo.svuotaPosizione) lblPosizione->clear();
-            MostraAvviso(this, Q(messaggi::ArchivioVuoto), TipoAvviso::Informazione);
-            break;
-        case scadenza::PassoNavigazione::Niente:
-            break;
-    }
-}
-
-// The search in mode "ricordario" writes the picked contact's six fields straight into
-// this card; the card stays new or stored as it was.
 void TfrmRicordario::impPagClick() {
     // The contact's data the deadline card takes; nothing else of the card changes.
     TfrmTrovaClienti::Apri(this, QStringLiteral("ricordario"),
@@ -541,7 +305,7 @@ namespace {
 // there goes on the card as browsing puts it.
 elenco::Scelta<TSchedaScadenza> MostraSu(TfrmRicordario* scheda) {
     return [scheda](std::int64_t posizione, const TSchedaScadenza& s) {
-        scheda->MostraScheda(s, posizione);
+        scheda->MostraScheda(posizione, s);
     };
 }
 

@@ -5,22 +5,18 @@
 // record number in lblPosizione.
 #include <QCheckBox>
 #include <QComboBox>
-#include <cstdint>
-#include <filesystem>
 
-#include "core/deadlines/RegoleScadenza.h"
-#include "core/deadlines/TSchedaScadenza.h"
-#include "gui/app/Convenzioni.h"
+#include "core/deadlines/TArchivioScadenze.h"
+#include "gui/app/FinestraArchivio.h"
 #include "gui/reports/Report.h"
 
-class TfrmRicordario : public FinestraIntera {
+class TfrmRicordario : public FinestraArchivio<TArchivioScadenze> {
     Q_OBJECT
 public:
     TfrmRicordario();
 
-    // State labels.
-    QLabel* lblFile;       // hidden: full path of the year archive
-    QLabel* lblPosizione;  // record number, empty for a card never stored
+    // State labels (lblPosizione is the card's, as on every card).
+    QLabel* lblFile;  // hidden: full path of the year archive
     QLabel* lblAnno;
     QLabel* lblData;  // hidden
     QLabel* lblOra;   // hidden
@@ -49,9 +45,7 @@ public:
     QLineEdit* txtNote;
     QCheckBox* chkEffettuata;
 
-    QLabel* panInfo;
-
-    // Commands.
+    // Commands (the four arrows are the card's, FinestraScheda).
     Immagine* cmdNuovo;
     Immagine* cmdDuplica;
     Immagine* cmdSalva;
@@ -64,16 +58,10 @@ public:
     Immagine* cmdEffettuate;
     Immagine* cmdGuida;
     Immagine* cmdEsci;
-    Immagine* cmdPrimo;
-    Immagine* cmdIndietro;
-    Immagine* cmdAvanti;
-    Immagine* cmdUltimo;
     Immagine* impPag;
     Immagine* btnCodFisc;
 
-    void cmdNuovoClick() { PulisciScheda(); }
-    void cmdDuplicaClick();
-    void cmdSalvaClick();
+    // Nuovo, Duplica, Salva, the arrows and Esci are the card's (FinestraScheda).
     void cmdTrovaClick();
     void cmdImportaClick();
     void cmdStampaClick();
@@ -82,37 +70,18 @@ public:
     void cmdEffettuateClick();
     void cmdEsportaClick();
     void cmdGuidaClick();
-    void cmdEsciClick() { close(); }
-    void cmdPrimoClick() { Naviga(scadenza::Navigazione::Primo); }
-    void cmdIndietroClick() { Naviga(scadenza::Navigazione::Indietro); }
-    void cmdAvantiClick() { Naviga(scadenza::Navigazione::Avanti); }
-    void cmdUltimoClick() { Naviga(scadenza::Navigazione::Ultimo); }
     void impPagClick();
     void btnCodFiscClick();
 
-    // Card reset: an empty new card, the focus on the day.
-    void PulisciScheda();
-    // Puts a record on the card as record number `posizione` (browsing here; the search and
-    // the status lists when the user picks a record).
-    void MostraScheda(const TSchedaScadenza& scheda, std::int64_t posizione);
-    // The card as it stands: Anno from lblAnno, the two flags from the check boxes.
-    TSchedaScadenza ComponiScheda() const;
     // The card template filled from the controls as they stand (the card need not be saved).
     report::Modello SchedaDaStampare() const;
 
 protected:
-    void FormShow() override { PulisciScheda(); }
+    // The year archive named by lblFile.
+    std::filesystem::path PercorsoArchivio() const override;
 
 private:
     void CreaCampi(QWidget* p);
-    void CreaComandi(QWidget* p);
-    void Naviga(scadenza::Navigazione comando);
-    void SvuotaDataOra();
+    void CreaComandi();
     void txtCostoExit();
-    void ErroreAccesso();
-    std::filesystem::path PercorsoArchivio() const;
-
-    // The control of each record field, in file order.
-    std::array<QWidget*, scadenza::ControlliScheda.size()> controlli_{};
-    RigaStato* stato_ = nullptr;
 };

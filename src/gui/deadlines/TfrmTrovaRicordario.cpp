@@ -1,6 +1,7 @@
 #include "gui/deadlines/TfrmTrovaRicordario.h"
 
 #include "core/deadlines/RigaScadenza.h"
+#include "gui/app/Finestre.h"
 
 TfrmTrovaRicordario::TfrmTrovaRicordario(QWidget* scheda, std::filesystem::path archivio,
                                          elenco::Scelta<TSchedaScadenza> scelta)

@@ -5,7 +5,10 @@
 #include "core/app/Testo.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/export/Calendario.h"
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TMisc.h"
+#include "gui/app/TestoQt.h"
 
 void EsportaInCalendario(QWidget* genitore, const QString& lblFile) {
     if (ChiediConferma(genitore, Q(calendario::DomandaEsporta)) == Risposta::No) return;
@@ -15,9 +18,9 @@ void EsportaInCalendario(QWidget* genitore, const QString& lblFile) {
         if (nome.size() != 4 || !testo::SoloCifre(nome))
             throw std::runtime_error("not a year archive: " + nome);
         const int anno = std::stoi(nome);
-        const auto esito = calendario::ScriviCalendario(
-            LeggiScadenzeSenzaCreare(archivio), anno, PercorsoProgramma(QString()),
-            piattaforma().Adesso().toSecsSinceEpoch());
+        const auto esito = calendario::ScriviCalendario(LeggiScadenzeSenzaCreare(archivio), anno,
+                                                        PercorsoProgramma(QString()),
+                                                        piattaforma().Adesso().toSecsSinceEpoch());
         QString domanda = Q(calendario::Esportato) + QStringLiteral("\r\n\r\n");
         if (esito.saltate > 0)
             domanda += Q(calendario::SchedeSaltate(esito.saltate)) + QStringLiteral("\r\n\r\n");

@@ -5,6 +5,13 @@
 #include <QStyledItemDelegate>
 
 #include "core/app/Messaggi.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/RigaStato.h"
+#include "gui/app/TMisc.h"
+#include "gui/app/TestoQt.h"
 #include "gui/app/TfrmGuida.h"
 
 namespace {

@@ -4,6 +4,7 @@
 // texts, and the status line. A grid window is a declaration: its column table, its export
 // (file, worksheet, header cells), its help page, and how its rows are filled.
 #include <QAbstractTableModel>
+#include <QLabel>
 #include <QTableView>
 #include <filesystem>
 #include <functional>
@@ -14,7 +15,8 @@
 
 #include "core/export/Foglio.h"
 #include "core/export/Griglia.h"
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Finestre.h"
 
 // The rows' texts as the grid shows them; what is typed into an editable column stays
 // here, for the export, and never reaches an archive.
@@ -89,12 +91,17 @@ private:
 // record `prendi` takes (all without it), in file order, then reordered by the `chiave`
 // column when one is given.
 template <class Scheda>
-FinestraGriglia::Dichiarazione GrigliaDiArchivio(
-    const char* classe, const char* titolo, const char* guida,
-    const griglia::Dichiarazione<Scheda>& griglia, std::filesystem::path file,
-    std::function<bool(const Scheda&)> prendi = {},
-    std::optional<std::size_t> chiave = std::nullopt) {
-    return {classe, titolo, guida, griglia.Colonne(), griglia.esportazione,
+FinestraGriglia::Dichiarazione GrigliaDiArchivio(const char* classe, const char* titolo,
+                                                 const char* guida,
+                                                 const griglia::Dichiarazione<Scheda>& griglia,
+                                                 std::filesystem::path file,
+                                                 std::function<bool(const Scheda&)> prendi = {},
+                                                 std::optional<std::size_t> chiave = std::nullopt) {
+    return {classe,
+            titolo,
+            guida,
+            griglia.Colonne(),
+            griglia.esportazione,
             [colonne = griglia.colonne, file = std::move(file), prendi = std::move(prendi),
              chiave](griglia::TabellaTesti& t) {
                 griglia::Riempi<Scheda>(t, colonne, file, prendi, chiave);

@@ -3,6 +3,8 @@
 #include "core/app/Guida.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/export/Esportazioni.h"
+#include "gui/app/Finestre.h"
+#include "gui/app/Piattaforma.h"
 
 TfrmExpClienti::TfrmExpClienti(QWidget* scheda)
     : FinestraGriglia(scheda, GrigliaDiArchivio<TSchedaContatto>(

@@ -2,6 +2,7 @@
 
 #include "core/app/Guida.h"
 #include "core/export/Esportazioni.h"
+#include "gui/app/Finestre.h"
 
 TfrmExpRicordario::TfrmExpRicordario(QWidget* scheda, const std::filesystem::path& archivio)
     : FinestraGriglia(scheda, GrigliaDiArchivio<TSchedaScadenza>(

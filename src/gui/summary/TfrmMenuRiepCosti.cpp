@@ -2,6 +2,14 @@
 
 #include <QGroupBox>
 
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Filtri.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/app/TestoQt.h"
+#include "gui/app/Titoli.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
 #include "gui/summary/TfrmRiepCosti.h"
 
@@ -23,8 +31,7 @@ void SvuotaSeNonAmmesso(QComboBox* c, bool (*ammesso)(std::string_view)) {
 }  // namespace
 
 TfrmMenuRiepCosti::TfrmMenuRiepCosti()
-    : FinestraIntera("TfrmMenuRiepCosti",
-                     QStringLiteral(" Ricordario Diz 3.0 - Riepilogo scadenze"), kSfondo) {
+    : FinestraIntera("TfrmMenuRiepCosti", Titolo("Riepilogo scadenze"), kSfondo) {
     QWidget* p = Pannello();
     new Immagine(p, "icoIcona", {122, 14, 70, 74}, "icona", false);
     new Immagine(p, "icoTitolo", {204, 15, 583, 77}, "titolo", false);
@@ -159,10 +166,9 @@ void TfrmMenuRiepCosti::FormShow() {
 
 void TfrmMenuRiepCosti::impClienteClick() {
     // The contact search puts the picked contact's name into txtCliente.
-    TfrmTrovaClienti::Apri(this, QStringLiteral("riepilogo"),
-                           [this](std::int64_t, const TSchedaContatto& s) {
-                               txtCliente->setText(Q(s.Cliente));
-                           });
+    TfrmTrovaClienti::Apri(
+        this, QStringLiteral("riepilogo"),
+        [this](std::int64_t, const TSchedaContatto& s) { txtCliente->setText(Q(s.Cliente)); });
 }
 
 void TfrmMenuRiepCosti::btnVisualizzaClick() {
@@ -184,7 +190,7 @@ void TfrmMenuRiepCosti::btnVisualizzaClick() {
         lblDataFine->setText(Q(esito.dataFine));
         if (const auto& rifiuto = esito.rifiuto) {
             lblAttendere->hide();
-            if (rifiuto->modo == scadenza::ModoRifiuto::Avviso)
+            if (rifiuto->modo == ModoRifiuto::Avviso)
                 MostraAvviso(this, Q(rifiuto->testo), TipoAvviso::Avvertimento);
             else
                 MostraMessaggio(this, Q(rifiuto->testo));

@@ -5,7 +5,8 @@
 #include <QPushButton>
 
 #include "core/summary/Riepilogo.h"
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Finestre.h"
 
 class TfrmMenuRiepCosti : public FinestraIntera {
     Q_OBJECT

@@ -3,7 +3,12 @@
 #include "core/app/Guida.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TSchedaScadenza.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/TestoQt.h"
 #include "gui/app/TfrmGuida.h"
+#include "gui/app/Titoli.h"
 
 namespace {
 
@@ -18,8 +23,7 @@ std::string& TfrmRiepCosti::TestoRicordato() {
 }
 
 TfrmRiepCosti::TfrmRiepCosti(QWidget* chiamante, riepilogo::RichiestaRiepilogo richiesta)
-    : DialogoIntero(chiamante, "TfrmRiepCosti",
-                    QStringLiteral(" Ricordario Diz 3.0 - Riepilogo scadenze"), kSfondo),
+    : DialogoIntero(chiamante, "TfrmRiepCosti", Titolo("Riepilogo scadenze"), kSfondo),
       richiesta_(std::move(richiesta)) {
     QWidget* p = Pannello();
     const QFont titolo = Carattere("Verdana", 12, true);

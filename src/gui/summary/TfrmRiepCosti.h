@@ -6,6 +6,8 @@
 
 #include "core/summary/Riepilogo.h"
 #include "gui/app/ElencoRisultati.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Finestre.h"
 
 class TfrmRiepCosti : public DialogoIntero {
     Q_OBJECT

@@ -5,7 +5,12 @@
 #include "core/app/Guida.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/viewer/RegoleVisualizzatore.h"
+#include "gui/app/Aspetto.h"
+#include "gui/app/Controlli.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Piattaforma.h"
 #include "gui/app/TfrmGuida.h"
+#include "gui/app/Titoli.h"
 
 namespace {
 
@@ -18,8 +23,7 @@ Data DataDi(const QDate& d) { return {d.day(), d.month(), d.year()}; }
 }  // namespace
 
 TfrmScadenze::TfrmScadenze()
-    : FinestraIntera("TfrmScadenze",
-                     QStringLiteral(" Ricordario Diz 3.0 - Visualizzazione ricordario"), kBlu) {
+    : FinestraIntera("TfrmScadenze", Titolo("Visualizzazione ricordario"), kBlu) {
     QWidget* p = Pannello();
     new Rettangolo(p, "shpSfondo", {4, 4, 986, 684}, Qt::white);
     new Immagine(p, "icoIcona", {122, 14, 70, 74}, "icona", false);

@@ -6,7 +6,8 @@
 #include <QDate>
 #include <QPushButton>
 
-#include "gui/app/Convenzioni.h"
+#include "gui/app/Figure.h"
+#include "gui/app/Finestre.h"
 
 class QCalendarWidget;
 

@@ -1,0 +1,9 @@
+#include "gui/app/DateNumeri.h"
+
+#include <QLocale>
+
+void ImpostaDateNumeri() {
+    QLocale italiano(QLocale::Italian, QLocale::Italy);
+    italiano.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(italiano);
+}

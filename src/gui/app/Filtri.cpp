@@ -1,0 +1,75 @@
+#include "gui/app/Filtri.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include "core/app/Testo.h"
+#include "gui/app/FiltroEventi.h"
+#include "gui/app/TestoQt.h"
+
+namespace {
+
+// Puts a filtered text back into the field, keeping the caret where the user was typing.
+void Rimetti(QLineEdit* campo, const QString& nuovo) {
+    if (nuovo == campo->text()) return;
+    const int cursore = campo->cursorPosition();
+    const int tolti = campo->text().size() - nuovo.size();
+    campo->setText(nuovo);
+    campo->setCursorPosition(qBound(0, cursore - qMax(0, tolti), static_cast<int>(nuovo.size())));
+}
+
+QString RifilaMaiuscole(const QString& t) { return Q(testo::MaiuscoleAZ(testo::Rifila(S(t)))); }
+
+}  // namespace
+
+void ApplicaMaiuscole(QLineEdit* campo) { Rimetti(campo, RifilaMaiuscole(campo->text())); }
+
+void FiltroMaiuscole(QLineEdit* campo) {
+    QObject::connect(campo, &QLineEdit::textEdited, campo,
+                     [campo](const QString& t) { Rimetti(campo, RifilaMaiuscole(t)); });
+}
+
+void FiltroSoloMaiuscole(QLineEdit* campo) {
+    QObject::connect(campo, &QLineEdit::textEdited, campo,
+                     [campo](const QString& t) { Rimetti(campo, Q(testo::MaiuscoleAZ(S(t)))); });
+}
+
+void FiltroRifila(QLineEdit* campo) {
+    auto rifila = [campo] { Rimetti(campo, Rifilato(campo->text())); };
+    QObject::connect(campo, &QLineEdit::textEdited, campo, rifila);
+    Filtra(campo, [rifila](QObject*, QEvent* e) {
+        if (e->type() == QEvent::FocusOut) rifila();
+        return false;
+    });
+}
+
+void FiltroCifre(QLineEdit* campo, bool virgola) {
+    Filtra(campo, [virgola](QObject*, QEvent* e) {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        switch (k->key()) {
+            case Qt::Key_Backspace:
+            case Qt::Key_Delete:
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+                return false;
+            default:
+                break;
+        }
+        if (k == QKeySequence::Copy || k == QKeySequence::SelectAll) return false;
+        const QString t = k->text();
+        if (t.isEmpty()) return false;  // Shift, Home, End...: no character
+        const QChar c = t.at(0);
+        const bool ammesso = (c >= '0' && c <= '9') || (virgola && c == ',');
+        return !ammesso;
+    });
+    // Pasting cannot bring in what typing would not.
+    campo->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(virgola ? "[0-9,]*" : "[0-9]*"), campo));
+}
