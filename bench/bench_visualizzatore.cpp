@@ -3,18 +3,18 @@
 // filled and sorted, beside that check. The heap's peak during a run is reported, so that
 // the check's memory can be seen not to grow with the archive.
 //
-// The records come from a small generator of this file.
+// The records are the shared generator's, with their dates set for the day.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
 #include <atomic>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <new>
 #include <random>
 #include <string>
 
+#include "GeneratoreDati.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/viewer/ElenchiScadenze.h"
 
@@ -49,26 +49,12 @@ namespace {
 
 const Data kOggi{15, 6, 2021};
 
-// A year of deadlines over all of 2021, one in ten imminent on kOggi, the others past,
-// fulfilled or not yet in their warning period; reasons, names and places with accents,
-// notes from empty to the field's full 250 characters.
+// The generated deadlines of 2021, with dates set so that one in ten is imminent on
+// kOggi and the others are past, fulfilled or not yet in their warning period.
 TSchedaScadenza Scadenza(int i, std::mt19937& caso) {
-    static const char* causali[] = {"Rata mutuo prima casa", "Bolletta luce",
-                                    "Visita medica",         "Appuntamento con il commercialista",
-                                    "Pagamento IMU",         "Rinnovo assicurazione auto",
-                                    "Caffè con il cliente",  "Riunione di condominio",
-                                    "Udienza in tribunale"};
-    static const char* persone[] = {"Rossi Mario", "Bianchi Giulia", "Esposito Niccolò",
-                                    "Greco Lucía", "De Luca Paolo",  "Conti Chiara"};
-    static const char* luoghi[] = {"Forlì", "Cantù", "Città di Castello", "Sant'Agata", "Rimini"};
     static const char* mesi[] = {"Gennaio",   "Febbraio", "Marzo",    "Aprile",
                                  "Maggio",    "Giugno",   "Luglio",   "Agosto",
                                  "Settembre", "Ottobre",  "Novembre", "Dicembre"};
-    static const std::string parole =
-        "richiamare dopo le diciotto portare la ricevuta già pagata in parte verificare "
-        "l'importo con la banca è urgente però non prima di lunedì ";
-    const auto uno = [&](auto& v) { return v[caso() % std::size(v)]; };
-
     const long oggi = NumeroGiorno(kOggi);
     const long primo = NumeroGiorno({1, 1, 2021});
     int avviso = static_cast<int>(caso() % 15);
@@ -90,26 +76,12 @@ TSchedaScadenza Scadenza(int i, std::mt19937& caso) {
         }
     }
     const Data d = DataDaNumero(giorno);
-    TSchedaScadenza s;
+    TSchedaScadenza s = generatore::Scadenza(i, 2021);
     s.Data = TestoData(d);
     s.Giorno = s.Data.substr(0, 2);
     s.Mese = mesi[d.mese - 1];
     s.Anno = "2021";
-    s.OreApp = std::to_string(10 + caso() % 10);
-    s.MinutiApp = caso() % 2 ? "00" : "30";
-    s.Ora = s.OreApp + ":" + s.MinutiApp;
     s.Avviso = std::to_string(avviso);
-    s.Pagatore = uno(persone);
-    s.CodFisc = "RSSMRA80A01H501U";
-    s.TelCel = "3" + std::to_string(300000000 + caso() % 99999999);
-    s.Complessivo = uno(luoghi);
-    s.Beneficiario = caso() % 2 ? "Pagamento" : "Appuntamento";
-    s.Dettagli = uno(causali);
-    s.Costo = std::to_string(caso() % 2000) + ",00";
-    const std::size_t note = caso() % 251;
-    for (std::size_t k = 0; s.Note.size() < note; ++k) s.Note += parole[k % parole.size()];
-    s.Note.resize(note);
-    s.DaConfermare = caso() % 4 ? "No" : "Sì";
     s.Effettuata = fatta ? "Sì" : "No";
     return s;
 }
@@ -135,17 +107,10 @@ void Picco(benchmark::State& stato, std::size_t prima) {
     stato.counters["picco_heap_KB"] = static_cast<double>(gPicco - prima) / 1024.0;
 }
 
-// Baseline: the file's bytes, read in blocks of a megabyte.
+// Baseline: the file's bytes, read as a plain copy would.
 void LetturaGrezza(benchmark::State& stato) {
     const auto file = File(static_cast<int>(stato.range(0)));
-    std::string blocco(1 << 20, '\0');
-    for (auto _ : stato) {
-        std::FILE* f = std::fopen(file.c_str(), "rb");
-        std::size_t letti = 0, n;
-        while ((n = std::fread(blocco.data(), 1, blocco.size(), f)) > 0) letti += n;
-        std::fclose(f);
-        benchmark::DoNotOptimize(letti);
-    }
+    for (auto _ : stato) benchmark::DoNotOptimize(generatore::LeggiByte(file));
 }
 
 void ControlloImminenza(benchmark::State& stato) {

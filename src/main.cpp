@@ -12,7 +12,10 @@
 namespace {
 // The deadlines the login warning (--avvisi) names: those the viewer announces as imminent
 // on the same day, by the viewer's own rule.
-const avvisi::RegolaImminenza kRegolaAvvisi = visualizzatore::ScadenzaImminente;
+const avvisi::RegolaImminenza kRegolaAvvisi = [](const VistaScheda<TSchedaScadenza>& s,
+                                                  const Data& oggi) {
+    return visualizzatore::ScadenzaImminente(s, oggi);
+};
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -24,9 +24,10 @@ TSchedaScadenza Scheda(const std::string& data, const std::string& ora, const st
 
 // A rule for tests: the note says what the record is; "rotta" stands for a record the
 // rule cannot judge.
-bool Segnata(const TSchedaScadenza& s, const Data&) {
-    if (s.Note == "rotta") throw std::invalid_argument("unreadable date");
-    return s.Note == "imminente";
+bool Segnata(const VistaScheda<TSchedaScadenza>& s, const Data&) {
+    const std::string nota = s.Testo(&TSchedaScadenza::Note);
+    if (nota == "rotta") throw std::invalid_argument("unreadable date");
+    return nota == "imminente";
 }
 
 const Data kOggi{10, 3, 2021};

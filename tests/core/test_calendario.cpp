@@ -128,6 +128,25 @@ TEST(Calendario, ThreeRecordsReadBackAsThreeEvents) {
     EXPECT_FALSE(std::filesystem::exists(cartella / "Scadenze_2021.ics.tmp"));
 }
 
+TEST(Calendario, TheTextIsTheWholeCalendarAsLibicalWritesIt) {
+    // Events are written one by one into the calendar's text: read back as one tree and
+    // written again, it must come out the same, byte for byte.
+    std::vector<TSchedaScadenza> schede = {
+        Scheda("15/03/2021", "09:30", "5", "Pagamento IVA"),
+        Scheda("xx", "", "", "saltata"),
+        Scheda("31/12/2021", "", "abc", "Rinnovo \xC3\xA0 fine anno", true),
+    };
+    schede[0].Note = std::string(300, 'n');
+    calendario::EsitoCalendario esito;
+    const std::string testo = calendario::TestoCalendario(schede, 2021, kAdesso, esito);
+    EXPECT_EQ(esito.eventi, 2u);
+    std::unique_ptr<icalcomponent, LiberaComponente> albero(icalparser_parse_string(testo.c_str()));
+    ASSERT_TRUE(albero);
+    char* riscritto = icalcomponent_as_ical_string_r(albero.get());
+    EXPECT_EQ(std::string(riscritto), testo);
+    icalmemory_free_buffer(riscritto);
+}
+
 TEST(Calendario, LongAccentedTextsSurviveLineFolding) {
     // iCalendar folds lines at 75 bytes; a fold must never split an accented letter.
     std::string nota;

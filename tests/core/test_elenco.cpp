@@ -1,14 +1,47 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Elenco.h"
+#include <algorithm>
+#include <memory_resource>
+#include <random>
 
-using elenco::Corrisponde;
+#include "core/app/Elenco.h"
+#include "core/app/Testo.h"
+
 using elenco::TrovaNellaLista;
+
+namespace {
+
+// What a filter means, on the field as shown: the filter as typed occurs in it, both with
+// A–Z lower-cased.
+bool CorrispondeAlMostrato(const std::string& filtro, const std::string& byte) {
+    return !filtro.empty() &&
+           testo::MinuscoleAZ(testo::DaArchivio(byte)).find(testo::MinuscoleAZ(filtro)) !=
+               std::string::npos;
+}
+
+// Texts mixing what lines and fields hold: letters of both cases, accents, the euro sign,
+// "ÿ" (the one character of the files whose key takes four bytes), characters no archive
+// holds, control characters, a zero, and (unless typed) broken UTF-8.
+std::string TestoACaso(std::mt19937& rng, std::size_t massimo, bool digitato = false) {
+    static const std::vector<std::string> pezzi = {
+        "a",    "A",     "b",     "B",    "z",    "Z",       "m",  " ",
+        "  ",   "0",     "9",     "?",    "_",    "~",       "'",  "à",
+        "À",    "è",     "È",     "é",    "ì",    "ò",       "ù",  "ÿ",
+        "Ÿ",    "€",     "œ",     "ł",    "中",   "😀",       "\t", std::string(1, '\0'),
+        "\x7f", "rossi", "Rossi", "\xc3", "\xff", "\xe2\x82"};
+    const std::size_t validi = pezzi.size() - 3;  // what a text field can give
+    std::string t;
+    const std::size_t n = rng() % (massimo + 1);
+    for (std::size_t i = 0; i < n; ++i) t += pezzi[rng() % (digitato ? validi : pezzi.size())];
+    return t;
+}
+
+}  // namespace
 
 TEST(FiltriElenco, MatchAsTypedWithOnlyAToZFolded) {
     struct Caso {
         const char* filtro;
-        const char* campo;
+        const char* campo;  // as shown
         bool atteso;
     } casi[] = {
         {"ROSSI", "Rossi Mario", true},
@@ -24,9 +57,36 @@ TEST(FiltriElenco, MatchAsTypedWithOnlyAToZFolded) {
         {" ", "Rossi Mario", true},  // as typed: not filled, yet it occurs
         {"", "", false},             // an empty filter never matches
         {"", "Rossi", false},
+        {"€ 5", "€ 50", true},
+        {"?", "Chi?", true},
+        {"ł", "?", false},  // no field can hold it: stored as "?", it must not match that
+        {"Łódź", "??d?", false},
     };
-    for (const auto& c : casi)
-        EXPECT_EQ(Corrisponde(c.filtro, c.campo), c.atteso) << c.filtro << " / " << c.campo;
+    for (const auto& c : casi) {
+        const std::string byte = testo::InWindows1252(c.campo);
+        EXPECT_EQ(elenco::Filtro(c.filtro).In(byte), c.atteso) << c.filtro << " / " << c.campo;
+        EXPECT_EQ(CorrispondeAlMostrato(c.filtro, byte), c.atteso) << c.filtro << " / " << c.campo;
+    }
+}
+
+TEST(FiltriElenco, TheStoredFieldIsMatchedAsShown) {
+    // Shown fields are trimmed: blanks and controls around the stored text are not there.
+    EXPECT_FALSE(elenco::Filtro(" rossi").In("  Rossi"));
+    EXPECT_FALSE(elenco::Filtro("rossi ").In("Rossi \t\r\n"));
+    EXPECT_TRUE(elenco::Filtro("i m").In(" Rossi Mario "));
+    EXPECT_TRUE(elenco::Filtro("\xc3\xac").In("S\xEC"));  // "ì" typed, "ì" stored
+    EXPECT_TRUE(elenco::Filtro("").Impossibile());
+    EXPECT_FALSE(elenco::Filtro(" ").Impossibile());
+    EXPECT_TRUE(elenco::Filtro("Łódź").Impossibile());
+
+    // Whatever the bytes, the filter answers as it would on the field shown.
+    std::mt19937 rng(7);
+    for (int i = 0; i < 20000; ++i) {
+        const std::string filtro = TestoACaso(rng, 2, true);
+        const std::string byte = testo::InWindows1252(TestoACaso(rng, 6));
+        ASSERT_EQ(elenco::Filtro(filtro).In(byte), CorrispondeAlMostrato(filtro, byte))
+            << filtro << " / " << byte;
+    }
 }
 
 TEST(FiltriElenco, FilledFiltersAreThoseWithTextOnceTrimmed) {
@@ -45,6 +105,119 @@ TEST(OrdineElenco, AscendingWithAToZFoldedAndEqualsInArrivalOrder) {
     EXPECT_TRUE(elenco::PrimaDi("abc", "ABCD"));
     EXPECT_FALSE(elenco::PrimaDi("ABC", "abc"));
     EXPECT_FALSE(elenco::PrimaDi("abc", "ABC"));
+}
+
+TEST(OrdineElenco, KeysCompareAsTheLinesDo) {
+    std::mt19937 rng(2024);
+    for (int i = 0; i < 50000; ++i) {
+        const std::string a = TestoACaso(rng, 5), b = TestoACaso(rng, 5);
+        std::string ka, kb;
+        testo::AccodaChiaveOrdine(ka, a);
+        testo::AccodaChiaveOrdine(kb, b);
+        const int chiavi = ka.compare(kb), righe = testo::ConfrontaSenzaMaiuscole(a, b);
+        ASSERT_EQ((chiavi > 0) - (chiavi < 0), righe) << a << " / " << b;
+    }
+}
+
+TEST(OrdineElenco, SortingOnKeysGivesTheOrderOfTheComparison) {
+    // Lines alike in their first columns, as result lines are: same names in other cases
+    // and accents, so the order is decided late in the line, and many equal lines.
+    std::mt19937 rng(99);
+    const std::vector<std::string> nomi = {"Rossi Mario", "ROSSI MARIO", "rossi mario",
+                                           "Rossì Mario", "Èrika",       "erika",
+                                           "Ÿvonne",      "Zoe",         "Nicolò"};
+    std::vector<std::string> righe;
+    for (int i = 0; i < 3000; ++i)
+        righe.push_back(testo::PadTaglia(nomi[rng() % nomi.size()], 26) + "  Tel. " +
+                        TestoACaso(rng, 2));
+    std::vector<std::string> attese = righe;
+    std::stable_sort(attese.begin(), attese.end(), elenco::PrimaDi);
+    elenco::Ordina(righe);
+    EXPECT_EQ(righe, attese);
+}
+
+TEST(RigheElenco, LinesAddedInBatchesEndInListOrderWithTheEarlierFirst) {
+    std::mt19937 rng(5);
+    std::vector<std::string> tutte;
+    elenco::Righe elenco;
+    for (int lotto = 0; lotto < 6; ++lotto) {
+        elenco::Righe nuove;
+        for (int i = 0; i < 200; ++i) {
+            // The same word in 32 mixes of case: equal in list order, told apart by eye, so
+            // the order of arrival shows.
+            std::string r = "rossi";
+            for (char& c : r)
+                if (rng() % 2) c = static_cast<char>(c - 'a' + 'A');
+            r += std::to_string(rng() % 5) + TestoACaso(rng, 1);
+            tutte.push_back(r);
+            nuove.Accoda(r);
+        }
+        elenco::Inserisci(elenco, std::move(nuove));
+    }
+    std::stable_sort(tutte.begin(), tutte.end(), elenco::PrimaDi);
+    ASSERT_EQ(elenco.size(), tutte.size());
+    for (std::size_t i = 0; i < tutte.size(); ++i) ASSERT_EQ(elenco[i], tutte[i]) << i;
+}
+
+namespace {
+// Counts what is taken and given back, so a test sees that a list returns all it took.
+class MemoriaContata : public std::pmr::memory_resource {
+public:
+    std::size_t inUso = 0, prese = 0;
+
+private:
+    void* do_allocate(std::size_t n, std::size_t a) override {
+        inUso += n;
+        ++prese;
+        return std::pmr::new_delete_resource()->allocate(n, a);
+    }
+    void do_deallocate(void* p, std::size_t n, std::size_t a) override {
+        inUso -= n;
+        std::pmr::new_delete_resource()->deallocate(p, n, a);
+    }
+    bool do_is_equal(const memory_resource& o) const noexcept override { return this == &o; }
+};
+}  // namespace
+
+TEST(RigheElenco, EmptyingGivesTheMemoryBack) {
+    MemoriaContata memoria, altra;
+    {
+        elenco::Righe righe(&memoria);
+        for (int i = 0; i < 100000; ++i) righe.Accoda("Rossi Mario " + std::to_string(i));
+        EXPECT_EQ(righe[10], "Rossi Mario 10");
+        EXPECT_LT(memoria.prese, 80u) << "a few large blocks, not one allocation per line";
+        // What the list says it holds is what it took (and the small list of its blocks).
+        EXPECT_GE(righe.Memoria(), memoria.inUso);
+        EXPECT_LT(righe.Memoria(), memoria.inUso + 4096);
+        // Lines from another source join the list and are given back to their own.
+        elenco::Righe nuove(&altra);
+        nuove.Accoda("");
+        nuove.Accoda("Bianchi");
+        elenco::Inserisci(righe, std::move(nuove));
+        EXPECT_EQ(righe.size(), 100002u);
+        EXPECT_EQ(righe[0], "");
+        EXPECT_EQ(righe[1], "Bianchi");
+        EXPECT_GT(altra.inUso, 0u);
+        righe.Svuota();
+        EXPECT_TRUE(righe.empty());
+        EXPECT_EQ(memoria.inUso, 0u);
+        EXPECT_EQ(altra.inUso, 0u);
+        // An emptied list takes lines again; an empty line needs no room at all.
+        righe.Accoda("");
+        righe.Accoda("x");
+        EXPECT_EQ(righe[0], "");
+        EXPECT_EQ(righe[1], "x");
+        // Into an empty list the lines move as they are, and the list keeps its source.
+        elenco::Righe vuota(&memoria), piena(&altra);
+        piena.Accoda("b");
+        piena.Accoda("A");
+        elenco::Inserisci(vuota, std::move(piena));
+        EXPECT_EQ(vuota[0], "A");
+        vuota.Accoda(std::string(100000, 'z'));
+        EXPECT_EQ(vuota.size(), 3u);
+    }
+    EXPECT_EQ(memoria.inUso, 0u) << "every list gives back all it took";
+    EXPECT_EQ(altra.inUso, 0u);
 }
 
 TEST(TrovaNellaLista, NewAndRepeatedSearchesStepAndWrap) {

@@ -189,7 +189,10 @@ TEST(GrigliaScadenze, FieldsInTheirColumnsThePredicateAndTheKey) {
     // A list of some records only, numbered among themselves and reordered by a column.
     griglia::Riempi<TSchedaScadenza>(
         t, esportazione::Scadenze.colonne, file,
-        [](const TSchedaScadenza& s) { return s.Effettuata == "No"; }, std::size_t{2});
+        [](const VistaScheda<TSchedaScadenza>& s) {
+            return s.Testo(&TSchedaScadenza::Effettuata) == "No";
+        },
+        std::size_t{2});
     EXPECT_EQ(Colonna(t, 2), (std::vector<std::string>{"09:15", "10:00"}));
     EXPECT_EQ(Colonna(t, 0), (std::vector<std::string>{"2", "1"}));
 }

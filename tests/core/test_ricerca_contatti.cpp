@@ -12,15 +12,19 @@ namespace {
 
 using prova::Contatto;
 
+using Memorizzata = SchedaMemorizzata<TSchedaContatto>;
+
 // The names of the records a search lists, in archive order.
 std::vector<std::string> Trovati(const std::vector<TSchedaContatto>& schede,
                                  const FiltriContatto& filtri) {
-    const std::size_t soglia = elenco::FiltriPieni(filtri);
+    const ricerca::RicercaContatti cerca(filtri);
     std::vector<std::string> nomi;
     for (const auto& s : schede)
-        if (ricerca::ContattoTrovato(s, filtri, soglia)) nomi.push_back(s.Cliente);
+        if (cerca.Trovata(Memorizzata(s).Vista())) nomi.push_back(s.Cliente);
     return nomi;
 }
+
+std::string Riga(const TSchedaContatto& s) { return ricerca::RigaContatto(Memorizzata(s).Vista()); }
 
 }  // namespace
 
@@ -48,22 +52,37 @@ TEST(RicercaContatti, WhichRecordsAFilterSetLists) {
          {"", "", "", "", "", "", "", "", "", "ROSSI"},
          {"Bianchi Luigi"}},
         {"one of two filters is not enough", {"bianchi", "Cesena"}, {}},
+        // A blank filter is not filled, yet it counts when it occurs: with one filled
+        // filter, a blank in the notes is as good as the name.
+        {"a blank filter counts where it occurs",
+         {"bianchi", "", "", "", "", "", "", "", "", " "},
+         {"Bianchi Luigi"}},
+        {"a blank filter occurring lists without the filled one",
+         {"verdi", "", "", "", "", "", "", "", "", " "},
+         {"Bianchi Luigi"}},
     };
     for (const auto& c : casi) EXPECT_EQ(Trovati(schede, c.filtri), c.attesi) << c.nome;
 }
 
 TEST(RicercaContatti, EachFilterReadsItsField) {
-    // Every filtered field holds its own word; filter i finds word i and nothing else.
+    // Every field holds its own mark; filter i finds the mark of its field and no other.
     const char* campi[] = {"Cliente",     "ComuneRes", "PartitaIva", "CodFisc",   "Documento",
                            "Occupazione", "Prodotti",  "Zona",       "Questioni", "Note"};
+    const auto Segno = [](std::string_view nome) {
+        for (std::size_t i = 0; i < TSchedaContatto::Campi.size(); ++i)
+            if (TSchedaContatto::Campi[i].nome == nome) return "<" + std::to_string(10 + i) + ">";
+        return std::string("?");
+    };
     TSchedaContatto s;
-    for (const auto& c : TSchedaContatto::Campi) s.*(c.membro) = "campo " + std::string(c.nome);
+    for (const auto& c : TSchedaContatto::Campi) s.*(c.membro) = Segno(c.nome);
     for (std::size_t i = 0; i < ricerca::kFiltri; ++i) {
         FiltriContatto filtri;
-        filtri[i] = std::string("campo ") + campi[i];
-        EXPECT_EQ(ricerca::Corrispondenze(s, filtri), 1u) << campi[i];
-        filtri[i] = std::string("campo ") + campi[(i + 1) % ricerca::kFiltri];
-        EXPECT_EQ(ricerca::Corrispondenze(s, filtri), 0u) << campi[i];
+        filtri[i] = Segno(campi[i]);
+        EXPECT_EQ(ricerca::RicercaContatti(filtri).Corrispondenze(Memorizzata(s).Vista()), 1u)
+            << campi[i];
+        filtri[i] = Segno(campi[(i + 1) % ricerca::kFiltri]);
+        EXPECT_EQ(ricerca::RicercaContatti(filtri).Corrispondenze(Memorizzata(s).Vista()), 0u)
+            << campi[i];
     }
 }
 
@@ -78,8 +97,8 @@ TEST(RigaContatto, PiecesInFixedColumnsAndTheLastWhole) {
     const auto b = [](std::size_t n) { return std::string(n, ' '); };
     const std::string colonne = "Rossi Mario" + b(15) + "  Tel. " + "0543 123456" + b(4) + "  " +
                                 "Medico" + b(19) + "  Prod. " + "Polizza vita" + b(18) + "  ";
-    EXPECT_EQ(ricerca::RigaContatto(s), colonne + "Chiamare dopo le 18");
-    EXPECT_EQ(ricerca::RigaRicontatto(s), colonne + "Rinnovo in sospeso");
+    EXPECT_EQ(Riga(s), colonne + "Chiamare dopo le 18");
+    EXPECT_EQ(ricerca::RigaRicontatto(Memorizzata(s).Vista()), colonne + "Rinnovo in sospeso");
 
     // Long pieces are cut to their width, counted in characters; the last is never cut.
     s.Cliente = "Abcdefghij Klmnopqrst Uvwxy";  // 27 characters
@@ -87,7 +106,7 @@ TEST(RigaContatto, PiecesInFixedColumnsAndTheLastWhole) {
     s.Occupazione = "Responsabile di produzione";  // 26
     s.Prodotti = "Nicolò: mutuo, conto, carta e polizza";
     s.Note = std::string(240, 'n') + "FINE";
-    const std::string riga = ricerca::RigaContatto(s);
+    const std::string riga = Riga(s);
     EXPECT_EQ(riga,
               "Abcdefghij Klmnopqrst Uvwx  Tel. 333 1234567 int  Responsabile di produzion"
               "  Prod. Nicolò: mutuo, conto, carta e   " +
@@ -95,7 +114,7 @@ TEST(RigaContatto, PiecesInFixedColumnsAndTheLastWhole) {
     EXPECT_EQ(riga.rfind("FINE"), riga.size() - 4);
 
     // Empty fields are blanks of their width; an empty last piece leaves the two blanks.
-    EXPECT_EQ(ricerca::RigaContatto(TSchedaContatto{}),
+    EXPECT_EQ(Riga(TSchedaContatto{}),
               b(26) + "  Tel. " + b(15) + "  " + b(25) + "  Prod. " + b(30) + "  ");
 }
 
@@ -107,7 +126,7 @@ TEST(Ricontatto, OnlyAnExactSiIsListed) {
     for (const auto& [flag, atteso] : casi) {
         TSchedaContatto s;
         s.Ricontatta = flag;
-        EXPECT_EQ(ricerca::DaRicontattare(s), atteso) << flag;
+        EXPECT_EQ(ricerca::DaRicontattare(Memorizzata(s).Vista()), atteso) << flag;
     }
 }
 
@@ -127,7 +146,7 @@ TEST(SceltaRiga, TheLaterOfTwoEqualRecordsStaysWithItsPosition) {
     a.AccodaScheda(Contatto("Verdi"));
 
     // The list shows the line as built; the pick compares trimmed lines.
-    const std::string scelta = ricerca::RigaContatto(uguale) + "   ";
+    const std::string scelta = Riga(uguale) + "   ";
     std::vector<std::pair<std::int64_t, std::string>> copiate;
     const auto n = elenco::CopiaSchedeUguali<TSchedaContatto>(
         a, scelta, ricerca::RigaContatto,

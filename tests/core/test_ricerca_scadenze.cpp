@@ -8,6 +8,8 @@ using scadenza::StatoImpegni;
 
 namespace {
 
+using Memorizzata = SchedaMemorizzata<TSchedaScadenza>;
+
 TSchedaScadenza Scadenza(const std::string& dettagli, const std::string& data,
                          const std::string& pagatore = "", const std::string& note = "") {
     TSchedaScadenza s;
@@ -21,10 +23,10 @@ TSchedaScadenza Scadenza(const std::string& dettagli, const std::string& data,
 // The reasons of the records a search lists, in archive order.
 std::vector<std::string> Trovate(const std::vector<TSchedaScadenza>& schede,
                                  const FiltriScadenza& filtri) {
-    const std::size_t soglia = elenco::FiltriPieni(filtri);
+    const scadenza::RicercaScadenze cerca(filtri);
     std::vector<std::string> r;
     for (const auto& s : schede)
-        if (scadenza::ScadenzaTrovata(s, filtri, soglia)) r.push_back(s.Dettagli);
+        if (cerca.Trovata(Memorizzata(s).Vista())) r.push_back(s.Dettagli);
     return r;
 }
 
@@ -65,15 +67,18 @@ TEST(RicercaScadenze, EachFilterMatchesItsOwnField) {
     const char* campi[scadenza::kFiltri] = {"Data",       "Ora",    "Pagatore", "CodFisc",
                                             "NumTessera", "Carica", "Anticipi", "Beneficiario",
                                             "Dettagli",   "Note"};
+    // Marks short enough for the narrowest field (the time holds five characters).
+    const auto Segno = [](std::size_t i, const char* prima) { return prima + std::to_string(i); };
     TSchedaScadenza s;
     for (std::size_t i = 0; i < scadenza::kFiltri; ++i)
-        s.*scadenza::CampiFiltro[i] = std::string("campo ") + campi[i];
+        s.*scadenza::CampiFiltro[i] = Segno(i, "cm");
+    const Memorizzata m(s);
     for (std::size_t i = 0; i < scadenza::kFiltri; ++i) {
         FiltriScadenza filtri;
-        filtri[i] = std::string("CAMPO ") + campi[i];
-        EXPECT_TRUE(scadenza::ScadenzaTrovata(s, filtri, 1)) << campi[i];
-        filtri[i] = std::string("campo ") + campi[(i + 1) % scadenza::kFiltri];
-        EXPECT_FALSE(scadenza::ScadenzaTrovata(s, filtri, 1)) << campi[i];
+        filtri[i] = Segno(i, "CM");
+        EXPECT_TRUE(scadenza::RicercaScadenze(filtri).Trovata(m.Vista())) << campi[i];
+        filtri[i] = Segno((i + 1) % scadenza::kFiltri, "cm");
+        EXPECT_FALSE(scadenza::RicercaScadenze(filtri).Trovata(m.Vista())) << campi[i];
     }
 }
 
@@ -103,8 +108,12 @@ TEST(StatoImpegni, WhichListsTakeARecordOnAFixedDay) {
         TSchedaScadenza s = Scadenza("x", c.data);
         s.DaConfermare = c.daConfermare;
         s.Effettuata = c.effettuata;
-        EXPECT_EQ(scadenza::Elencato(StatoImpegni::DaConfermare, s, oggi), c.inAttesa) << c.nome;
-        EXPECT_EQ(scadenza::Elencato(StatoImpegni::NonAssolti, s, oggi), c.nonAssolto) << c.nome;
-        EXPECT_EQ(scadenza::Elencato(StatoImpegni::Scaduti, s, oggi), c.scaduto) << c.nome;
+        const Memorizzata m(s);
+        EXPECT_EQ(scadenza::Elencato(StatoImpegni::DaConfermare, m.Vista(), oggi), c.inAttesa)
+            << c.nome;
+        EXPECT_EQ(scadenza::Elencato(StatoImpegni::NonAssolti, m.Vista(), oggi), c.nonAssolto)
+            << c.nome;
+        EXPECT_EQ(scadenza::Elencato(StatoImpegni::Scaduti, m.Vista(), oggi), c.scaduto)
+            << c.nome;
     }
 }

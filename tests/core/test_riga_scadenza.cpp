@@ -4,6 +4,10 @@
 
 namespace {
 
+std::string Riga(const TSchedaScadenza& s) {
+    return scadenza::RigaScadenza(SchedaMemorizzata<TSchedaScadenza>(s).Vista());
+}
+
 TEST(RigaScadenza, PiecesInFixedColumnsAndAmountWhole) {
     TSchedaScadenza s;
     s.Dettagli = std::string(45, 'x');  // cut to 40
@@ -16,13 +20,13 @@ TEST(RigaScadenza, PiecesInFixedColumnsAndAmountWhole) {
     const std::string atteso = std::string(40, 'x') + "  Data: 05/03/2021  Ora: 9:30   Contatto: " +
                                "Rossi Mario             " + "  Tipo:  " + "Pagamento               " +
                                "  \xE2\x82\xAC 1234567,891";
-    EXPECT_EQ(scadenza::RigaScadenza(s), atteso);
+    EXPECT_EQ(Riga(s), atteso);
 }
 
 TEST(RigaScadenza, AccentedLettersCountAsOneCharacter) {
     TSchedaScadenza s;
     s.Dettagli = "Caff\xC3\xA8";  // "Caffè": five characters, padded to 40
-    const std::string riga = scadenza::RigaScadenza(s);
+    const std::string riga = Riga(s);
     EXPECT_EQ(riga.substr(0, 6 + 35), "Caff\xC3\xA8" + std::string(35, ' '));
     EXPECT_EQ(riga.substr(41, 8), "  Data: ");
 }

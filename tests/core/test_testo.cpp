@@ -56,3 +56,25 @@ TEST(Testo, FoldingTouchesOnlyAtoZ) {
     EXPECT_GT(ConfrontaSenzaMaiuscole("caffé", "CAFFè"), 0);
     EXPECT_EQ(ConfrontaSenzaMaiuscole("Caffè Rossi", "caffè ROSSI"), 0);
 }
+
+TEST(Testo, ColumnsAreBuiltStraightFromStoredBytes) {
+    // Appending a stored field in a column is the showing conversion, then pad/cut.
+    const std::pair<std::string, std::size_t> casi[] = {
+        {"  Rossi\t", 8},
+        {"Forl\xEC", 3},
+        {"Forl\xEC", 4},
+        {"", 2},
+        {" \x01 ", 3},
+        {std::string(40, '\xE8'), 26},
+        {"costa 10 \x80", 30},
+        {std::string("a\x81") + "b", 2},
+        {"  tutto  ", std::string::npos},
+    };
+    for (const auto& [byte, n] : casi) {
+        std::string out = "prima|";
+        AccodaDaArchivio(out, byte, n);
+        const std::string mostrato = DaArchivio(byte);
+        EXPECT_EQ(out, "prima|" + (n == std::string::npos ? mostrato : PadTaglia(mostrato, n)))
+            << byte;
+    }
+}

@@ -78,10 +78,15 @@ TEST(Visualizzatore, ImminentFromTheWarningDaysUpToTheDate) {
         {{29, 2, 2024}, "01/03/2024", "1", no, true},   // leap day
         {{28, 2, 2023}, "02/03/2023", "1", no, false},
     };
-    for (const auto& c : casi)
-        EXPECT_EQ(ScadenzaImminente(Scadenza(c.data, "09:00", c.avviso, c.effettuata), c.oggi),
-                  c.imminente)
+    for (const auto& c : casi) {
+        const TSchedaScadenza s = Scadenza(c.data, "09:00", c.avviso, c.effettuata);
+        EXPECT_EQ(ScadenzaImminente(s, c.oggi), c.imminente)
             << c.data << " avviso " << c.avviso << " oggi " << TestoData(c.oggi);
+        // A scan judges the record as stored, and must judge it alike.
+        EXPECT_EQ(ScadenzaImminente(SchedaMemorizzata<TSchedaScadenza>(s).Vista(), c.oggi),
+                  c.imminente)
+            << c.data << " avviso " << c.avviso << " (as stored)";
+    }
 }
 
 TEST(Visualizzatore, ARecordThatCannotBeReadIsNeverImminent) {
@@ -135,8 +140,12 @@ TEST(Visualizzatore, DayAndMonthSelection) {
         s.Data = c.data;
         s.Mese = c.mese;
         s.Anno = c.anno;
-        EXPECT_EQ(Giornaliere.prendi(s, giorno), c.delGiorno) << c.data;
-        EXPECT_EQ(Mensili.prendi(s, giorno), c.delMese) << c.mese << " " << c.anno;
+        // On the record as shown and as the lists read it, stored.
+        const SchedaMemorizzata<TSchedaScadenza> memorizzata(s);
+        EXPECT_EQ(DelGiorno(s, giorno), c.delGiorno) << c.data;
+        EXPECT_EQ(DelMese(s, giorno), c.delMese) << c.mese << " " << c.anno;
+        EXPECT_EQ(Giornaliere.prendi(memorizzata.Vista(), giorno), c.delGiorno) << c.data;
+        EXPECT_EQ(Mensili.prendi(memorizzata.Vista(), giorno), c.delMese) << c.mese << " " << c.anno;
     }
     // A year below 1000 is still written with four digits.
     TSchedaScadenza antica = Scadenza("02/01/0999", "09:00", "0");

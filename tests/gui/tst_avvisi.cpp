@@ -70,9 +70,9 @@ TSchedaScadenza Scheda(const QString& data, const QString& ora, const QString& m
 
 // The test's rule: the note tells whether the record is imminent on the day the clock
 // shows, so that the cases hold whatever the program's own rule decides.
-bool Segnata(const TSchedaScadenza& s, const Data& oggi) {
+bool Segnata(const VistaScheda<TSchedaScadenza>& s, const Data& oggi) {
     if (oggi != Data{10, 3, 2021}) throw std::logic_error("not the test's day");
-    return s.Note == "imminente";
+    return s.Testo(&TSchedaScadenza::Note) == "imminente";
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QListWidget>
+#include <QRegularExpression>
 #include <QtTest>
 #include <fstream>
 #include <iterator>
@@ -10,6 +10,7 @@
 #include "core/app/Messaggi.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "gui/app/Programma.h"
+#include "gui/app/ElencoRisultati.h"
 #include "gui/contacts/TfrmClienti.h"
 #include "support/Banco.h"
 
@@ -607,13 +608,12 @@ private slots:
             if (auto* cerca = d->findChild<QAbstractButton*>("btnCerca");
                 cerca && cerca->isVisible())
                 QTest::mouseClick(cerca, Qt::LeftButton);
-            auto* lista = d->findChild<QListWidget*>("lstRecords");
-            const QList<QListWidgetItem*> trovati =
-                lista->findItems("Bianchi", Qt::MatchStartsWith);
-            if (!trovati.isEmpty()) {
-                lista->setCurrentItem(trovati.first());
+            auto* lista = d->findChild<ListaRisultati*>("lstRecords");
+            const int trovata = lista->Righe().indexOf(QRegularExpression("^Bianchi.*"));
+            if (trovata >= 0) {
+                lista->Seleziona(trovata);
                 QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {},
-                                   lista->visualItemRect(trovati.first()).center());
+                                   lista->RettangoloRiga(trovata).center());
             }
             return int(QDialog::Accepted);
         };

@@ -45,7 +45,8 @@ const std::vector<TSchedaScadenza>& Impegni() {
 QStringList Righe(std::initializer_list<int> quali) {
     QStringList r;
     for (int i : quali)
-        r << QString::fromStdString(scadenza::RigaScadenza(Impegni()[static_cast<std::size_t>(i)]));
+        r << QString::fromStdString(scadenza::RigaScadenza(
+            SchedaMemorizzata<TSchedaScadenza>(Impegni()[static_cast<std::size_t>(i)]).Vista()));
     return r;
 }
 
@@ -167,10 +168,10 @@ private slots:
         scheda->chkEffettuata->setChecked(true);
         scheda->chkDaConfermare->setChecked(true);
         Apri(Comando("cmdEffettuate"), [](ElencoImpegni* f) {
-            QListWidget* l = f->lstRecords;
-            QVERIFY(l->item(1)->text().startsWith("ieri non assolto"));
+            ListaRisultati* l = f->lstRecords;
+            QVERIFY(l->Riga(1).startsWith("ieri non assolto"));
             QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
-                               l->visualItemRect(l->item(1)).center());
+                               l->RettangoloRiga(1).center());
             QVERIFY(!f->isVisible());
             QCOMPARE(l->count(), 0);  // emptied on close
         });

@@ -4,6 +4,8 @@
 
 #include "core/app/Password.h"
 #include "gui/app/Programma.h"
+#include "gui/contacts/TfrmClienti.h"
+#include "gui/deadlines/TfrmMenuRicordario.h"
 #include "support/FakePiattaforma.h"
 
 class TestPassword : public QObject {
@@ -39,6 +41,32 @@ private slots:
         QVERIFY(!programma->avvio()->isVisible());
         QVERIFY(!cambia->isVisible());
         QCOMPARE(accesso->geometry().size(), QSize(388, 405));
+    }
+
+    // The application windows are built once the password window is on screen, hidden,
+    // before anything can reach them; the launcher then opens them.
+    void theApplicationWindowsAreBuiltRightAfterThePasswordWindowShows() {
+        const auto Finestra = [](const char* nome) -> QWidget* {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == nome) return w;
+            return nullptr;
+        };
+        QTRY_VERIFY(Finestra("TfrmClienti"));
+        for (const char* nome : {"TfrmClienti", "TfrmMenuRicordario", "TfrmRicordario"})
+            QVERIFY2(!Finestra(nome)->isVisible(), nome);
+        Digita(accesso->txtPassword, "benvenutoadmin");
+        QTest::keyClick(accesso->txtPassword, Qt::Key_Return);
+        QTest::mouseClick(programma->avvio()->findChild<QAbstractButton*>("btnApp01"),
+                          Qt::LeftButton);
+        QVERIFY(Finestra("TfrmClienti")->isVisible());
+        QCOMPARE(Finestra("TfrmClienti"), static_cast<QWidget*>(programma->clienti()));
+    }
+
+    void aLauncherShownBeforeTheBuildingStillOpensTheApplications() {
+        Programma subito;  // never shown: nothing has been drawn yet
+        subito.avvio()->Apri();
+        QTest::mouseClick(subito.avvio()->findChild<QAbstractButton*>("btnApp02"), Qt::LeftButton);
+        QVERIFY(subito.menuRicordario()->isVisible());
     }
 
     void firstAccessPasswordInAnyCaseWithBlanksOpensTheLauncher() {

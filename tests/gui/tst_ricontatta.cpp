@@ -18,6 +18,11 @@ TSchedaContatto Contatto(const char* cliente, const char* ricontatta, const char
     return s;
 }
 
+QString Riga(const TSchedaContatto& s) {
+    return QString::fromStdString(
+        ricerca::RigaRicontatto(SchedaMemorizzata<TSchedaContatto>(s).Vista()));
+}
+
 }  // namespace
 
 class TestRicontatta : public QObject {
@@ -65,12 +70,10 @@ private slots:
                         Contatto("Neri", "sì", "rinnovo polizza"),
                         Contatto("Gialli", "", "rinnovo")});
         Apri([](TfrmRicontatta* f) {
-            const QStringList attese = {QString::fromStdString(ricerca::RigaRicontatto(
-                                            Contatto("Bianchi", "Sì", "rinnovo polizza"))),
-                                        QString::fromStdString(ricerca::RigaRicontatto(
-                                            Contatto("Verdi", "Sì", "preventivo auto")))};
+            const QStringList attese = {Riga(Contatto("Bianchi", "Sì", "rinnovo polizza")),
+                                        Riga(Contatto("Verdi", "Sì", "preventivo auto"))};
             QCOMPARE(f->lstRecords->Righe(), attese);
-            QVERIFY(f->lstRecords->item(0)->text().endsWith("  rinnovo polizza"));
+            QVERIFY(f->lstRecords->Riga(0).endsWith("  rinnovo polizza"));
             // Find in list looks at the pending questions, not at the notes.
             QCOMPARE(Trova(f, "PREVENTIVO"), 1);
             QCOMPARE(Trova(f, "nota"), 1);  // not found: the selection stays
@@ -95,7 +98,7 @@ private slots:
             f->txtTrova->setFocus();
             QTest::keyClick(f->txtTrova, Qt::Key_Return);
             QVERIFY(f->btnTrova->hasFocus());
-            QCOMPARE(f->lstRecords->currentRow(), 0);  // Enter did not press "Trova"
+            QCOMPARE(f->lstRecords->Selezionata(), 0);  // Enter did not press "Trova"
         });
     }
 
@@ -108,8 +111,8 @@ private slots:
             {prima, Contatto("Bianchi", "Sì", "altro"), dopo, Contatto("Rossi", "No", "altro")});
         Apri([](TfrmRicontatta* f) {
             QCOMPARE(f->lstRecords->count(), 3);
-            QCOMPARE(f->lstRecords->item(1)->text(), f->lstRecords->item(2)->text());
-            const QRect r = f->lstRecords->visualItemRect(f->lstRecords->item(1));
+            QCOMPARE(f->lstRecords->Riga(1), f->lstRecords->Riga(2));
+            const QRect r = f->lstRecords->RettangoloRiga(1);
             QTest::mouseDClick(f->lstRecords->viewport(), Qt::LeftButton, {}, r.center());
             QVERIFY(!f->isVisible());
         });
@@ -142,9 +145,11 @@ private slots:
         AccodaContatti({Contatto("Bianchi", "Sì", "uno")});
         Apri([](TfrmRicontatta* f) {
             QCOMPARE(f->lstRecords->count(), 1);
+            QVERIFY(f->lstRecords->Memoria() > 0);
             QTest::mouseClick(f->btnChiudi, Qt::LeftButton);
             QVERIFY(!f->isVisible());
             QCOMPARE(f->lstRecords->count(), 0);
+            QCOMPARE(f->lstRecords->Memoria(), 0u);  // the lines' memory is given back
         });
     }
 

@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QListWidget>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -588,9 +587,9 @@ private slots:
             modo = cerca->lblMemory->text();
             QTest::mouseClick(cerca->btnCerca, Qt::LeftButton);
             if (scegli && cerca->lstRecords->count() == 1) {
-                QListWidget* l = cerca->lstRecords;
+                ListaRisultati* l = cerca->lstRecords;
                 QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
-                                   l->visualItemRect(l->item(0)).center());
+                                   l->RettangoloRiga(0).center());
             } else {
                 d->close();  // closed without a pick
             }

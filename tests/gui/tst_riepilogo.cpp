@@ -27,7 +27,10 @@ TSchedaScadenza Scadenza(const char* pagatore, const char* dettagli, const char*
     return s;
 }
 
-QString Riga(const TSchedaScadenza& s) { return QString::fromStdString(scadenza::RigaScadenza(s)); }
+QString Riga(const TSchedaScadenza& s) {
+    return QString::fromStdString(
+        scadenza::RigaScadenza(SchedaMemorizzata<TSchedaScadenza>(s).Vista()));
+}
 
 const QString kNonEsiste = QStringLiteral(
     " non esiste.\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data "

@@ -22,6 +22,11 @@ TSchedaContatto Contatto(const char* cliente, const char* note = "", const char*
     return s;
 }
 
+QString Riga(const TSchedaContatto& s) {
+    return QString::fromStdString(
+        ricerca::RigaContatto(SchedaMemorizzata<TSchedaContatto>(s).Vista()));
+}
+
 // Stands for the windows that open the search: it owns the search and keeps every contact
 // a pick hands it, with its position.
 class Chiamante : public QWidget {
@@ -61,9 +66,9 @@ class TestTrovaClienti : public QObject {
         QTest::mouseClick(f->btnTrova, Qt::LeftButton);
     }
     static void DoppioClic(TfrmTrovaClienti* f, int riga) {
-        QListWidget* l = f->lstRecords;
-        const QPoint punto = riga < 0 ? QPoint(20, l->viewport()->height() - 5)
-                                      : l->visualItemRect(l->item(riga)).center();
+        ListaRisultati* l = f->lstRecords;
+        const QPoint punto =
+            riga < 0 ? QPoint(20, l->viewport()->height() - 5) : l->RettangoloRiga(riga).center();
         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, punto);
     }
 
@@ -97,18 +102,16 @@ private slots:
             f->txtNote->setText("   ");  // blank: not filled
             Cerca(f);
             QCOMPARE(f->lblConta->text(), QString("1"));
-            const QStringList attese = {
-                QString::fromStdString(ricerca::RigaContatto(Contatto("rossi anna"))),
-                QString::fromStdString(ricerca::RigaContatto(Contatto("Rossi Mario"))),
-                QString::fromStdString(ricerca::RigaContatto(Contatto("ROSSINI")))};
+            const QStringList attese = {Riga(Contatto("rossi anna")), Riga(Contatto("Rossi Mario")),
+                                        Riga(Contatto("ROSSINI"))};
             QCOMPARE(f->lstRecords->Righe(), attese);
             QCOMPARE(f->lblTrovate->text(), QString("Il presente riepilogo contiene 3 schede."));
         });
         Apri("clienti", [](TfrmTrovaClienti* f) {
             Cerca(f);  // every filter empty: everything
             QCOMPARE(f->lstRecords->count(), 5);
-            QVERIFY(f->lstRecords->item(0)->text().startsWith("Bianchi"));
-            QVERIFY(f->lstRecords->item(4)->text().startsWith("Verdi"));
+            QVERIFY(f->lstRecords->Riga(0).startsWith("Bianchi"));
+            QVERIFY(f->lstRecords->Riga(4).startsWith("Verdi"));
             QCOMPARE(f->lblTrovate->text(), QString("Il presente riepilogo contiene 5 schede."));
         });
     }
@@ -168,10 +171,11 @@ private slots:
             QCOMPARE(f->lstRecords->count(), 3);
             // Records 2 and 4 ("nota") sort after "altra nota", in file order; the line
             // counts, not the row: the row of record 2 brings record 4 too.
-            QVERIFY(f->lstRecords->item(1)->text().endsWith("  nota"));
+            QVERIFY(f->lstRecords->Riga(1).endsWith("  nota"));
             DoppioClic(f, 1);
             QVERIFY(!f->isVisible());
-            QCOMPARE(f->lstRecords->count(), 0);  // emptied on close
+            QCOMPARE(f->lstRecords->count(), 0);  // emptied on close, memory given back
+            QCOMPARE(f->lstRecords->Memoria(), 0u);
             // The search's own fields are not touched by the pick.
             QCOMPARE(f->txtCliente->text(), QString("rossi"));
         });
@@ -198,8 +202,7 @@ private slots:
         Guida([](TfrmTrovaClienti* f) {
             QCOMPARE(f->lblMemory->text(), QString("clienti"));
             Cerca(f);
-            QVERIFY(
-                f->lstRecords->item(2)->text().endsWith("  Prod. " + QString(30, ' ') + "  nota"));
+            QVERIFY(f->lstRecords->Riga(2).endsWith("  Prod. " + QString(30, ' ') + "  nota"));
             DoppioClic(f, 2);
             QVERIFY(!f->isVisible());
         });
@@ -230,7 +233,7 @@ private slots:
         AccodaContatti({Contatto("Rossi Mario", "", "X")});
         Apri("ricordario", [](TfrmTrovaClienti* f) {
             Cerca(f);
-            f->lstRecords->item(0)->setSelected(true);
+            f->lstRecords->Seleziona(0);
             std::filesystem::remove(FileContatti());
             std::filesystem::create_directory(FileContatti());
             DoppioClic(f, 0);

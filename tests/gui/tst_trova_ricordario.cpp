@@ -33,7 +33,10 @@ TSchedaScadenza Scadenza(const char* dettagli, const char* giorno, const char* m
     return s;
 }
 
-QString Riga(const TSchedaScadenza& s) { return QString::fromStdString(scadenza::RigaScadenza(s)); }
+QString Riga(const TSchedaScadenza& s) {
+    return QString::fromStdString(
+        scadenza::RigaScadenza(SchedaMemorizzata<TSchedaScadenza>(s).Vista()));
+}
 
 }  // namespace
 
@@ -58,9 +61,9 @@ class TestTrovaRicordario : public QObject {
     }
     static void Cerca(TfrmTrovaRicordario* f) { QTest::mouseClick(f->btnCerca, Qt::LeftButton); }
     static void DoppioClic(TfrmTrovaRicordario* f, int riga) {
-        QListWidget* l = f->lstRecords;
+        ListaRisultati* l = f->lstRecords;
         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
-                           l->visualItemRect(l->item(riga)).center());
+                           l->RettangoloRiga(riga).center());
     }
 
 private slots:
@@ -122,9 +125,9 @@ private slots:
             Cerca(f);
             QCOMPARE(f->lblConta->text(), QString("1"));
             QCOMPARE(f->lstRecords->count(), 3);
-            QVERIFY(f->lstRecords->item(0)->text().startsWith("Bolletta"));
-            QVERIFY(f->lstRecords->item(1)->text().startsWith("Rata mutuo"));
-            const QString riga = f->lstRecords->item(2)->text();
+            QVERIFY(f->lstRecords->Riga(0).startsWith("Bolletta"));
+            QVERIFY(f->lstRecords->Riga(1).startsWith("Rata mutuo"));
+            const QString riga = f->lstRecords->Riga(2);
             QCOMPARE(riga.left(48), QString(40, 'r') + "  Data: ");
             QVERIFY2(riga.endsWith("  Tipo:  Pagamento" + QString(15, ' ') + "  € 1234567,8912"),
                      qPrintable(riga));
@@ -159,7 +162,7 @@ private slots:
         scheda->lblAnno->setText("1999");
         Apri([](TfrmTrovaRicordario* f) {
             Cerca(f);
-            QVERIFY(f->lstRecords->item(1)->text().startsWith("Rinnovo polizza"));
+            QVERIFY(f->lstRecords->Riga(1).startsWith("Rinnovo polizza"));
             DoppioClic(f, 1);
             QVERIFY(!f->isVisible());
         });
@@ -188,7 +191,7 @@ private slots:
         Scrivi({prima, Scadenza("Altro", "01", "01"), dopo});
         Apri([](TfrmTrovaRicordario* f) {
             Cerca(f);
-            QCOMPARE(f->lstRecords->item(1)->text(), f->lstRecords->item(2)->text());
+            QCOMPARE(f->lstRecords->Riga(1), f->lstRecords->Riga(2));
             DoppioClic(f, 1);
         });
         QCOMPARE(scheda->txtNote->text(), QString("dopo"));
@@ -200,7 +203,7 @@ private slots:
         scheda->txtDettagli->setText("sulla scheda");
         Apri([&](TfrmTrovaRicordario* f) {
             Cerca(f);
-            f->lstRecords->item(0)->setSelected(true);
+            f->lstRecords->Seleziona(0);
             std::filesystem::remove(File());
             std::filesystem::create_directory(File());
             DoppioClic(f, 0);

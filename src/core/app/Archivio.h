@@ -18,8 +18,7 @@ public:
     using TipoScheda = Scheda;
     static constexpr std::size_t Dimensione = DimensioneScheda<Scheda>();
     using Visitatore = std::function<bool(std::int64_t posizione, const Scheda&)>;
-    // Gets a record's bytes as they are in the file (Dimensione of them).
-    using VisitatoreGrezzo = std::function<bool(std::int64_t posizione, const unsigned char*)>;
+    using VisitatoreVista = std::function<bool(std::int64_t posizione, const VistaScheda<Scheda>&)>;
 
     Archivio() = default;
     Archivio(const Archivio&) = delete;
@@ -66,15 +65,9 @@ public:
     }
 
     // Hands every record with its position to the visitor, first to last, reading the
-    // file in large blocks; the visitor returns false to stop.
-    void LeggiTutte(const Visitatore& visita) {
-        LeggiTutteGrezze([&](std::int64_t n, const unsigned char* byte) {
-            return visita(n, DecodificaScheda<Scheda>(byte));
-        });
-    }
-
-    // The same, with each record's bytes: for a reader that decodes only what it needs.
-    void LeggiTutteGrezze(const VisitatoreGrezzo& visita) {
+    // file in large blocks; the visitor returns false to stop. The visitor sees the record
+    // as stored and converts only the fields it needs; the view lasts for the call.
+    void ScorriTutte(const VisitatoreVista& visita) {
         const std::int64_t totale = NumeroSchede();
         constexpr std::int64_t kPerBlocco = (1 << 20) / Dimensione + 1;
         std::vector<unsigned char> blocco;
@@ -85,9 +78,18 @@ public:
             if (File().Leggi(Offset(primo), blocco.data(), byte) != byte)
                 throw ErroreAccessoArchivio("short read");
             for (std::int64_t k = 0; k < quanti; ++k)
-                if (!visita(primo + k, blocco.data() + k * Dimensione))
-                    return;
+                if (!visita(primo + k, VistaScheda<Scheda>(blocco.data() + k * Dimensione))) return;
         }
+    }
+
+    // The same scan with every record whole, for the commands that use whole records. The
+    // record handed over lasts for the call: one record is reused for all.
+    void LeggiTutte(const Visitatore& visita) {
+        Scheda s{};
+        ScorriTutte([&](std::int64_t posizione, const VistaScheda<Scheda>& vista) {
+            vista.Tutta(s);
+            return visita(posizione, s);
+        });
     }
 
     void Chiudi() {

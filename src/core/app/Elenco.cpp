@@ -1,6 +1,11 @@
 #include "core/app/Elenco.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <stdexcept>
+#include <utility>
 
 #include "core/app/Testo.h"
 
@@ -12,19 +17,260 @@ std::size_t FiltriPieni(std::span<const std::string> filtri) {
                       [](const std::string& f) { return !testo::Rifila(f).empty(); }));
 }
 
-bool Corrisponde(std::string_view filtro, std::string_view campo) {
-    if (filtro.empty()) return false;
-    return testo::MinuscoleAZ(campo).find(testo::MinuscoleAZ(filtro)) != std::string::npos;
+Filtro::Filtro(std::string_view testo) {
+    if (testo.empty()) return;
+    // A field holds only what Windows-1252 can say: a filter with any other character
+    // (it comes back as an added "?") can never occur in one.
+    const std::string byte = testo::InWindows1252(testo);
+    if (std::count(byte.begin(), byte.end(), '?') != std::count(testo.begin(), testo.end(), '?'))
+        return;
+    cerca_ = testo::MinuscoleAZ(byte);
+    possibile_ = true;
+}
+
+bool Filtro::In(std::string_view campo) const {
+    if (!possibile_) return false;
+    // The field as shown is trimmed.
+    const std::string_view mostrato = testo::RifilaVista(campo);
+    const std::size_t n = mostrato.size();
+    if (n < cerca_.size()) return false;
+    char piccolo[256];
+    std::string grande;
+    char* minuscolo = piccolo;
+    if (n > sizeof piccolo) {
+        grande.resize(n);
+        minuscolo = grande.data();
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = mostrato[i];
+        minuscolo[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return std::string_view(minuscolo, n).find(cerca_) != std::string_view::npos;
 }
 
 bool PrimaDi(std::string_view a, std::string_view b) {
     return testo::ConfrontaSenzaMaiuscole(a, b) < 0;
 }
 
-void Ordina(std::vector<std::string>& righe) {
-    std::stable_sort(righe.begin(), righe.end(),
-                     [](const std::string& a, const std::string& b) { return PrimaDi(a, b); });
+namespace {
+
+// The order of n lines: indexes in list order. Each line's key (testo::AccodaChiaveOrdine)
+// is made once. The lines are first sorted on the first 40 bytes of their keys, held in
+// the sort's own elements and made in one pass over the lines in the order they came; lines
+// that tie there (the same name, telephone and more) are sorted on their whole keys, made
+// for one group at a time in a buffer that is reused. Equal keys keep the order of arrival.
+template <class Riga>
+std::vector<std::uint32_t, AllocatoreRighe<std::uint32_t>> Ordine(
+    std::size_t n, const Riga& riga, std::pmr::memory_resource* memoria) {
+    constexpr std::size_t kParole = 5;  // 40 bytes of key
+    struct Voce {
+        std::array<std::uint64_t, kParole> parole;  // key bytes, high first, zero-filled
+        std::uint32_t indice;
+    };
+    std::vector<Voce, AllocatoreRighe<Voce>> voci(n, AllocatoreRighe<Voce>(memoria));
+    std::string chiave;
+    for (std::size_t i = 0; i < n; ++i) {
+        chiave.clear();
+        testo::AccodaChiaveOrdine(chiave, riga(i), kParole * 8);
+        chiave.resize(kParole * 8, '\0');
+        Voce& v = voci[i];
+        for (std::size_t p = 0; p < kParole; ++p) {
+            std::uint64_t x = 0;
+            for (std::size_t b = 0; b < 8; ++b)
+                x = (x << 8) | static_cast<unsigned char>(chiave[p * 8 + b]);
+            v.parole[p] = x;
+        }
+        v.indice = static_cast<std::uint32_t>(i);
+    }
+    // A zero filling a short key is never above the byte it stands for, so the first bytes
+    // never contradict the whole keys; where they tie, the whole keys decide.
+    std::sort(voci.begin(), voci.end(), [](const Voce& a, const Voce& b) {
+        for (std::size_t p = 0; p < kParole; ++p)
+            if (a.parole[p] != b.parole[p]) return a.parole[p] < b.parole[p];
+        return a.indice < b.indice;
+    });
+
+    std::vector<std::uint32_t, AllocatoreRighe<std::uint32_t>> ordine(n, memoria);
+    std::string chiavi;
+    std::vector<std::size_t> fine;
+    std::vector<std::uint32_t> gruppo;
+    for (std::size_t i = 0; i < n;) {
+        std::size_t j = i + 1;
+        while (j < n && voci[j].parole == voci[i].parole) ++j;
+        if (j - i == 1) {
+            ordine[i] = voci[i].indice;
+        } else {
+            chiavi.clear();
+            fine.clear();
+            gruppo.clear();
+            for (std::size_t k = i; k < j; ++k) {
+                testo::AccodaChiaveOrdine(chiavi, riga(voci[k].indice));
+                fine.push_back(chiavi.size());
+                gruppo.push_back(static_cast<std::uint32_t>(k - i));
+            }
+            const auto Chiave = [&](std::uint32_t g) {
+                const std::size_t inizio = g == 0 ? 0 : fine[g - 1];
+                return std::string_view(chiavi).substr(inizio, fine[g] - inizio);
+            };
+            // The group is in arrival order already: a stable sort keeps it for equal keys.
+            std::stable_sort(gruppo.begin(), gruppo.end(), [&](std::uint32_t a, std::uint32_t b) {
+                return Chiave(a) < Chiave(b);
+            });
+            for (std::size_t k = i; k < j; ++k) ordine[k] = voci[i + gruppo[k - i]].indice;
+        }
+        i = j;
+    }
+    return ordine;
 }
+
+}  // namespace
+
+void Ordina(std::vector<std::string>& righe) {
+    const auto ordine = Ordine(
+        righe.size(), [&righe](std::size_t i) -> std::string_view { return righe[i]; },
+        std::pmr::get_default_resource());
+    std::vector<std::string> ordinate;
+    ordinate.reserve(righe.size());
+    for (std::uint32_t i : ordine) ordinate.push_back(std::move(righe[i]));
+    righe = std::move(ordinate);
+}
+
+// --- Righe ---------------------------------------------------------------------------------
+
+namespace {
+// Blocks grow with the list, up to a size past which growing saves nothing.
+constexpr std::size_t kPrimoBlocco = 64 * 1024, kBloccoMassimo = 4 * 1024 * 1024;
+}  // namespace
+
+Righe::Righe(std::pmr::memory_resource* memoria)
+    : memoria_(memoria), posti_(memoria), ordine_(memoria) {}
+
+Righe::Righe(Righe&& altre) noexcept
+    : memoria_(altre.memoria_),
+      blocchi_(std::move(altre.blocchi_)),
+      liberi_(std::exchange(altre.liberi_, 0)),
+      posti_(std::move(altre.posti_)),
+      ordine_(std::move(altre.ordine_)) {
+    altre.blocchi_.clear();
+    altre.posti_.clear();
+    altre.ordine_.clear();
+}
+
+Righe& Righe::operator=(Righe&& altre) noexcept {
+    if (this != &altre) {
+        Svuota();
+        memoria_ = altre.memoria_;
+        blocchi_ = std::move(altre.blocchi_);
+        liberi_ = std::exchange(altre.liberi_, 0);
+        posti_ = std::move(altre.posti_);
+        ordine_ = std::move(altre.ordine_);
+        altre.blocchi_.clear();
+        altre.posti_.clear();
+        altre.ordine_.clear();
+    }
+    return *this;
+}
+
+Righe::Righe(const Righe& altre) : Righe(altre.memoria_) {
+    Riserva(altre.posti_.size());
+    for (std::size_t n = 0; n < altre.posti_.size(); ++n)
+        Accoda(altre.Testo(static_cast<std::uint32_t>(n)));
+    ordine_ = altre.ordine_;
+}
+
+Righe::~Righe() { Svuota(); }
+
+void Righe::Riserva(std::size_t righe) {
+    posti_.reserve(righe);
+    ordine_.reserve(righe);
+}
+
+void Righe::Accoda(std::string_view riga) {
+    if (posti_.size() >= UINT32_MAX) throw std::length_error("too many lines");
+    const char* dove = nullptr;
+    if (!riga.empty()) {
+        if (riga.size() > liberi_) {
+            std::size_t dimensione = blocchi_.empty()
+                                         ? kPrimoBlocco
+                                         : std::min(8 * blocchi_.back().dimensione, kBloccoMassimo);
+            dimensione = std::max(dimensione, riga.size());
+            blocchi_.reserve(blocchi_.size() + 1);
+            blocchi_.push_back(
+                {static_cast<char*>(memoria_->allocate(dimensione, 1)), dimensione, memoria_});
+            liberi_ = dimensione;
+        }
+        char* libero = blocchi_.back().dati + (blocchi_.back().dimensione - liberi_);
+        std::copy(riga.begin(), riga.end(), libero);
+        liberi_ -= riga.size();
+        dove = libero;
+    }
+    ordine_.push_back(static_cast<std::uint32_t>(posti_.size()));
+    posti_.push_back({dove, static_cast<std::uint32_t>(riga.size())});
+}
+
+void Righe::Svuota() {
+    for (const Blocco& b : blocchi_) b.memoria->deallocate(b.dati, b.dimensione, 1);
+    std::vector<Blocco>().swap(blocchi_);
+    liberi_ = 0;
+    Vettore<Posto>(memoria_).swap(posti_);
+    Vettore<std::uint32_t>(memoria_).swap(ordine_);
+}
+
+std::size_t Righe::Memoria() const {
+    std::size_t byte = blocchi_.capacity() * sizeof(Blocco) + posti_.capacity() * sizeof(Posto) +
+                       ordine_.capacity() * sizeof(std::uint32_t);
+    for (const Blocco& b : blocchi_) byte += b.dimensione;
+    return byte;
+}
+
+void Inserisci(Righe& elenco, Righe nuove) {
+    if (nuove.empty()) return;
+    auto ordine = Ordine(
+        nuove.size(), [&nuove](std::size_t i) { return nuove.Testo(nuove.ordine_[i]); },
+        elenco.memoria_);
+    for (std::uint32_t& n : ordine) n = nuove.ordine_[n];
+    if (elenco.empty()) {
+        // The lines move in as they are; the list keeps its own source of memory.
+        std::pmr::memory_resource* memoria = elenco.memoria_;
+        nuove.ordine_ = std::move(ordine);
+        // Room kept for lines that did not come is given back.
+        nuove.posti_.shrink_to_fit();
+        elenco = std::move(nuove);
+        elenco.memoria_ = memoria;
+        return;
+    }
+    // The new lines' text stays where it is: their blocks and places join the list's.
+    const auto primo = static_cast<std::uint32_t>(elenco.posti_.size());
+    elenco.posti_.insert(elenco.posti_.end(), nuove.posti_.begin(), nuove.posti_.end());
+    // The list's last block stays last: its free room is where its next line goes.
+    const auto dove = elenco.blocchi_.empty() ? elenco.blocchi_.end() : elenco.blocchi_.end() - 1;
+    elenco.blocchi_.insert(dove, nuove.blocchi_.begin(), nuove.blocchi_.end());
+    if (elenco.blocchi_.size() == nuove.blocchi_.size()) elenco.liberi_ = nuove.liberi_;
+    nuove.blocchi_.clear();
+    // A merge: each line's key is made once as the two lists are walked.
+    Righe::Vettore<std::uint32_t> unito(elenco.memoria_);
+    unito.reserve(elenco.ordine_.size() + ordine.size());
+    std::string chiaveVecchia, chiaveNuova;
+    const auto Chiave = [&elenco](std::string& k, std::uint32_t n) {
+        k.clear();
+        testo::AccodaChiaveOrdine(k, elenco.Testo(n));
+    };
+    std::size_t i = 0, j = 0;
+    if (j < ordine.size()) Chiave(chiaveNuova, primo + ordine[j]);
+    for (; i < elenco.ordine_.size(); ++i) {
+        Chiave(chiaveVecchia, elenco.ordine_[i]);
+        while (j < ordine.size() && chiaveNuova < chiaveVecchia) {
+            unito.push_back(primo + ordine[j]);
+            if (++j < ordine.size()) Chiave(chiaveNuova, primo + ordine[j]);
+        }
+        unito.push_back(elenco.ordine_[i]);
+    }
+    for (; j < ordine.size(); ++j) unito.push_back(primo + ordine[j]);
+    elenco.ordine_ = std::move(unito);
+    elenco.posti_.shrink_to_fit();
+}
+
+// --- Find in list -------------------------------------------------------------------------
 
 EsitoTrova TrovaNellaLista(std::size_t numero, const Riga& riga,
                            std::optional<std::size_t> selezionata, std::string_view testo,
@@ -64,7 +310,7 @@ EsitoTrova TrovaNellaLista(const std::vector<std::string>& righe,
 }
 
 bool RigheUguali(std::string_view a, std::string_view b) {
-    return testo::Rifila(a) == testo::Rifila(b);
+    return testo::RifilaVista(a) == testo::RifilaVista(b);
 }
 
 }  // namespace elenco

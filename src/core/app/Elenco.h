@@ -5,10 +5,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <memory_resource>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "core/app/Archivio.h"
@@ -21,26 +24,67 @@ namespace elenco {
 // the threshold a record's matches must reach.
 std::size_t FiltriPieni(std::span<const std::string> filtri);
 
-// The filter as typed (blanks included) occurs in the field, both with A–Z lower-cased.
-// Accented letters must match exactly; an empty filter never matches.
-bool Corrisponde(std::string_view filtro, std::string_view campo);
+// One filter of a search, made once for the whole archive: it matches a field when the
+// filter as typed (blanks included) occurs in the field as shown, both with A–Z
+// lower-cased. Accented letters must match exactly; an empty filter never matches.
+class Filtro {
+public:
+    explicit Filtro(std::string_view testo);
+    // `campo` is the field as stored (Windows-1252, untrimmed): matching needs no
+    // conversion of the record.
+    bool In(std::string_view campo) const;
+    // True when it can match no field at all.
+    bool Impossibile() const { return !possibile_; }
 
-// How many filters occur in their fields, filter i being matched against field i.
+private:
+    std::string cerca_;  // lower-cased, in Windows-1252
+    // False for an empty filter, and for one holding a character no archive can hold.
+    bool possibile_ = false;
+};
+
+// One search over an archive: filter i, as typed, is looked for in field `campi[i]` of each
+// record as stored, with no conversion of the record.
 template <class Scheda, std::size_t N>
-std::size_t Corrispondenze(const Scheda& s, const std::array<std::string, N>& filtri,
-                           const std::array<std::string Scheda::*, N>& campi) {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < N; ++i)
-        if (Corrisponde(filtri[i], s.*campi[i])) ++n;
-    return n;
-}
-// A search lists a record when its matches reach the threshold, the number of filled
-// filters: with every filter blank, every record is listed.
-template <class Scheda, std::size_t N>
-bool Trovata(const Scheda& s, const std::array<std::string, N>& filtri,
-             const std::array<std::string Scheda::*, N>& campi, std::size_t soglia) {
-    return Corrispondenze(s, filtri, campi) >= soglia;
-}
+class Ricerca {
+public:
+    Ricerca(const std::array<std::string, N>& filtri,
+            const std::array<std::string Scheda::*, N>& campi)
+        : soglia_(FiltriPieni(filtri)) {
+        for (std::size_t i = 0; i < N; ++i) {
+            filtri_.emplace_back(filtri[i]);
+            campi_[i] = CampoDi<Scheda>(campi[i]);
+            if (!filtri_.back().Impossibile()) ++possibili_;
+        }
+    }
+    // The number of filled filters: the threshold a record's matches must reach.
+    std::size_t Soglia() const { return soglia_; }
+    // How many filters occur in their fields.
+    std::size_t Corrispondenze(const VistaScheda<Scheda>& s) const {
+        std::size_t n = 0;
+        for (std::size_t i = 0; i < N; ++i)
+            if (filtri_[i].In(s.Byte(campi_[i]))) ++n;
+        return n;
+    }
+    // A search lists a record when its matches reach the threshold: with every filter
+    // blank, every record is listed.
+    bool Trovata(const VistaScheda<Scheda>& s) const {
+        // Stop once the threshold is reached, or can no longer be with the filters left (an
+        // empty filter never matches).
+        std::size_t n = 0, possibili = possibili_;
+        for (std::size_t i = 0; i < N && n < soglia_ && n + possibili >= soglia_; ++i) {
+            if (filtri_[i].Impossibile()) continue;
+            --possibili;
+            if (filtri_[i].In(s.Byte(campi_[i]))) ++n;
+        }
+        return n >= soglia_;
+    }
+
+private:
+    std::vector<Filtro> filtri_;
+    std::array<PosizioneCampo, N> campi_{};
+    std::size_t soglia_;
+    std::size_t possibili_ = 0;  // filters that can match at all
+};
 
 // --- Order -----------------------------------------------------------------------------------
 
@@ -48,6 +92,84 @@ bool Trovata(const Scheda& s, const std::array<std::string, N>& filtri,
 bool PrimaDi(std::string_view a, std::string_view b);
 // Sorts lines into list order; lines equal in that order keep the order they came in.
 void Ordina(std::vector<std::string>& righe);
+
+// Where a list's large arrays come from; carried by every array, so that lists using
+// different sources can still be moved and merged.
+template <class T>
+struct AllocatoreRighe {
+    using value_type = T;
+    using propagate_on_container_copy_assignment = std::true_type;
+    using propagate_on_container_move_assignment = std::true_type;
+    using propagate_on_container_swap = std::true_type;
+    std::pmr::memory_resource* memoria;
+    AllocatoreRighe(std::pmr::memory_resource* m) : memoria(m) {}
+    template <class U>
+    AllocatoreRighe(const AllocatoreRighe<U>& a) : memoria(a.memoria) {}
+    T* allocate(std::size_t n) {
+        return static_cast<T*>(memoria->allocate(n * sizeof(T), alignof(T)));
+    }
+    void deallocate(T* p, std::size_t n) { memoria->deallocate(p, n * sizeof(T), alignof(T)); }
+    template <class U>
+    bool operator==(const AllocatoreRighe<U>& a) const {
+        return memoria == a.memoria;
+    }
+};
+
+// The lines of a result list. Their text is packed in a few large blocks, never moved once
+// written, and the list order is an index over them: 100,000 lines cost a handful of
+// allocations and little more than their text, and putting them in order moves no text.
+class Righe {
+public:
+    // `memoria` gives the blocks and the large arrays (by default, new and delete).
+    explicit Righe(std::pmr::memory_resource* memoria = std::pmr::get_default_resource());
+    Righe(Righe&&) noexcept;
+    Righe& operator=(Righe&&) noexcept;
+    Righe(const Righe&);
+    Righe& operator=(const Righe&) = delete;
+    ~Righe();
+
+    // Room for this many lines, when the caller knows how many may come.
+    void Riserva(std::size_t righe);
+    // Adds a line after the others (list order is put right by Inserisci).
+    void Accoda(std::string_view riga);
+    std::size_t size() const { return ordine_.size(); }
+    bool empty() const { return ordine_.empty(); }
+    // Line i of the list.
+    std::string_view operator[](std::size_t i) const { return Testo(ordine_[i]); }
+    // Empties the list and gives its memory back.
+    void Svuota();
+    // Bytes held, spare room included.
+    std::size_t Memoria() const;
+
+private:
+    friend void Inserisci(Righe&, Righe);
+    struct Posto {
+        const char* inizio;
+        std::uint32_t lunghezza;
+    };
+    struct Blocco {
+        char* dati;
+        std::size_t dimensione;
+        std::pmr::memory_resource* memoria;
+    };
+    template <class T>
+    using Vettore = std::vector<T, AllocatoreRighe<T>>;
+
+    std::string_view Testo(std::uint32_t n) const {
+        return {posti_[n].inizio, posti_[n].lunghezza};
+    }
+
+    std::pmr::memory_resource* memoria_;
+    std::vector<Blocco> blocchi_;
+    std::size_t liberi_ = 0;         // free bytes at the end of the last block
+    Vettore<Posto> posti_;           // every line, in the order it came
+    Vettore<std::uint32_t> ordine_;  // the list: indexes into posti_
+};
+
+// Puts `nuove` in list order among `elenco`, which already is. Each line's order key is made
+// once and keys are compared byte by byte. Lines equal in list order keep their order: those
+// already in the list first, then the new ones as they came.
+void Inserisci(Righe& elenco, Righe nuove);
 
 // --- Find in list ----------------------------------------------------------------------------
 
@@ -82,18 +204,21 @@ using Scelta = std::function<void(std::int64_t posizione, const Scheda&)>;
 // Two lines are the same line when they are equal once trimmed.
 bool RigheUguali(std::string_view a, std::string_view b);
 
+// How a list window makes the line of a record, from the record as stored.
+template <class Scheda>
+using Componi = std::function<std::string(const VistaScheda<Scheda>&)>;
+
 // Reads the whole archive and hands every record whose line equals `riga` to `copia`, with
 // its position, in file order: when several records give the same line, the last one is
-// what stays in the window that receives them. Returns how many were handed over.
-// Archive failures propagate (the pick then ends).
+// what stays in the window that receives them. Only those records are read whole.
+// Returns how many were handed over. Archive failures propagate (the pick then ends).
 template <class Scheda>
 std::size_t CopiaSchedeUguali(Archivio<Scheda>& archivio, std::string_view riga,
-                              const std::function<std::string(const Scheda&)>& componi,
-                              const Scelta<Scheda>& copia) {
+                              const Componi<Scheda>& componi, const Scelta<Scheda>& copia) {
     std::size_t uguali = 0;
-    archivio.LeggiTutte([&](std::int64_t posizione, const Scheda& s) {
-        if (RigheUguali(componi(s), riga)) {
-            copia(posizione, s);
+    archivio.ScorriTutte([&](std::int64_t posizione, const VistaScheda<Scheda>& vista) {
+        if (RigheUguali(componi(vista), riga)) {
+            copia(posizione, vista.Tutta());
             ++uguali;
         }
         return true;

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
-#include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -39,6 +39,31 @@ constexpr long OffsetCampo(std::string_view nome) {
     return -1;
 }
 
+// Where a field lies in a record: the offset of its length byte and its capacity.
+struct PosizioneCampo {
+    std::size_t offset;
+    std::size_t capacita;
+};
+
+// The position of a field given by its member; a constant when the member is one, so that a
+// scan pays nothing to find its fields.
+template <class Scheda>
+constexpr PosizioneCampo CampoDi(std::string Scheda::*membro) {
+    std::size_t n = 0;
+    for (const auto& c : Scheda::Campi) {
+        if (c.membro == membro) return {n, c.capacita};
+        n += c.capacita + 1;
+    }
+    throw std::logic_error("not a field of the record");
+}
+
+// The stored bytes of the field whose length byte is at `campo`. A length byte larger than
+// the capacity is read as the capacity, so no content can make a field reach into the next.
+inline std::string_view ByteCampo(const unsigned char* campo, std::size_t capacita) {
+    const std::size_t l = campo[0] < capacita ? campo[0] : capacita;
+    return {reinterpret_cast<const char*>(campo + 1), l};
+}
+
 // Writes the record into `out` (DimensioneScheda bytes) through the storing conversion:
 // trimmed, Windows-1252, cut to the capacity. Bytes after a text are zero.
 template <class Scheda>
@@ -52,35 +77,60 @@ void CodificaScheda(const Scheda& s, unsigned char* out) {
     }
 }
 
-// One field's text through the showing conversion. A length byte larger than the capacity
-// is read as the capacity, so no content can make a field reach into the next one.
-inline std::string DecodificaTesto(const unsigned char* in, std::size_t capacita) {
-    const std::size_t l = in[0] < capacita ? in[0] : capacita;
-    return testo::DaArchivio(std::string_view(reinterpret_cast<const char*>(in + 1), l));
+// Reads a whole record through the showing conversion into `s`, whose texts keep their
+// room: a scan that reads every record whole reuses one record.
+template <class Scheda>
+void DecodificaScheda(const unsigned char* in, Scheda& s) {
+    for (const auto& c : Scheda::Campi) {
+        std::string& campo = s.*(c.membro);
+        campo.clear();
+        testo::AccodaDaArchivio(campo, ByteCampo(in, c.capacita));
+        in += c.capacita + 1;
+    }
 }
 
-// Reads a record through the showing conversion.
 template <class Scheda>
 Scheda DecodificaScheda(const unsigned char* in) {
     Scheda s{};
-    for (const auto& c : Scheda::Campi) {
-        s.*(c.membro) = DecodificaTesto(in, c.capacita);
-        in += c.capacita + 1;
-    }
+    DecodificaScheda(in, s);
     return s;
 }
 
-// Reads only the given fields of a record into `s`, leaving the others as they are: a rule
-// that looks at a few fields need not convert the whole record.
+// A record as it lies in the file, read field by field: a command that scans an archive
+// converts only the fields it looks at. Valid as long as the bytes it views.
 template <class Scheda>
-void DecodificaCampi(const unsigned char* in, Scheda& s,
-                     std::span<std::string Scheda::* const> campi) {
-    for (const auto& c : Scheda::Campi) {
-        if (std::find(campi.begin(), campi.end(), c.membro) != campi.end())
-            s.*(c.membro) = DecodificaTesto(in, c.capacita);
-        in += c.capacita + 1;
+class VistaScheda {
+public:
+    explicit VistaScheda(const unsigned char* dati) : dati_(dati) {}
+
+    // The field as stored: Windows-1252, untrimmed.
+    std::string_view Byte(PosizioneCampo c) const {
+        return ByteCampo(dati_ + c.offset, c.capacita);
     }
-}
+    std::string_view Byte(std::string Scheda::*membro) const {
+        return Byte(CampoDi<Scheda>(membro));
+    }
+    // The field through the showing conversion, as the record would hold it.
+    std::string Testo(PosizioneCampo c) const { return testo::DaArchivio(Byte(c)); }
+    std::string Testo(std::string Scheda::*membro) const { return Testo(CampoDi<Scheda>(membro)); }
+    // The whole record, for a command that shows or copies it.
+    Scheda Tutta() const { return DecodificaScheda<Scheda>(dati_); }
+    void Tutta(Scheda& s) const { DecodificaScheda(dati_, s); }
+
+private:
+    const unsigned char* dati_;
+};
+
+// A record in its stored form, for reading it as a scan would.
+template <class Scheda>
+class SchedaMemorizzata {
+public:
+    explicit SchedaMemorizzata(const Scheda& s) { CodificaScheda(s, dati_.data()); }
+    VistaScheda<Scheda> Vista() const { return VistaScheda<Scheda>(dati_.data()); }
+
+private:
+    std::array<unsigned char, DimensioneScheda<Scheda>()> dati_{};
+};
 
 // The check-box fields hold the text "Sì" or "No"; anything else means neither.
 namespace flag {

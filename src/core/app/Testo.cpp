@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace testo {
 namespace {
@@ -90,6 +91,14 @@ bool DaRifilare(char c) { return static_cast<unsigned char>(c) <= 32; }
 
 char Minuscola(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// What a character counts for in list order: A–Z as a–z, the others their Windows-1252
+// code, the code the files hold; those without one come after all of them.
+char32_t CodiceOrdine(char32_t c) {
+    if (c < 128) return static_cast<unsigned char>(Minuscola(static_cast<char>(c)));
+    const int b = InByte(c);
+    return b >= 0 ? static_cast<char32_t>(b) : c + 256;
+}
+
 }  // namespace
 
 char32_t ProssimoCarattere(std::string_view s, std::size_t& i) { return Decodifica(s, i); }
@@ -106,13 +115,36 @@ std::string InWindows1252(std::string_view utf8) {
     return out;
 }
 
+namespace {
+
+// Where the first byte of 0x80 or above is, from `i` on; the size when there is none.
+// Eight bytes at a time: most of any text is ASCII.
+std::size_t PrimoNonAscii(std::string_view s, std::size_t i) {
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t otto;
+        std::memcpy(&otto, s.data() + i, 8);
+        if (otto & 0x8080808080808080ull) break;
+    }
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+    return i;
+}
+
+}  // namespace
+
+void AccodaDaWindows1252(std::string& out, std::string_view cp1252) {
+    // Runs of ASCII go in as they are.
+    for (std::size_t i = 0; i < cp1252.size();) {
+        std::size_t j = PrimoNonAscii(cp1252, i);
+        out.append(cp1252, i, j - i);
+        for (; j < cp1252.size() && static_cast<unsigned char>(cp1252[j]) >= 0x80; ++j)
+            AggiungiUtf8(out, DaByte(static_cast<unsigned char>(cp1252[j])));
+        i = j;
+    }
+}
+
 std::string DaWindows1252(std::string_view cp1252) {
-    bool ascii = true;
-    for (char b : cp1252) ascii = ascii && static_cast<unsigned char>(b) < 0x80;
-    if (ascii) return std::string(cp1252);
     std::string out;
-    out.reserve(cp1252.size() + cp1252.size() / 4);
-    for (char b : cp1252) AggiungiUtf8(out, DaByte(static_cast<unsigned char>(b)));
+    AccodaDaWindows1252(out, cp1252);
     return out;
 }
 
@@ -129,6 +161,22 @@ std::string PerArchivio(std::string_view utf8, std::size_t capacita) {
     std::string byte = InWindows1252(Rifila(utf8));
     if (byte.size() > capacita) byte.resize(capacita);
     return byte;
+}
+
+void AccodaDaArchivio(std::string& out, std::string_view cp1252, std::size_t larghezza) {
+    // In Windows-1252 every byte is one character: cutting to n characters is cutting
+    // to n bytes.
+    const std::string_view mostrato = RifilaVista(cp1252).substr(0, larghezza);
+    const std::size_t n = mostrato.size();
+    if (larghezza != std::string_view::npos && PrimoNonAscii(mostrato, 0) == n) {
+        // The common case, plain ASCII in a column: the column's blanks, then the text.
+        const std::size_t da = out.size();
+        out.resize(da + larghezza, ' ');
+        std::memcpy(out.data() + da, mostrato.data(), n);
+        return;
+    }
+    AccodaDaWindows1252(out, mostrato);
+    if (larghezza != std::string_view::npos) out.append(larghezza - n, ' ');
 }
 
 std::string DaArchivio(std::string_view cp1252) {
@@ -200,19 +248,42 @@ int ConfrontaSenzaMaiuscole(std::string_view a, std::string_view b) {
             ++j;
             continue;
         }
-        // Characters compare by their Windows-1252 code, the code the files hold; those
-        // without one come after all of them.
-        auto codice = [](char32_t c) -> char32_t {
-            if (c < 128) return static_cast<unsigned char>(Minuscola(static_cast<char>(c)));
-            const int b = InByte(c);
-            return b >= 0 ? static_cast<char32_t>(b) : c + 256;
-        };
-        const char32_t ca = codice(ProssimoCarattere(a, i)), cb = codice(ProssimoCarattere(b, j));
+        const char32_t ca = CodiceOrdine(ProssimoCarattere(a, i));
+        const char32_t cb = CodiceOrdine(ProssimoCarattere(b, j));
         if (ca != cb) return ca < cb ? -1 : 1;
     }
     if (i < a.size()) return 1;
     if (j < b.size()) return -1;
     return 0;
+}
+
+void AccodaChiaveOrdine(std::string& out, std::string_view utf8, std::size_t massimo) {
+    // One byte per character whose code is below 255 (every character of the files but
+    // "ÿ"); the rest is 255 and then the code in three bytes, high first. 255 is above
+    // every one-byte code and no key of a character is the start of another's, so
+    // comparing keys byte by byte compares the codes, and a shorter text comes first.
+    const std::size_t fine =
+        massimo > std::string::npos - out.size() ? std::string::npos : out.size() + massimo;
+    for (std::size_t i = 0; i < utf8.size() && out.size() < fine;) {
+        // A run of ASCII, the bulk of any line, goes in at once and is folded in place.
+        const std::size_t limite = std::min(utf8.size(), i + (fine - out.size()));
+        const std::size_t j = PrimoNonAscii(utf8.substr(0, limite), i);
+        if (j > i) {
+            const std::size_t da = out.size();
+            out.append(utf8, i, j - i);
+            for (std::size_t k = da; k < out.size(); ++k) out[k] = Minuscola(out[k]);
+            i = j;
+            continue;
+        }
+        const char32_t c = CodiceOrdine(ProssimoCarattere(utf8, i));
+        if (c < 0xFF) {
+            out.push_back(static_cast<char>(c));
+        } else {
+            const char lunga[] = {static_cast<char>(0xFF), static_cast<char>((c >> 16) & 0xFF),
+                                  static_cast<char>((c >> 8) & 0xFF), static_cast<char>(c & 0xFF)};
+            out.append(lunga, 4);
+        }
+    }
 }
 
 bool SoloCifre(std::string_view s) {

@@ -24,7 +24,8 @@ std::string DaWindows1252(std::string_view cp1252);
 
 // Removes leading and trailing characters of code 32 or below (blanks and controls).
 std::string Rifila(std::string_view s);
-// The same, as a view into `s`.
+// The same, as a view into `s` (it works alike on UTF-8 and Windows-1252: those characters
+// are the same bytes in both).
 std::string_view RifilaVista(std::string_view s);
 
 // The storing conversion of a record field: trimmed, in Windows-1252, at most
@@ -33,6 +34,10 @@ std::string PerArchivio(std::string_view utf8, std::size_t capacita);
 
 // The showing conversion: from Windows-1252, trimmed.
 std::string DaArchivio(std::string_view cp1252);
+// The same, appended to `out` and padded/cut to `larghezza` characters as PadTaglia does
+// (npos: whole). Lines of fixed columns are built this way straight from stored fields.
+void AccodaDaArchivio(std::string& out, std::string_view cp1252,
+                      std::size_t larghezza = std::string_view::npos);
 
 // Number of characters (code points) of a UTF-8 text.
 std::size_t Lunghezza(std::string_view utf8);
@@ -50,6 +55,12 @@ std::string MaiuscoleAZ(std::string_view s);
 // Compares two texts character by character with A–Z folded to one case and every other
 // character by its code: the order of the result lists.
 int ConfrontaSenzaMaiuscole(std::string_view a, std::string_view b);
+// Appends the order key of a text: plain byte comparison of two keys (std::string_view
+// order) gives the order of ConfrontaSenzaMaiuscole, so a list is sorted on keys computed
+// once per line. With `massimo`, stops once that many bytes of key are made (a prefix of
+// the key, for a first sort).
+void AccodaChiaveOrdine(std::string& out, std::string_view utf8,
+                        std::size_t massimo = std::string_view::npos);
 
 // True when the text is not empty and holds only the digits 0 to 9.
 bool SoloCifre(std::string_view s);

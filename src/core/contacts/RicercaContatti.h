@@ -1,6 +1,6 @@
 #pragma once
 // The contact search and the recontact list: which records they list and the line each
-// record gets.
+// record gets. Both read the records as stored and convert only the fields they use.
 #include <array>
 #include <string>
 
@@ -8,6 +8,8 @@
 #include "core/contacts/TSchedaContatto.h"
 
 namespace ricerca {
+
+using VistaContatto = VistaScheda<TSchedaContatto>;
 
 // The ten filters of the contact search, in the order of the window's fields; each is
 // matched against one record field.
@@ -20,21 +22,18 @@ inline constexpr std::array<std::string TSchedaContatto::*, kFiltri> CampiFiltro
     &TSchedaContatto::Note,
 };
 
-// How many filters occur in their fields (elenco::Corrisponde).
-std::size_t Corrispondenze(const TSchedaContatto& s, const FiltriContatto& filtri);
-// Listed when its matches reach the threshold, the number of filled filters
-// (elenco::FiltriPieni): with every filter blank, every record is listed.
-inline bool ContattoTrovato(const TSchedaContatto& s, const FiltriContatto& filtri,
-                            std::size_t soglia) {
-    return elenco::Trovata(s, filtri, CampiFiltro, soglia);
-}
+// One search: the filters as typed, made once for the whole archive.
+class RicercaContatti : public elenco::Ricerca<TSchedaContatto, kFiltri> {
+public:
+    explicit RicercaContatti(const FiltriContatto& filtri) : Ricerca(filtri, CampiFiltro) {}
+};
 
 // Name, telephone, occupation and products in fixed columns, then the notes whole.
-std::string RigaContatto(const TSchedaContatto& s);
+std::string RigaContatto(const VistaContatto& s);
 
 // The recontact list: contacts whose flag is exactly "Sì", with the pending questions in
 // place of the notes.
-bool DaRicontattare(const TSchedaContatto& s);
-std::string RigaRicontatto(const TSchedaContatto& s);
+bool DaRicontattare(const VistaContatto& s);
+std::string RigaRicontatto(const VistaContatto& s);
 
 }  // namespace ricerca

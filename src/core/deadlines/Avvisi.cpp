@@ -32,22 +32,26 @@ std::string SuUnaRiga(std::string_view t) {
 Imminenti CercaImminenti(const std::filesystem::path& cartella, const Data& oggi,
                          const RegolaImminenza& imminente) {
     Imminenti trovate;
-    for (TSchedaScadenza& s :
-         LeggiScadenzeSenzaCreare(TArchivioScadenze::Percorso(cartella, oggi.anno))) {
-        bool si = false;
-        try {
-            si = imminente(s, oggi);
-        } catch (const std::exception&) {
-            ++trovate.saltate;
-        }
-        if (si) trovate.schede.push_back(std::move(s));
-    }
+    ScorriScadenzeSenzaCreare(
+        TArchivioScadenze::Percorso(cartella, oggi.anno),
+        [&](std::int64_t, const VistaScheda<TSchedaScadenza>& s) {
+            bool si = false;
+            try {
+                si = imminente(s, oggi);
+            } catch (const std::exception&) {
+                ++trovate.saltate;
+            }
+            if (si) trovate.schede.push_back(s.Tutta());
+            return true;
+        });
     std::stable_sort(trovate.schede.begin(), trovate.schede.end(),
                      [](const auto& a, const auto& b) { return Quando(a) < Quando(b); });
     return trovate;
 }
 
-std::string RigaElenco(const TSchedaScadenza& s) { return SuUnaRiga(scadenza::RigaScadenza(s)); }
+std::string RigaElenco(const TSchedaScadenza& s) {
+    return SuUnaRiga(scadenza::RigaScadenza(SchedaMemorizzata<TSchedaScadenza>(s).Vista()));
+}
 
 std::string TitoloNotifica(std::size_t quante) {
     return std::to_string(quante) + (quante == 1 ? " scadenza imminente" : " scadenze imminenti");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/app/DataOra.h"
+#include "core/app/Scheda.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
 namespace avvisi {
@@ -15,7 +16,9 @@ namespace avvisi {
 // Which records are imminent on a given day. The program hands in the viewer's own rule,
 // so the login warning announces exactly the deadlines the viewer announces. A rule that
 // throws for a record (a date or warning that cannot be read) leaves that record out.
-using RegolaImminenza = std::function<bool(const TSchedaScadenza&, const Data& oggi)>;
+// The rule sees each record as stored; only the imminent ones are read whole.
+using RegolaImminenza =
+    std::function<bool(const VistaScheda<TSchedaScadenza>&, const Data& oggi)>;
 
 struct Imminenti {
     std::vector<TSchedaScadenza> schede;  // nearest first

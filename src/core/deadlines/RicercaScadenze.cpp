@@ -3,18 +3,25 @@
 #include "core/app/Scheda.h"
 
 namespace scadenza {
+namespace {
 
-bool InAttesaDiConferma(const TSchedaScadenza& s) { return flag::Leggi(s.DaConfermare) == 1; }
+using S = TSchedaScadenza;
 
-bool NonAssolto(const TSchedaScadenza& s) { return flag::Leggi(s.Effettuata) == 0; }
+int Flag(const VistaScadenza& s, std::string S::*campo) { return flag::Leggi(s.Testo(campo)); }
 
-bool ScadutoNonAssolto(const TSchedaScadenza& s, const Data& oggi) {
+}  // namespace
+
+bool InAttesaDiConferma(const VistaScadenza& s) { return Flag(s, &S::DaConfermare) == 1; }
+
+bool NonAssolto(const VistaScadenza& s) { return Flag(s, &S::Effettuata) == 0; }
+
+bool ScadutoNonAssolto(const VistaScadenza& s, const Data& oggi) {
     if (!NonAssolto(s)) return false;
-    const std::optional<Data> data = DataDaTesto(s.Data);
+    const std::optional<Data> data = DataDaTesto(s.Testo(&S::Data));
     return data && *data <= oggi;
 }
 
-bool Elencato(StatoImpegni stato, const TSchedaScadenza& s, const Data& oggi) {
+bool Elencato(StatoImpegni stato, const VistaScadenza& s, const Data& oggi) {
     switch (stato) {
         case StatoImpegni::DaConfermare:
             return InAttesaDiConferma(s);

@@ -21,12 +21,15 @@ inline constexpr std::array<std::string TSchedaScadenza::*, kFiltri> CampiFiltro
     &TSchedaScadenza::Note,
 };
 
-// Listed when the filters that occur in their fields reach the threshold, the number of
-// filled filters (elenco::FiltriPieni): with every filter blank, the whole year is listed.
-inline bool ScadenzaTrovata(const TSchedaScadenza& s, const FiltriScadenza& filtri,
-                            std::size_t soglia) {
-    return elenco::Trovata(s, filtri, CampiFiltro, soglia);
-}
+using VistaScadenza = VistaScheda<TSchedaScadenza>;
+
+// One search: the filters as typed, made once for the whole archive. A record is listed
+// when the filters that occur in their fields reach the threshold, the number of filled
+// filters (elenco::FiltriPieni): with every filter blank, the whole year is listed.
+class RicercaScadenze : public elenco::Ricerca<TSchedaScadenza, kFiltri> {
+public:
+    explicit RicercaScadenze(const FiltriScadenza& filtri) : Ricerca(filtri, CampiFiltro) {}
+};
 
 // ---- Commitments by state ----------------------------------------------------------------
 
@@ -38,14 +41,15 @@ enum class StatoImpegni {
 
 // The flags are read trimmed and compared exactly: "sì" or an empty flag is neither.
 // DaConfermare "Sì", whatever the date and whether it was fulfilled.
-bool InAttesaDiConferma(const TSchedaScadenza& s);
+bool InAttesaDiConferma(const VistaScadenza& s);
 // Effettuata "No", whatever the date.
-bool NonAssolto(const TSchedaScadenza& s);
+bool NonAssolto(const VistaScadenza& s);
 // Effettuata "No" and the date `oggi` or earlier. A record whose date cannot be read is
 // not listed; it says nothing about the records after it.
-bool ScadutoNonAssolto(const TSchedaScadenza& s, const Data& oggi);
+bool ScadutoNonAssolto(const VistaScadenza& s, const Data& oggi);
 
-// The rule of the list `stato`; only the expired one looks at `oggi`.
-bool Elencato(StatoImpegni stato, const TSchedaScadenza& s, const Data& oggi);
+// The rule of the list `stato`; only the expired one looks at `oggi`. Each reads only the
+// flags and the date of the record as stored.
+bool Elencato(StatoImpegni stato, const VistaScadenza& s, const Data& oggi);
 
 }  // namespace scadenza

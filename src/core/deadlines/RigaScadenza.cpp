@@ -4,23 +4,24 @@
 
 namespace scadenza {
 
-std::string RigaScadenza(const TSchedaScadenza& s) {
-    using testo::PadTaglia;
-    using testo::Rifila;
+std::string RigaScadenza(const VistaScheda<TSchedaScadenza>& s) {
+    using S = TSchedaScadenza;
+    using testo::AccodaDaArchivio;
     // Built in place: a search may make a hundred thousand of these.
+    const std::string_view costo = s.Byte(&S::Costo);
     std::string riga;
-    riga.reserve(160 + s.Costo.size());
-    riga += PadTaglia(Rifila(s.Dettagli), 40);
+    riga.reserve(160 + 2 * costo.size());
+    AccodaDaArchivio(riga, s.Byte(&S::Dettagli), 40);
     riga += "  Data: ";
-    riga += PadTaglia(Rifila(s.Data), 10);
+    AccodaDaArchivio(riga, s.Byte(&S::Data), 10);
     riga += "  Ora: ";
-    riga += PadTaglia(Rifila(s.Ora), 5);
+    AccodaDaArchivio(riga, s.Byte(&S::Ora), 5);
     riga += "  Contatto: ";
-    riga += PadTaglia(Rifila(s.Pagatore), 24);
+    AccodaDaArchivio(riga, s.Byte(&S::Pagatore), 24);
     riga += "  Tipo:  ";
-    riga += PadTaglia(Rifila(s.Beneficiario), 24);
+    AccodaDaArchivio(riga, s.Byte(&S::Beneficiario), 24);
     riga += "  \xE2\x82\xAC ";
-    riga += Rifila(s.Costo);
+    AccodaDaArchivio(riga, costo);
     return riga;
 }
 

@@ -3,12 +3,13 @@
 // lists and the interval summary.
 #include <string>
 
+#include "core/app/Scheda.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
 namespace scadenza {
 
 // Reason, date, time, contact and type in fixed columns, then the amount whole after the
-// euro sign. Fields as shown (trimmed).
-std::string RigaScadenza(const TSchedaScadenza& s);
+// euro sign. Fields as shown (trimmed), made straight from the record as stored.
+std::string RigaScadenza(const VistaScheda<TSchedaScadenza>& s);
 
 }  // namespace scadenza

@@ -20,18 +20,22 @@ std::filesystem::path TArchivioScadenze::PercorsoDa(std::string_view lblFile) {
     return std::filesystem::path(testo::Rifila(lblFile));
 }
 
-std::vector<TSchedaScadenza> LeggiScadenzeSenzaCreare(const std::filesystem::path& file) {
-    std::vector<TSchedaScadenza> schede;
+void ScorriScadenzeSenzaCreare(const std::filesystem::path& file,
+                               const Archivio<TSchedaScadenza>::VisitatoreVista& visita) {
     std::error_code ec;
     const auto stato = std::filesystem::symlink_status(file, ec);
-    if (stato.type() == std::filesystem::file_type::not_found) return schede;
+    if (stato.type() == std::filesystem::file_type::not_found) return;
     TArchivioScadenze archivio;
     archivio.ApriSu(ApriFileArchivioInLettura(file));
-    schede.reserve(static_cast<std::size_t>(archivio.NumeroSchede()));
-    archivio.LeggiTutte([&](std::int64_t, const TSchedaScadenza& s) {
-        schede.push_back(s);
+    archivio.ScorriTutte(visita);
+    archivio.Chiudi();
+}
+
+std::vector<TSchedaScadenza> LeggiScadenzeSenzaCreare(const std::filesystem::path& file) {
+    std::vector<TSchedaScadenza> schede;
+    ScorriScadenzeSenzaCreare(file, [&](std::int64_t, const VistaScheda<TSchedaScadenza>& s) {
+        schede.push_back(s.Tutta());
         return true;
     });
-    archivio.Chiudi();
     return schede;
 }

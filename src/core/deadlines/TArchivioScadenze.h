@@ -25,3 +25,7 @@ public:
 // reads as an empty archive and is not created. Any other failure (a folder at the path, an
 // unreadable file) is an ErroreAccessoArchivio.
 std::vector<TSchedaScadenza> LeggiScadenzeSenzaCreare(const std::filesystem::path& file);
+// The same reading, each record handed as stored, for a command that converts only what
+// it needs.
+void ScorriScadenzeSenzaCreare(const std::filesystem::path& file,
+                               const Archivio<TSchedaScadenza>::VisitatoreVista& visita);

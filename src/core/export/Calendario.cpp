@@ -128,6 +128,18 @@ std::string TestoCalendario(const std::vector<TSchedaScadenza>& schede, int anno
     Aggiungi(calendario.get(), icalproperty_new_calscale("GREGORIAN"));
     const icaltimetype timbro =
         icaltime_from_timet_with_zone(adesso, 0, icaltimezone_get_utc_timezone());
+    // Each event is written out on its own, where the calendar would write it (after the
+    // calendar's properties): the text of one tree of a whole year is built by appends
+    // that take ever longer as it grows.
+    const auto Testo = [](icalcomponent* c) {
+        char* t = icalcomponent_as_ical_string_r(c);
+        std::string r = t ? t : "";
+        icalmemory_free_buffer(t);
+        return r;
+    };
+    const std::string vuoto = Testo(calendario.get());
+    const std::size_t chiusura = vuoto.rfind("END:VCALENDAR");
+    std::string risultato = vuoto.substr(0, chiusura);
     std::int64_t posizione = 0;
     for (const TSchedaScadenza& s : schede) {
         ++posizione;
@@ -136,12 +148,10 @@ std::string TestoCalendario(const std::vector<TSchedaScadenza>& schede, int anno
             ++esito.saltate;
             continue;
         }
-        icalcomponent_add_component(calendario.get(), Evento(s, *data, anno, posizione, timbro));
+        risultato += Testo(Componente(Evento(s, *data, anno, posizione, timbro)).get());
         ++esito.eventi;
     }
-    char* testo = icalcomponent_as_ical_string_r(calendario.get());
-    std::string risultato = testo ? testo : "";
-    icalmemory_free_buffer(testo);
+    risultato.append(vuoto, chiusura);
     return risultato;
 }
 

@@ -139,31 +139,25 @@ void AccodaRiga(TabellaTesti& t, std::span<const ColonnaDi<Scheda>> colonne, con
 // Fills the table from the archive at `file` (created empty when missing): the row of
 // every record `prendi` takes (every record without it), in file order, the ordinal
 // counting the rows added; then, when a key column is given, the rows are reordered by it.
-// When `prendi` looks only at the fields `campiScelta`, only those are converted to choose,
-// and a record is converted whole only when it is taken. A failure is thrown once the rows
-// read so far are in the table, unsorted.
+// `prendi` reads the record as stored, converting only what it looks at; a record is
+// converted whole only when it is taken. A failure is thrown once the rows read so far are
+// in the table, unsorted.
 template <class Scheda>
 void Riempi(TabellaTesti& t, std::span<const ColonnaDi<Scheda>> colonne,
             const std::filesystem::path& file,
-            const std::function<bool(const Scheda&)>& prendi = {},
-            std::optional<std::size_t> chiave = std::nullopt,
-            std::span<std::string Scheda::* const> campiScelta = {}) {
+            const std::function<bool(const VistaScheda<Scheda>&)>& prendi = {},
+            std::optional<std::size_t> chiave = std::nullopt) {
     t = TabellaTesti(colonne.size());
     Archivio<Scheda> archivio;
     archivio.Apri(file);
     if (!prendi) t.Riserva(static_cast<std::size_t>(archivio.NumeroSchede()));
     std::string appoggio;
-    Scheda scelta{};
+    Scheda s{};
     try {
-        archivio.LeggiTutteGrezze([&](std::int64_t, const unsigned char* byte) {
-            if (prendi && !campiScelta.empty()) {
-                DecodificaCampi(byte, scelta, campiScelta);
-                if (prendi(scelta))
-                    AccodaRiga(t, colonne, DecodificaScheda<Scheda>(byte), t.Righe() + 1,
-                               appoggio);
-            } else {
-                const Scheda s = DecodificaScheda<Scheda>(byte);
-                if (!prendi || prendi(s)) AccodaRiga(t, colonne, s, t.Righe() + 1, appoggio);
+        archivio.ScorriTutte([&](std::int64_t, const VistaScheda<Scheda>& v) {
+            if (!prendi || prendi(v)) {
+                v.Tutta(s);
+                AccodaRiga(t, colonne, s, t.Righe() + 1, appoggio);
             }
             return true;
         });

@@ -107,25 +107,26 @@ std::array<std::string, 3> RigheFinali(std::string_view intervallo, std::string_
 Riepilogo::Riepilogo(const RichiestaRiepilogo& richiesta)
     : cliente_(richiesta.cliente),
       causale_(richiesta.causale),
-      clientePieno_(!testo::Rifila(cliente_).empty()),
-      causalePiena_(!testo::Rifila(causale_).empty()),
+      clientePieno_(!testo::Rifila(richiesta.cliente).empty()),
+      causalePiena_(!testo::Rifila(richiesta.causale).empty()),
       pieni_((clientePieno_ ? 1 : 0) + (causalePiena_ ? 1 : 0)),
       inizio_(richiesta.inizio),
       fine_(richiesta.fine) {}
 
-bool Riepilogo::Prendi(const TSchedaScadenza& s) {
+bool Riepilogo::Prendi(const VistaScheda<TSchedaScadenza>& s) {
+    using S = TSchedaScadenza;
     // A filter left blank takes no part: it can neither hold a record back nor stand in
     // for a filled one that does not match.
-    if (clientePieno_ && !elenco::Corrisponde(cliente_, s.Pagatore)) return false;
-    if (causalePiena_ && !elenco::Corrisponde(causale_, s.Dettagli)) return false;
+    if (clientePieno_ && !cliente_.In(s.Byte(&S::Pagatore))) return false;
+    if (causalePiena_ && !causale_.In(s.Byte(&S::Dettagli))) return false;
 
-    const std::optional<Data> data = DataDaTesto(s.Data);
+    const std::optional<Data> data = DataDaTesto(s.Testo(&S::Data));
     if (!data) {
         ++escluse_[static_cast<std::size_t>(Esclusione::Data)];
         return false;
     }
     if (*data < inizio_ || fine_ < *data) return false;
-    if (!somma_.Aggiungi(s.Costo)) {
+    if (!somma_.Aggiungi(s.Testo(&S::Costo))) {
         ++escluse_[static_cast<std::size_t>(Esclusione::Importo)];
         return false;
     }

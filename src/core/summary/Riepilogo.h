@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "core/app/DataOra.h"
+#include "core/app/Elenco.h"
+#include "core/app/Scheda.h"
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TSchedaScadenza.h"
 #include "core/summary/SommaImporti.h"
@@ -82,8 +84,9 @@ public:
     // True when the record belongs in the summary: every filled filter occurs in its
     // field (A–Z folded), and its date lies in the interval, both ends included. Its
     // amount is then added to the total. A record that passes the filters but whose date
-    // or amount cannot be read is left out, counted, and the summary goes on.
-    bool Prendi(const TSchedaScadenza& s);
+    // or amount cannot be read is left out, counted, and the summary goes on. Only the
+    // filtered fields, the date and the amount of the record as stored are read.
+    bool Prendi(const VistaScheda<TSchedaScadenza>& s);
 
     // The total so far, in cents: "12,75".
     std::string Totale() const { return somma_.Centesimi(); }
@@ -94,7 +97,7 @@ public:
     std::optional<std::string> AvvisoEscluse() const;
 
 private:
-    std::string cliente_, causale_;
+    elenco::Filtro cliente_, causale_;
     bool clientePieno_, causalePiena_;
     std::size_t pieni_;
     Data inizio_, fine_;

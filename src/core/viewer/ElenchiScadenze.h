@@ -80,21 +80,21 @@ inline constexpr std::array<foglio::Intestazione, 20> IntestazioniGiornoMese =
 // imminent list, the calendar's day for the other two). The key is the last column.
 struct ElencoScadenze {
     griglia::Dichiarazione<S> griglia;
-    bool (*prendi)(const S&, const Data&);
-    std::span<std::string S::* const> campi;  // the fields `prendi` reads
+    // Reads only the fields it needs of the record as stored.
+    bool (*prendi)(const VistaScheda<S>&, const Data&);
     std::size_t ColonnaChiave() const { return griglia.colonne.size() - 1; }
 };
 
 inline constexpr ElencoScadenze Imminenti{
     {ColonneImminenti, {"Scadenze_Imminenti.xls", "Scadenze imminenti", IntestazioniImminenti}},
-    &ScadenzaImminente, CampiImminenza};
+    &ScadenzaImminente};
 inline constexpr ElencoScadenze Giornaliere{
     {ColonneGiornaliere,
      {"Scadenze_Giornaliere.xls", "Scadenze del giorno", IntestazioniGiornoMese}},
-    &DelGiorno, CampiGiorno};
+    &DelGiorno};
 inline constexpr ElencoScadenze Mensili{
     {ColonneMensili, {"Scadenze_Mensili.xls", "Scadenze del mese", IntestazioniGiornoMese}},
-    &DelMese, CampiMese};
+    &DelMese};
 
 static_assert(IntestazioniImminenti.size() + 1 == ColonneImminenti.size());
 static_assert(IntestazioniGiornoMese.size() + 1 == ColonneGiornaliere.size());

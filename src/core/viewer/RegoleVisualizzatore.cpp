@@ -18,14 +18,30 @@ std::optional<int> GiorniAvviso(std::string_view avviso) {
     return n;
 }
 
-bool ScadenzaImminente(const TSchedaScadenza& r, const Data& oggi) {
-    const std::optional<Data> data = DataDaTesto(r.Data);
-    const std::optional<int> avviso = GiorniAvviso(r.Avviso);
-    if (!data || !avviso) return false;
-    const long giorno = NumeroGiorno(*data);
+namespace {
+
+// Date, warning days and the fulfilled flag, each trimmed: their characters are plain
+// ASCII wherever they mean anything, so stored bytes and shown text read alike.
+bool Imminente(std::string_view data, std::string_view avviso, std::string_view effettuata,
+               const Data& oggi) {
+    const std::optional<Data> giorno = DataDaTesto(data);
+    const std::optional<int> giorni = GiorniAvviso(avviso);
+    if (!giorno || !giorni) return false;
+    const long scade = NumeroGiorno(*giorno);
     const long adesso = NumeroGiorno(oggi);
-    return giorno - *avviso <= adesso && adesso <= giorno &&
-           testo::Rifila(r.Effettuata) == flag::No;
+    return scade - *giorni <= adesso && adesso <= scade &&
+           testo::RifilaVista(effettuata) == flag::No;
+}
+
+}  // namespace
+
+bool ScadenzaImminente(const TSchedaScadenza& r, const Data& oggi) {
+    return Imminente(r.Data, r.Avviso, r.Effettuata, oggi);
+}
+
+bool ScadenzaImminente(const VistaScheda<TSchedaScadenza>& r, const Data& oggi) {
+    using S = TSchedaScadenza;
+    return Imminente(r.Byte(&S::Data), r.Byte(&S::Avviso), r.Byte(&S::Effettuata), oggi);
 }
 
 std::string ChiaveCronologica(const TSchedaScadenza& r) {
@@ -33,24 +49,39 @@ std::string ChiaveCronologica(const TSchedaScadenza& r) {
            testo::Rifila(r.OreApp) + testo::Rifila(r.MinutiApp);
 }
 
-bool DelGiorno(const TSchedaScadenza& r, const Data& giorno) {
-    return testo::Rifila(r.Data) == TestoData(giorno);
+namespace {
+
+// Date, month name and year are plain ASCII wherever they mean anything, so stored bytes
+// and shown text read alike.
+bool Giorno(std::string_view data, const Data& giorno) {
+    return testo::RifilaVista(data) == TestoData(giorno);
 }
 
-bool DelMese(const TSchedaScadenza& r, const Data& giorno) {
+bool Mese(std::string_view mese, std::string_view anno, const Data& giorno) {
     // The year as the date text has it: four digits.
-    return scadenza::NumeroMese(r.Mese) == giorno.mese &&
-           testo::Rifila(r.Anno) == TestoData(giorno).substr(6);
+    return scadenza::NumeroMese(mese) == giorno.mese &&
+           testo::RifilaVista(anno) == TestoData(giorno).substr(6);
+}
+
+}  // namespace
+
+bool DelGiorno(const TSchedaScadenza& r, const Data& giorno) { return Giorno(r.Data, giorno); }
+
+bool DelGiorno(const VistaScheda<TSchedaScadenza>& r, const Data& giorno) {
+    return Giorno(r.Byte(&TSchedaScadenza::Data), giorno);
+}
+
+bool DelMese(const TSchedaScadenza& r, const Data& giorno) { return Mese(r.Mese, r.Anno, giorno); }
+
+bool DelMese(const VistaScheda<TSchedaScadenza>& r, const Data& giorno) {
+    return Mese(r.Byte(&TSchedaScadenza::Mese), r.Byte(&TSchedaScadenza::Anno), giorno);
 }
 
 std::int64_t ContaImminenti(const std::filesystem::path& file, const Data& oggi) {
     TArchivioScadenze archivio;
     archivio.Apri(file);
     std::int64_t imminenti = 0;
-    // Only the fields the rule reads are converted, into one record used again and again.
-    TSchedaScadenza r;
-    archivio.LeggiTutteGrezze([&](std::int64_t, const unsigned char* byte) {
-        DecodificaCampi<TSchedaScadenza>(byte, r, CampiImminenza);
+    archivio.ScorriTutte([&](std::int64_t, const VistaScheda<TSchedaScadenza>& r) {
         if (ScadenzaImminente(r, oggi)) ++imminenti;
         return true;
     });

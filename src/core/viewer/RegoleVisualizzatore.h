@@ -5,7 +5,6 @@
 //
 // A record whose date or warning days cannot be read is skipped: it is never imminent, and
 // the reading goes on, so one damaged record cannot hide the deadlines stored after it.
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -13,6 +12,7 @@
 #include <string_view>
 
 #include "core/app/DataOra.h"
+#include "core/app/Scheda.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
 namespace visualizzatore {
@@ -25,13 +25,8 @@ std::optional<int> GiorniAvviso(std::string_view avviso);
 // has not passed (today ≤ date) and `Effettuata`, trimmed, is exactly "No". False for a
 // record whose `Data` is not a date or whose `Avviso` is not a whole number.
 bool ScadenzaImminente(const TSchedaScadenza& r, const Data& oggi);
-// The fields ScadenzaImminente reads; the day and month lists', likewise.
-inline constexpr std::array<std::string TSchedaScadenza::*, 3> CampiImminenza = {
-    &TSchedaScadenza::Data, &TSchedaScadenza::Avviso, &TSchedaScadenza::Effettuata};
-inline constexpr std::array<std::string TSchedaScadenza::*, 1> CampiGiorno = {
-    &TSchedaScadenza::Data};
-inline constexpr std::array<std::string TSchedaScadenza::*, 2> CampiMese = {
-    &TSchedaScadenza::Mese, &TSchedaScadenza::Anno};
+// The same on the record as stored: only those three fields are read.
+bool ScadenzaImminente(const VistaScheda<TSchedaScadenza>& r, const Data& oggi);
 
 // Eight characters: the 4th and 5th of `Data` (the month), then `Giorno`, `OreApp` and
 // `MinutiApp`, each trimmed. 05/03/2021 at 09:30 gives "03050930".
@@ -39,9 +34,11 @@ std::string ChiaveCronologica(const TSchedaScadenza& r);
 
 // The day list takes a record whose `Data`, trimmed, is the day as dd/mm/yyyy.
 bool DelGiorno(const TSchedaScadenza& r, const Data& giorno);
+bool DelGiorno(const VistaScheda<TSchedaScadenza>& r, const Data& giorno);
 // The month list takes a record whose `Mese`, trimmed and with A–Z lower-cased, names the
 // day's month ("marzo" for 3), and whose `Anno`, trimmed, is the day's year in four digits.
 bool DelMese(const TSchedaScadenza& r, const Data& giorno);
+bool DelMese(const VistaScheda<TSchedaScadenza>& r, const Data& giorno);
 
 // The imminence check: counts the imminent records of the year file on `oggi`. A missing
 // file is created empty (count 0). Archive failures throw ErroreAccessoArchivio.

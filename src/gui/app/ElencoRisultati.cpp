@@ -1,5 +1,6 @@
 #include "gui/app/ElencoRisultati.h"
 
+#include <QAbstractListModel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"
+#include "gui/app/PagineGrandi.h"
 #include "gui/app/TestoQt.h"
 
 namespace {
@@ -51,12 +53,45 @@ private:
 
 // --- ListaRisultati ---------------------------------------------------------------------------
 
+// The lines of a list; the view asks only for those it draws.
+class ModelloRighe : public QAbstractListModel {
+public:
+    explicit ModelloRighe(QObject* genitore)
+        : QAbstractListModel(genitore), righe_(MemoriaPagineGrandi()) {}
+
+    int rowCount(const QModelIndex& genitore) const override {
+        return genitore.isValid() ? 0 : static_cast<int>(righe_.size());
+    }
+    QVariant data(const QModelIndex& indice, int ruolo) const override {
+        if (ruolo != Qt::DisplayRole || !indice.isValid()) return {};
+        const std::string_view r = righe_[static_cast<std::size_t>(indice.row())];
+        return QString::fromUtf8(r.data(), static_cast<qsizetype>(r.size()));
+    }
+    const elenco::Righe& Righe() const { return righe_; }
+
+    void Inserisci(elenco::Righe nuove) {
+        if (nuove.empty()) return;
+        beginResetModel();
+        elenco::Inserisci(righe_, std::move(nuove));
+        endResetModel();
+    }
+    void Svuota() {
+        beginResetModel();
+        righe_.Svuota();
+        endResetModel();
+    }
+
+private:
+    elenco::Righe righe_;
+};
+
 ListaRisultati::ListaRisultati(QWidget* genitore, const QString& nome, QRect r)
-    : QListWidget(genitore) {
+    : QListView(genitore), modello_(new ModelloRighe(this)) {
     setObjectName(nome);
     setGeometry(r);
     setFont(Carattere("Courier New", 12));
     setItemDelegate(new DisegnoRiga(this));
+    setModel(modello_);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -68,36 +103,54 @@ ListaRisultati::ListaRisultati(QWidget* genitore, const QString& nome, QRect r)
     setPalette(pal);
 }
 
-void ListaRisultati::Aggiungi(std::vector<std::string> righe) {
-    if (righe.empty()) return;
-    // Merging is one sort of everything: lines already in the list come first, so among
-    // equal lines the older ones stay ahead.
-    std::vector<std::string> tutte;
-    tutte.reserve(count() + righe.size());
-    for (int i = 0; i < count(); ++i) tutte.push_back(S(item(i)->text()));
-    for (auto& r : righe) tutte.push_back(std::move(r));
-    elenco::Ordina(tutte);
-    QStringList testi;
-    testi.reserve(static_cast<qsizetype>(tutte.size()));
-    for (const auto& r : tutte) testi.append(Q(r));
-    clear();
-    addItems(testi);
+elenco::Righe ListaRisultati::NuoveRighe() const { return elenco::Righe(MemoriaPagineGrandi()); }
+
+void ListaRisultati::Aggiungi(elenco::Righe righe) { modello_->Inserisci(std::move(righe)); }
+
+void ListaRisultati::Aggiungi(const std::vector<std::string>& righe) {
+    elenco::Righe nuove = NuoveRighe();
+    for (const auto& r : righe) nuove.Accoda(r);
+    Aggiungi(std::move(nuove));
+}
+
+void ListaRisultati::clear() { modello_->Svuota(); }
+
+int ListaRisultati::count() const { return modello_->rowCount(QModelIndex()); }
+
+std::string_view ListaRisultati::Testo(int i) const {
+    return modello_->Righe()[static_cast<std::size_t>(i)];
+}
+
+QString ListaRisultati::Riga(int i) const {
+    const std::string_view r = Testo(i);
+    return QString::fromUtf8(r.data(), static_cast<qsizetype>(r.size()));
 }
 
 QStringList ListaRisultati::Righe() const {
     QStringList r;
     r.reserve(count());
-    for (int i = 0; i < count(); ++i) r.append(item(i)->text());
+    for (int i = 0; i < count(); ++i) r.append(Riga(i));
     return r;
 }
 
 int ListaRisultati::Selezionata() const {
-    const auto scelti = selectedItems();
-    return scelti.isEmpty() ? -1 : row(scelti.first());
+    const QModelIndexList scelti = selectionModel()->selectedIndexes();
+    return scelti.isEmpty() ? -1 : scelti.first().row();
 }
 
+void ListaRisultati::Seleziona(int i) {
+    const QModelIndex indice = modello_->index(i);
+    setCurrentIndex(indice);
+    selectionModel()->select(indice, QItemSelectionModel::ClearAndSelect);
+    scrollTo(indice);
+}
+
+QRect ListaRisultati::RettangoloRiga(int i) const { return visualRect(modello_->index(i)); }
+
+std::size_t ListaRisultati::Memoria() const { return modello_->Righe().Memoria(); }
+
 void ListaRisultati::mouseDoubleClickEvent(QMouseEvent* e) {
-    QListWidget::mouseDoubleClickEvent(e);
+    QListView::mouseDoubleClickEvent(e);
     if (e->button() == Qt::LeftButton) emit DoppioClic();
 }
 
@@ -117,14 +170,9 @@ void ElencoRisultati::Trova() {
             selezionata = static_cast<std::size_t>(riga);
         const auto esito = elenco::TrovaNellaLista(
             static_cast<std::size_t>(lista_->count()),
-            [this](std::size_t i) { return S(lista_->item(static_cast<int>(i))->text()); },
+            [this](std::size_t i) { return std::string(lista_->Testo(static_cast<int>(i))); },
             selezionata, S(txtTrova_->text()), ricordato_);
-        if (esito.selezione) {
-            QListWidgetItem* voce = lista_->item(static_cast<int>(*esito.selezione));
-            lista_->setCurrentItem(voce);
-            voce->setSelected(true);
-            lista_->scrollToItem(voce);
-        }
+        if (esito.selezione) lista_->Seleziona(static_cast<int>(*esito.selezione));
     } catch (...) {
         // A find that goes wrong just finds nothing.
     }
@@ -138,7 +186,7 @@ void ElencoRisultati::Dimentica() {
 std::string ElencoRisultati::RigaScelta() const {
     const int riga = lista_->Selezionata();
     if (riga < 0) throw std::runtime_error("no line selected");
-    return S(lista_->item(riga)->text());
+    return std::string(lista_->Testo(riga));
 }
 
 void ElencoRisultati::Stampa(QWidget* genitore, const QString& titolo,

@@ -6,11 +6,12 @@
 // records, which line, where a picked record goes, the printed title.
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QStringList>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/app/Archivio.h"
@@ -18,19 +19,36 @@
 #include "gui/reports/Modelli.h"
 
 class QPushButton;
+class ModelloRighe;
 
-// The list box. Lines are kept in the core's list order (Qt's own sorting is another
-// order), drawn in Courier New 12 black whatever the style says, each 1600 wide so that
-// long lines scroll sideways.
-class ListaRisultati : public QListWidget {
+// The list box: a view over a model that holds the lines packed in one block (see
+// elenco::Righe), so that 100,000 lines stay light, and frees them when emptied. Lines are
+// kept in the core's list order (Qt's own sorting is another order), drawn in Courier New
+// 12 black whatever the style says, each 1600 wide so that long lines scroll sideways.
+class ListaRisultati : public QListView {
     Q_OBJECT
 public:
     ListaRisultati(QWidget* genitore, const QString& nome, QRect r);
+    // An empty set of lines to fill and add, in the list's own kind of memory.
+    elenco::Righe NuoveRighe() const;
     // Adds lines, each in its place in list order; equal lines keep their arrival order.
-    void Aggiungi(std::vector<std::string> righe);
+    void Aggiungi(elenco::Righe righe);
+    void Aggiungi(const std::vector<std::string>& righe);
+    // Empties the list and gives its memory back.
+    void clear();
+    int count() const;
+    // Line i, as shown and as the core has it.
+    QString Riga(int i) const;
+    std::string_view Testo(int i) const;
     QStringList Righe() const;
     // Row of the selected line, -1 when none is.
     int Selezionata() const;
+    // Selects line i and scrolls to it.
+    void Seleziona(int i);
+    // Where line i is drawn, in the viewport.
+    QRect RettangoloRiga(int i) const;
+    // Bytes the lines hold.
+    std::size_t Memoria() const;
 
 signals:
     // A double click anywhere on the list, on a line or not.
@@ -38,6 +56,9 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    ModelloRighe* modello_;
 };
 
 class ElencoRisultati : public QObject {
@@ -56,19 +77,20 @@ public:
     void Dimentica();
 
     // Empties the list, opens the archive (created empty when missing) and lists the line
-    // of every record `prendi` takes, in list order. A failure propagates once the lines
-    // read so far are in the list.
+    // of every record `prendi` takes, in list order. Both see each record as stored and
+    // convert only the fields they read. A failure propagates once the lines read so far
+    // are in the list.
     template <class Scheda>
-    void Elenca(const std::filesystem::path& file, const std::function<bool(const Scheda&)>& prendi,
-                const std::function<std::string(const Scheda&)>& componi);
+    void Elenca(const std::filesystem::path& file,
+                const std::function<bool(const VistaScheda<Scheda>&)>& prendi,
+                const elenco::Componi<Scheda>& componi);
 
     // The pick (double click): rereads the archive and hands every record whose line
     // equals the selected one to `copia`, in file order, so the last one stays; then
     // closes the window. A failure, or no line selected, just ends the pick: what was
     // copied stays copied and the window closes all the same, without a message.
     template <class Scheda>
-    void Scegli(const std::filesystem::path& file,
-                const std::function<std::string(const Scheda&)>& componi,
+    void Scegli(const std::filesystem::path& file, const elenco::Componi<Scheda>& componi,
                 const std::function<void(std::int64_t, const Scheda&)>& copia);
 
     // The selected line; throws when there is none.
@@ -111,15 +133,16 @@ inline constexpr quint32 kColoreElenco = 0xFF8BB2D3;
 
 template <class Scheda>
 void ElencoRisultati::Elenca(const std::filesystem::path& file,
-                             const std::function<bool(const Scheda&)>& prendi,
-                             const std::function<std::string(const Scheda&)>& componi) {
-    std::vector<std::string> righe;
+                             const std::function<bool(const VistaScheda<Scheda>&)>& prendi,
+                             const elenco::Componi<Scheda>& componi) {
+    elenco::Righe righe = lista_->NuoveRighe();
     try {
         Archivio<Scheda> archivio;
         archivio.Apri(file);
         lista_->clear();
-        archivio.LeggiTutte([&](std::int64_t, const Scheda& s) {
-            if (prendi(s)) righe.push_back(componi(s));
+        righe.Riserva(static_cast<std::size_t>(archivio.NumeroSchede()));
+        archivio.ScorriTutte([&](std::int64_t, const VistaScheda<Scheda>& s) {
+            if (prendi(s)) righe.Accoda(componi(s));
             return true;
         });
         archivio.Chiudi();
@@ -132,7 +155,7 @@ void ElencoRisultati::Elenca(const std::filesystem::path& file,
 
 template <class Scheda>
 void ElencoRisultati::Scegli(const std::filesystem::path& file,
-                             const std::function<std::string(const Scheda&)>& componi,
+                             const elenco::Componi<Scheda>& componi,
                              const std::function<void(std::int64_t, const Scheda&)>& copia) {
     try {
         const std::string riga = RigaScelta();

@@ -48,16 +48,15 @@ protected:
     template <class Scheda, std::size_t N>
     void Cerca(const std::array<QLineEdit*, N>& filtri,
                const std::array<std::string Scheda::*, N>& campi, const std::filesystem::path& file,
-               const std::function<std::string(const Scheda&)>& componi, const QString& conteggio) {
+               const elenco::Componi<Scheda>& componi, const QString& conteggio) {
         std::array<std::string, N> testi;
         for (std::size_t i = 0; i < N; ++i) testi[i] = S(filtri[i]->text());
-        const std::size_t soglia = elenco::FiltriPieni(testi);
-        lblConta->setText(QString::number(soglia));
+        const elenco::Ricerca<Scheda, N> ricerca(testi, campi);
+        lblConta->setText(QString::number(ricerca.Soglia()));
         bool riuscita = true;
         try {
             risultati->Elenca<Scheda>(
-                file, [&](const Scheda& s) { return elenco::Trovata(s, testi, campi, soglia); },
-                componi);
+                file, [&](const VistaScheda<Scheda>& s) { return ricerca.Trovata(s); }, componi);
         } catch (...) {
             riuscita = false;
         }

@@ -1,20 +1,19 @@
 #include "gui/app/Piattaforma.h"
 
 #include <QApplication>
-#include <QAudioOutput>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QMediaPlayer>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPointer>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <memory>
 
 #include "core/app/CartellaDati.h"
+#include "gui/app/Suono.h"
 
 namespace {
 
@@ -69,20 +68,25 @@ public:
     bool CaricaSuono(const QString& percorso) override {
         if (!QFile::exists(percorso)) return false;
         if (!lettore_) {
-            // Owned by the application and named as the viewer's player, so a check can find
-            // it; an unplayable file only reports an error to it, and nothing is heard.
-            lettore_ = new QMediaPlayer(qApp);
-            lettore_->setObjectName(QStringLiteral("MediaPlayer"));
-            lettore_->setAudioOutput(new QAudioOutput(lettore_));
+            // The player's module sits beside the executable, or in the library folder of an
+            // installed program; without it nothing plays.
+            const QString cartella = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+            CreaLettore crea = nullptr;
+            for (const QString& dove : {cartella, cartella + QStringLiteral(RICORDARIO_MODULI "/")}) {
+                QLibrary modulo(dove + QLatin1String(kModuloSuono));
+                crea = reinterpret_cast<CreaLettore>(modulo.resolve(kCreaLettoreSuono));
+                if (crea) break;
+            }
+            if (!crea) return false;
+            lettore_.reset(crea());
         }
-        lettore_->setSource(QUrl::fromLocalFile(percorso));
-        return lettore_->error() == QMediaPlayer::NoError;
+        return lettore_->Carica(percorso);
     }
     void Suona() override {
-        if (lettore_) lettore_->play();
+        if (lettore_) lettore_->Suona();
     }
     void FermaSuono() override {
-        if (lettore_) lettore_->stop();
+        if (lettore_) lettore_->Ferma();
     }
 
     QDateTime Adesso() override { return QDateTime::currentDateTime(); }
@@ -90,7 +94,7 @@ public:
     void Termina() override { QCoreApplication::quit(); }
 
 private:
-    QPointer<QMediaPlayer> lettore_;
+    std::unique_ptr<LettoreSuono> lettore_;
 };
 
 Piattaforma* g_installata = nullptr;

@@ -6,6 +6,7 @@
 #include "gui/app/TfrmAvvio.h"
 #include "gui/app/TfrmPassword.h"
 
+class QObject;
 class TfrmClienti;
 class TfrmMenuRicordario;
 class TfrmRicordario;
@@ -31,13 +32,23 @@ public:
     TfrmPassword* accesso() const { return password_.get(); }
     TfrmAvvio* avvio() const { return avvio_.get(); }
     TfrmCambiaPassword* cambiaPassword() const { return cambia_.get(); }
-    TfrmClienti* clienti() const { return clienti_.get(); }
-    TfrmMenuRicordario* menuRicordario() const { return menuRicordario_.get(); }
-    TfrmRicordario* ricordario() const { return ricordario_.get(); }
-    TfrmScadenze* scadenze() const { return scadenze_.get(); }
-    TfrmMenuRiepCosti* menuRiepCosti() const { return menuRiepCosti_.get(); }
+    // The application windows; asking for one builds them all if they are not there yet.
+    TfrmClienti* clienti() { return Pronta(clienti_); }
+    TfrmMenuRicordario* menuRicordario() { return Pronta(menuRicordario_); }
+    TfrmRicordario* ricordario() { return Pronta(ricordario_); }
+    TfrmScadenze* scadenze() { return Pronta(scadenze_); }
+    TfrmMenuRiepCosti* menuRiepCosti() { return Pronta(menuRiepCosti_); }
 
 private:
+    // The application windows, in their order, once: right after the password window is
+    // first drawn, or as soon as anything needs them, whichever comes first.
+    void CreaApplicazioni();
+    template <class Finestra>
+    Finestra* Pronta(const std::unique_ptr<Finestra>& finestra) {
+        CreaApplicazioni();
+        return finestra.get();
+    }
+
     std::unique_ptr<TfrmPassword> password_;
     std::unique_ptr<TfrmAvvio> avvio_;
     std::unique_ptr<TfrmCambiaPassword> cambia_;
@@ -46,4 +57,5 @@ private:
     std::unique_ptr<TfrmRicordario> ricordario_;
     std::unique_ptr<TfrmScadenze> scadenze_;
     std::unique_ptr<TfrmMenuRiepCosti> menuRiepCosti_;
+    std::unique_ptr<QObject> attesa_;  // watches for the moment to create them
 };

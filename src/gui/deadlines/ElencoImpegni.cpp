@@ -65,7 +65,7 @@ void ElencoImpegni::FormShow() {
     try {
         risultati->Elenca<TSchedaScadenza>(
             archivio_,
-            [&](const TSchedaScadenza& s) { return scadenza::Elencato(stato_, s, oggi); },
+            [&](const scadenza::VistaScadenza& s) { return scadenza::Elencato(stato_, s, oggi); },
             scadenza::RigaScadenza);
     } catch (...) {
         // A list that only reads shows what it could read, without a message.

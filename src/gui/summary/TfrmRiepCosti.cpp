@@ -87,7 +87,8 @@ void TfrmRiepCosti::FormShow() {
     titTipologia->setText(Q(riepilogo::TitoloContatto(richiesta_.cliente)));
     try {
         risultati_->Elenca<TSchedaScadenza>(
-            richiesta_.file, [&riepilogo](const TSchedaScadenza& s) { return riepilogo.Prendi(s); },
+            richiesta_.file,
+            [&riepilogo](const VistaScheda<TSchedaScadenza>& s) { return riepilogo.Prendi(s); },
             scadenza::RigaScadenza);
     } catch (...) {
         // The archive could not be read: what was listed stays, with no total and no

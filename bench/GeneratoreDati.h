@@ -1,0 +1,31 @@
+#pragma once
+// Realistic archives for every benchmark: Italian names, towns with accents, telephone
+// numbers, notes of varied length (many short, some empty, a few filling the field) and
+// deadlines spread over the whole year. The same record number always gives the same
+// record, so figures from different runs and programs compare.
+#include <cstdint>
+#include <filesystem>
+
+#include "core/contacts/TSchedaContatto.h"
+#include "core/deadlines/TSchedaScadenza.h"
+
+namespace generatore {
+
+inline constexpr std::int64_t kSchede = 100000;
+inline constexpr int kAnno = 2024;
+
+// Record n of the generated contact archive.
+TSchedaContatto Contatto(std::int64_t n);
+// Record n of the generated deadline archive of `anno`.
+TSchedaScadenza Scadenza(std::int64_t n, int anno = kAnno);
+
+// A contact archive "Contatti.rub" of `quante` generated records in a folder of the system's
+// temporary folder, written once per process and removed at exit.
+std::filesystem::path ArchivioContatti(std::int64_t quante = kSchede);
+// The same for a year archive "<anno>.rcd".
+std::filesystem::path ArchivioScadenze(std::int64_t quante = kSchede, int anno = kAnno);
+
+// Reads the whole file in large blocks, as a plain copy would: the baseline of every scan.
+std::uint64_t LeggiByte(const std::filesystem::path& file);
+
+}  // namespace generatore
