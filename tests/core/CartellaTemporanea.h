@@ -9,9 +9,11 @@
 
 class CartellaTemporanea {
 public:
-    CartellaTemporanea() {
+    // In the system's temporary folder, or under `base`.
+    explicit CartellaTemporanea(
+        const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
         std::random_device rd;
-        percorso_ = std::filesystem::temp_directory_path() /
+        percorso_ = base /
                     ("ricordario-test-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(percorso_);
     }

@@ -115,7 +115,7 @@ void ElencoRisultati::Elenca(const std::filesystem::path& file,
     std::vector<std::string> righe;
     try {
         Archivio<Scheda> archivio;
-        archivio.Apri(file);
+        archivio.Apri(file, Accesso::SolaLettura);
         lista_->clear();
         archivio.LeggiTutte([&](std::int64_t, const Scheda& s) {
             if (prendi(s)) righe.push_back(componi(s));
@@ -136,7 +136,7 @@ void ElencoRisultati::Scegli(const std::filesystem::path& file,
     try {
         const std::string riga = RigaScelta();
         Archivio<Scheda> archivio;
-        archivio.Apri(file);
+        archivio.Apri(file, Accesso::SolaLettura);
         elenco::CopiaSchedeUguali<Scheda>(archivio, riga, componi, copia);
         archivio.Chiudi();
     } catch (...) {
