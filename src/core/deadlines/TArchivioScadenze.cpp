@@ -1,16 +1,26 @@
 #include "core/deadlines/TArchivioScadenze.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "core/app/Testo.h"
 
+bool TArchivioScadenze::AnnoValido(std::string_view anno) {
+    return anno.size() == 4 &&
+           std::all_of(anno.begin(), anno.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::filesystem::path TArchivioScadenze::Percorso(const std::filesystem::path& cartella,
                                                   std::string_view anno) {
+    if (!AnnoValido(anno))
+        throw ErroreAccessoArchivio("not a year of four digits: " + std::string(anno));
     return cartella / (std::string(anno) + Estensione);
 }
 
 std::filesystem::path TArchivioScadenze::Percorso(const std::filesystem::path& cartella, int anno) {
+    if (anno < 0 || anno > 9999)
+        throw ErroreAccessoArchivio("not a year of four digits: " + std::to_string(anno));
     char buf[16];
     std::snprintf(buf, sizeof buf, "%04d", anno);
     return Percorso(cartella, std::string_view(buf));

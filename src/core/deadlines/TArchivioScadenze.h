@@ -12,10 +12,13 @@
 class TArchivioScadenze : public Archivio<TSchedaScadenza> {
 public:
     static constexpr const char* Estensione = ".rcd";
-    // Folder + the year as typed (four characters) + ".rcd".
+    // True for exactly four digits 0 to 9: the only text a year file is named from.
+    static bool AnnoValido(std::string_view anno);
+    // Folder + the year + ".rcd". Anything but four digits could name another file ("../x")
+    // and is refused with an ErroreAccessoArchivio.
     static std::filesystem::path Percorso(const std::filesystem::path& cartella,
                                           std::string_view anno);
-    // Folder + the year in four digits + ".rcd".
+    // Folder + the year in four digits + ".rcd"; years outside 0 to 9999 are refused.
     static std::filesystem::path Percorso(const std::filesystem::path& cartella, int anno);
     // The path a window keeps as text (lblFile), trimmed.
     static std::filesystem::path PercorsoDa(std::string_view lblFile);
