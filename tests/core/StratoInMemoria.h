@@ -134,7 +134,7 @@ private:
             s_.Operazione();
             const std::size_t k = s_.Consenti(n);
             if (f_->dati.size() < offset + k) f_->dati.resize(offset + k);
-            std::memcpy(f_->dati.data() + offset, in, k);
+            if (k > 0) std::memcpy(f_->dati.data() + offset, in, k);
             if (k < n) s_.Cede();
         }
         void Sincronizza() override {
