@@ -385,6 +385,7 @@ TEST(GiornaleSuDisco, AProcessKilledWhileSavingLeavesEachRecordOldOrNew) {
     std::mt19937 caso(14);
     int uccisi = 0, duranteSalvataggio = 0, vecchi = 0, nuovi = 0, giornali = 0;
     for (int k = 0; k < 200; ++k) {
+        const std::int64_t prima = stato->finiti;
         const pid_t figlio = fork();
         ASSERT_GE(figlio, 0);
         if (figlio == 0) {
@@ -398,6 +399,14 @@ TEST(GiornaleSuDisco, AProcessKilledWhileSavingLeavesEachRecordOldOrNew) {
                 a.Chiudi();
                 stato->finiti = i + 1;
             }
+        }
+        // Once the child has finished a first save (a new process starts slowly), so that
+        // the kill falls among saves running at their pace.
+        for (int i = 0; i < 100000 && stato->finiti == prima; ++i) usleep(20);
+        if (stato->finiti == prima) {
+            kill(figlio, SIGKILL);
+            waitpid(figlio, nullptr, 0);
+            FAIL() << "the saving child made no progress";
         }
         usleep(static_cast<useconds_t>(attesa(caso)));
         kill(figlio, SIGKILL);
