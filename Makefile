@@ -9,7 +9,10 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 endif
 
-.PHONY: all setup configure build run test test-sanitize fuzz bench screenshot format clean
+# `make install PREFIX=/opt/ricordario` (default /usr/local; DESTDIR is honoured).
+PREFIX ?= /usr/local
+
+.PHONY: all setup configure build run test test-sanitize fuzz bench screenshot format clean install deb
 
 all: build
 
@@ -50,9 +53,21 @@ fuzz: setup
 
 bench: build
 	$(BUILD)/bench/bench_archivio
+	$(BUILD)/bench/bench_ricerca_scadenze
+	$(BUILD)/bench/bench_riepilogo
+	$(BUILD)/bench/bench_griglia
 
 screenshot: build
 	bash scripts/screenshot
+
+install: build
+	@cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	cmake --install $(BUILD)
+
+# A Debian package of the program installed under /usr: build/ricordario_<version>_<arch>.deb
+deb: build
+	@cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

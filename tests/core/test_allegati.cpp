@@ -86,14 +86,6 @@ protected:
         PreparaCartella(t.percorso());
         ScriviByte(origine, Byte("nuova"));
     }
-    // Names in the attachments folder: a copy leaves nothing of its own behind.
-    std::vector<std::string> Voci() const {
-        std::vector<std::string> nomi;
-        for (const auto& v : fs::directory_iterator(Cartella(t.percorso())))
-            nomi.push_back(v.path().filename().string());
-        std::sort(nomi.begin(), nomi.end());
-        return nomi;
-    }
     CartellaTemporanea t;
     const fs::path origine = t / "fattura.pdf";
     const fs::path destinazione = Cartella(t.percorso()) / "fattura.pdf";
@@ -108,7 +100,7 @@ TEST_F(CopiaAllegato, TellsNewOverwriteAndSameFile) {
     ScriviByte(origine, Byte("seconda versione"));
     Copia(origine, destinazione);
     EXPECT_EQ(LeggiByte(destinazione), Byte("seconda versione"));
-    EXPECT_EQ(Voci(), std::vector<std::string>{"fattura.pdf"});
+    EXPECT_EQ(VociCartella(Cartella(t.percorso())), std::vector<std::string>{"fattura.pdf"});
 
     // Choosing the copy already in the folder: nothing to ask, nothing to copy.
     EXPECT_EQ(Stato(destinazione, destinazione), StatoCopia::GiaPresente);
@@ -124,7 +116,7 @@ TEST_F(CopiaAllegato, FailureLeavesTheEarlierFileAsItWas) {
         EXPECT_THROW(Copia(origine, destinazione), ErroreAllegato);
     }
     EXPECT_EQ(LeggiByte(destinazione), Byte("precedente"));
-    EXPECT_EQ(Voci(), std::vector<std::string>{"fattura.pdf"});
+    EXPECT_EQ(VociCartella(Cartella(t.percorso())), std::vector<std::string>{"fattura.pdf"});
 
     // The chosen file went away before the copy, or is a folder.
     EXPECT_THROW(Copia(t / "sparito.pdf", destinazione), ErroreAllegato);
@@ -136,7 +128,7 @@ TEST_F(CopiaAllegato, FailureLeavesTheEarlierFileAsItWas) {
     fs::create_directory(cartella);
     EXPECT_THROW(Copia(origine, cartella), ErroreAllegato);
     EXPECT_TRUE(fs::is_directory(cartella));
-    EXPECT_EQ(Voci(), (std::vector<std::string>{"cartella.pdf", "fattura.pdf"}));
+    EXPECT_EQ(VociCartella(Cartella(t.percorso())), (std::vector<std::string>{"cartella.pdf", "fattura.pdf"}));
 }
 
 TEST_F(CopiaAllegato, NoLinkIsFollowed) {

@@ -24,6 +24,15 @@ TEST(DataOra, TextBothWays) {
         EXPECT_FALSE(DataDaTesto(male).has_value()) << male;
 }
 
+TEST(DataOra, TimesAsStored) {
+    const std::pair<const char*, std::optional<OraMinuti>> casi[] = {
+        {"09:30", OraMinuti{9, 30}}, {" 23:59 ", OraMinuti{23, 59}}, {"0:05", OraMinuti{0, 5}},
+        {"24:00", std::nullopt},     {"12:60", std::nullopt},        {"12:5", std::nullopt},
+        {"12.30", std::nullopt},     {"", std::nullopt},             {"12:30x", std::nullopt},
+    };
+    for (const auto& [testo, attesa] : casi) EXPECT_EQ(OraDaTesto(testo), attesa) << testo;
+}
+
 TEST(DataOra, DayNumbersRoundTrip) {
     for (Data d : {Data{1, 1, 2000}, Data{28, 2, 2023}, Data{1, 3, 2024}, Data{31, 12, 2099}})
         EXPECT_EQ(DataDaNumero(NumeroGiorno(d)), d);

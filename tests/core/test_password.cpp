@@ -42,14 +42,6 @@ protected:
     CartellaTemporanea cartella;
     std::filesystem::path file = Percorso(cartella.percorso());
 
-    // Names in the folder: a write leaves nothing of its own behind.
-    std::vector<std::string> Voci() const {
-        std::vector<std::string> nomi;
-        for (const auto& v : std::filesystem::directory_iterator(cartella.percorso()))
-            nomi.push_back(v.path().filename().string());
-        std::sort(nomi.begin(), nomi.end());
-        return nomi;
-    }
 };
 
 }  // namespace
@@ -119,7 +111,7 @@ TEST_F(FilePassword, FreshFileHoldsTheScrambledCapitalForm) {
     EXPECT_TRUE(EsadecimaleMaiuscolo(cifrato));
     EXPECT_EQ(Testo(file), "[Accesso]\r\nValore=" + cifrato + "\r\n");
     EXPECT_EQ(LeggiPassword(file), "BENVENUTOADMIN");
-    EXPECT_EQ(Voci(), std::vector<std::string>{"unins000.dll"});
+    EXPECT_EQ(VociCartella(cartella.percorso()), std::vector<std::string>{"unins000.dll"});
 }
 
 TEST_F(FilePassword, TypedPasswordMatchesInAnyCaseWithBlanksAround) {
@@ -217,7 +209,7 @@ TEST_F(FilePassword, FailedWriteThrowsAndLeavesTheOldFileWhole) {
     }
     EXPECT_EQ(LeggiByte(file), prima);
     EXPECT_TRUE(VerificaPassword(file, "vecchia"));
-    EXPECT_EQ(Voci(), std::vector<std::string>{"unins000.dll"});
+    EXPECT_EQ(VociCartella(cartella.percorso()), std::vector<std::string>{"unins000.dll"});
 }
 
 TEST_F(FilePassword, WriteWhereNoFileCanBeThrows) {
@@ -226,7 +218,7 @@ TEST_F(FilePassword, WriteWhereNoFileCanBeThrows) {
     std::filesystem::create_directory(file / "dentro");
     EXPECT_THROW(ScriviPassword(file, "nuova"), ErrorePassword);
     EXPECT_TRUE(std::filesystem::is_directory(file / "dentro"));
-    EXPECT_EQ(Voci(), std::vector<std::string>{"unins000.dll"});
+    EXPECT_EQ(VociCartella(cartella.percorso()), std::vector<std::string>{"unins000.dll"});
     // A missing parent folder is not created.
     const auto senzaCartella = Percorso(cartella / "manca");
     EXPECT_THROW(ScriviPassword(senzaCartella, "nuova"), ErrorePassword);

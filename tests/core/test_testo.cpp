@@ -50,4 +50,9 @@ TEST(Testo, FoldingTouchesOnlyAtoZ) {
     EXPECT_LT(ConfrontaSenzaMaiuscole("Z", "à"), 0);
     EXPECT_LT(ConfrontaSenzaMaiuscole("€", "à"), 0);   // 0x80 before 0xE0, as in the files
     EXPECT_LT(ConfrontaSenzaMaiuscole("ÿ", "日"), 0);  // no Windows-1252 form: last
+    // Texts that part inside a character compare that whole character: Š (0x8A) comes
+    // before Ł (none), though its second byte is the larger; è (0xE8) before é (0xE9).
+    EXPECT_LT(ConfrontaSenzaMaiuscole("Ros Šx", "Ros Łx"), 0);
+    EXPECT_GT(ConfrontaSenzaMaiuscole("caffé", "CAFFè"), 0);
+    EXPECT_EQ(ConfrontaSenzaMaiuscole("Caffè Rossi", "caffè ROSSI"), 0);
 }

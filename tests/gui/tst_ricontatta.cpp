@@ -43,7 +43,7 @@ class TestRicontatta : public QObject {
             guida(f);
             return 0;
         };
-        TfrmRicontatta::Apri(scheda);
+        scheda->cmdRicontattaClick();
     }
     static int Trova(TfrmRicontatta* f, const QString& testo) {
         f->txtTrova->setText(testo);

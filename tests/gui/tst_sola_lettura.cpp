@@ -157,8 +157,9 @@ private slots:
             }
             return 0;
         };
-        TfrmTrovaClienti::Apri(&w, QStringLiteral("clienti"));
-        TfrmRicontatta::Apri(&w);
+        const auto nessuna = [](std::int64_t, const TSchedaContatto&) {};
+        TfrmTrovaClienti::Apri(&w, QStringLiteral("clienti"), nessuna);
+        TfrmRicontatta::Apri(&w, nessuna);
         QCOMPARE(trovate, 1);
         QCOMPARE(daRicontattare, 2);
         QVERIFY(fake->Di("MostraAvviso").isEmpty());

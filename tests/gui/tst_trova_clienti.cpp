@@ -33,19 +33,16 @@ void Scrivi(const std::vector<TSchedaContatto>& schede) {
     a.Chiudi();
 }
 
-// Stands for the windows that open the search: the controls a pick writes, by name, and
-// one it must leave alone.
+// Stands for the windows that open the search: it owns the search and keeps every contact
+// a pick hands it, with its position.
 class Chiamante : public QWidget {
 public:
-    Chiamante() {
-        for (const char* nome : {"txtPagatore", "txtCodFisc", "txtNumTessera", "txtCarica",
-                                 "txtTelCel", "txtRecapito", "txtCliente", "txtNote"}) {
-            auto* e = new QLineEdit(this);
-            e->setObjectName(nome);
-            e->setText("prima");
-        }
+    QList<std::pair<std::int64_t, TSchedaContatto>> scelti;
+    SceltaContatto Scelta() {
+        return [this](std::int64_t posizione, const TSchedaContatto& s) {
+            scelti.append({posizione, s});
+        };
     }
-    QString Testo(const char* nome) const { return findChild<QLineEdit*>(nome)->text(); }
 };
 
 }  // namespace
@@ -55,16 +52,19 @@ class TestTrovaClienti : public QObject {
     FakePiattaforma* fake = nullptr;
     Chiamante* chiamante = nullptr;
 
-    // Opens the search as an opener does, and drives it while it is shown.
-    void Apri(const QString& modo, const std::function<void(TfrmTrovaClienti*)>& guida,
-              QWidget* chi = nullptr) {
-        fake->allaModale = [&](QDialog* d) {
+    // Drives the search while it is shown.
+    void Guida(const std::function<void(TfrmTrovaClienti*)>& guida) {
+        fake->allaModale = [guida](QDialog* d) {
             auto* f = qobject_cast<TfrmTrovaClienti*>(d);
             if (!f) qFatal("not the search window");
             guida(f);
             return 0;
         };
-        TfrmTrovaClienti::Apri(chi ? chi : chiamante, modo);
+    }
+    // Opens the search as an opener does, and drives it while it is shown.
+    void Apri(const QString& modo, const std::function<void(TfrmTrovaClienti*)>& guida) {
+        Guida(guida);
+        TfrmTrovaClienti::Apri(chiamante, modo, chiamante->Scelta());
     }
     static void Cerca(TfrmTrovaClienti* f) { QTest::mouseClick(f->btnCerca, Qt::LeftButton); }
     static void Trova(TfrmTrovaClienti* f, const QString& testo) {
@@ -172,30 +172,14 @@ private slots:
         QVERIFY(fake->Di("MostraMessaggio").isEmpty());
     }
 
-    void aDoubleClickFillsTheOpenerWithTheLaterOfTwoEqualRecords_data() {
-        QTest::addColumn<QString>("modo");
-        QTest::addColumn<QStringList>("campi");
-        QTest::addColumn<QStringList>("attesi");
-        const QStringList sei = {"txtPagatore", "txtCodFisc", "txtNumTessera",
-                                 "txtCarica",   "txtTelCel",  "txtRecapito"};
-        const QStringList dopo = {"Rossi Mario",    "DOPO",     "zona DOPO",
-                                  "questioni DOPO", "333 DOPO", "0543 11"};
-        QTest::newRow("ricordario") << "ricordario" << sei << dopo;
-        QTest::newRow("mode word trimmed") << "  ricordario " << sei << dopo;
-        QTest::newRow("riepilogo") << "riepilogo" << QStringList{"txtCliente", "txtPagatore"}
-                                   << QStringList{"Rossi Mario", "prima"};
-        QTest::newRow("case matters")
-            << "Riepilogo" << QStringList{"txtCliente"} << QStringList{"prima"};
-    }
-    void aDoubleClickFillsTheOpenerWithTheLaterOfTwoEqualRecords() {
-        QFETCH(QString, modo);
-        QFETCH(QStringList, campi);
-        QFETCH(QStringList, attesi);
+    void aDoubleClickHandsTheOpenerEveryEqualRecordTheLaterLast() {
         // Records 2 and 4 give the same line; only fields outside the line tell them apart.
         Scrivi({Contatto("Bianchi", "", "B"), Contatto("Rossi Mario", "nota", "PRIMA"),
                 Contatto("Rossi Mario", "altra nota", "ALTRA"),
                 Contatto("Rossi Mario", "nota", "DOPO")});
-        Apri(modo, [](TfrmTrovaClienti* f) {
+        Apri("ricordario", [](TfrmTrovaClienti* f) {
+            QCOMPARE(f->lblMemory->text(), QString("ricordario"));
+            QVERIFY(!f->lblMemory->isVisible());
             f->txtCliente->setText("rossi");
             Cerca(f);
             QCOMPARE(f->lstRecords->count(), 3);
@@ -205,12 +189,15 @@ private slots:
             DoppioClic(f, 1);
             QVERIFY(!f->isVisible());
             QCOMPARE(f->lstRecords->count(), 0);  // emptied on close
-            // The search's own fields of the same names are not the opener's.
+            // The search's own fields are not touched by the pick.
             QCOMPARE(f->txtCliente->text(), QString("rossi"));
         });
-        for (int i = 0; i < campi.size(); ++i)
-            QCOMPARE(chiamante->Testo(campi[i].toLatin1()), attesi[i]);
-        QCOMPARE(chiamante->Testo("txtNote"), QString("prima"));
+        QCOMPARE(chiamante->scelti.size(), 2);
+        QCOMPARE(chiamante->scelti[0].first, std::int64_t{2});
+        QCOMPARE(chiamante->scelti[0].second.CodFisc, std::string("PRIMA"));
+        QCOMPARE(chiamante->scelti[1].first, std::int64_t{4});
+        QCOMPARE(chiamante->scelti[1].second.CodFisc, std::string("DOPO"));
+        QCOMPARE(chiamante->scelti[1].second.Zona, std::string("zona DOPO"));
         QVERIFY(fake->Di("MostraMessaggio").isEmpty());
     }
 
@@ -225,16 +212,15 @@ private slots:
         dopo.Ricontatta = "forse";
         dopo.File01 = "dopo.pdf";
         Scrivi({Contatto("Bianchi"), prima, Contatto("Rossi Mario", "altra nota"), dopo});
-        Apri(
-            "clienti",
-            [](TfrmTrovaClienti* f) {
-                Cerca(f);
-                QVERIFY(f->lstRecords->item(2)->text().endsWith("  Prod. " + QString(30, ' ') +
-                                                                "  nota"));
-                DoppioClic(f, 2);
-                QVERIFY(!f->isVisible());
-            },
-            &scheda);
+        Guida([](TfrmTrovaClienti* f) {
+            QCOMPARE(f->lblMemory->text(), QString("clienti"));
+            Cerca(f);
+            QVERIFY(f->lstRecords->item(2)->text().endsWith("  Prod. " + QString(30, ' ') +
+                                                            "  nota"));
+            DoppioClic(f, 2);
+            QVERIFY(!f->isVisible());
+        });
+        scheda.cmdTrovaClick();
         QCOMPARE(scheda.findChild<QLineEdit*>("txtCliente")->text(), QString("Rossi Mario"));
         QCOMPARE(scheda.findChild<QLineEdit*>("txtCodFisc")->text(), QString("DOPO"));
         QCOMPARE(scheda.findChild<QLineEdit*>("txtZona")->text(), QString("zona DOPO"));
@@ -253,7 +239,7 @@ private slots:
             DoppioClic(f, -1);  // below the only line
             QVERIFY(!f->isVisible());
         });
-        QCOMPARE(chiamante->Testo("txtPagatore"), QString("prima"));
+        QVERIFY(chiamante->scelti.isEmpty());
         QVERIFY(fake->Di("MostraMessaggio").isEmpty());
     }
 
@@ -267,7 +253,7 @@ private slots:
             DoppioClic(f, 0);
             QVERIFY(!f->isVisible());
         });
-        QCOMPARE(chiamante->Testo("txtPagatore"), QString("prima"));
+        QVERIFY(chiamante->scelti.isEmpty());
         QVERIFY(fake->Di("MostraMessaggio").isEmpty());
     }
 

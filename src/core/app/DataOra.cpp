@@ -89,6 +89,17 @@ std::string TestoOra(int ore, int minuti, int secondi) {
     return buf;
 }
 
+std::optional<OraMinuti> OraDaTesto(std::string_view testo) {
+    const std::string t = testo::Rifila(testo);
+    std::size_t i = 0;
+    OraMinuti o;
+    o.ore = LeggiNumero(t, i, 1, 2);
+    if (o.ore < 0 || i >= t.size() || t[i++] != ':') return std::nullopt;
+    o.minuti = LeggiNumero(t, i, 2, 2);
+    if (o.minuti < 0 || i != t.size() || o.ore > 23 || o.minuti > 59) return std::nullopt;
+    return o;
+}
+
 std::optional<double> ImportoDaTesto(std::string_view testo) {
     const std::string t = testo::Rifila(testo);
     if (t.empty()) return std::nullopt;

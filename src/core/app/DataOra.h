@@ -32,6 +32,14 @@ Data DataDaNumero(long n);
 // "hh:mm" (or "hh:mm:ss" when secondi >= 0).
 std::string TestoOra(int ore, int minuti, int secondi = -1);
 
+struct OraMinuti {
+    int ore = 0;
+    int minuti = 0;
+    auto operator<=>(const OraMinuti&) const = default;
+};
+// Reads "h:mm" or "hh:mm" (00:00 to 23:59); nothing for any other text.
+std::optional<OraMinuti> OraDaTesto(std::string_view testo);
+
 // Amounts: the decimal separator is the comma. A text with anything but digits and at
 // most one comma (blanks around it allowed) does not convert, nor does one too large for
 // its text to be read back (over 1.79769313486231e308, that is 309 digits).

@@ -2,6 +2,7 @@
 // What every result list shares, whatever records it shows: the text filters of the
 // searches, the order of the lines, finding a line within the list, and bringing back the
 // record a chosen line was made from.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -23,6 +24,23 @@ std::size_t FiltriPieni(std::span<const std::string> filtri);
 // The filter as typed (blanks included) occurs in the field, both with A–Z lower-cased.
 // Accented letters must match exactly; an empty filter never matches.
 bool Corrisponde(std::string_view filtro, std::string_view campo);
+
+// How many filters occur in their fields, filter i being matched against field i.
+template <class Scheda, std::size_t N>
+std::size_t Corrispondenze(const Scheda& s, const std::array<std::string, N>& filtri,
+                           const std::array<std::string Scheda::*, N>& campi) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < N; ++i)
+        if (Corrisponde(filtri[i], s.*campi[i])) ++n;
+    return n;
+}
+// A search lists a record when its matches reach the threshold, the number of filled
+// filters: with every filter blank, every record is listed.
+template <class Scheda, std::size_t N>
+bool Trovata(const Scheda& s, const std::array<std::string, N>& filtri,
+             const std::array<std::string Scheda::*, N>& campi, std::size_t soglia) {
+    return Corrispondenze(s, filtri, campi) >= soglia;
+}
 
 // --- Order -----------------------------------------------------------------------------------
 
@@ -56,6 +74,11 @@ EsitoTrova TrovaNellaLista(const std::vector<std::string>& righe,
 
 // --- Picking a line --------------------------------------------------------------------------
 
+// What a list hands to the window that opened it when the user picks a line: the record
+// and its position in the archive. The opener decides how to show it.
+template <class Scheda>
+using Scelta = std::function<void(std::int64_t posizione, const Scheda&)>;
+
 // Two lines are the same line when they are equal once trimmed.
 bool RigheUguali(std::string_view a, std::string_view b);
 
@@ -66,7 +89,7 @@ bool RigheUguali(std::string_view a, std::string_view b);
 template <class Scheda>
 std::size_t CopiaSchedeUguali(Archivio<Scheda>& archivio, std::string_view riga,
                               const std::function<std::string(const Scheda&)>& componi,
-                              const std::function<void(std::int64_t, const Scheda&)>& copia) {
+                              const Scelta<Scheda>& copia) {
     std::size_t uguali = 0;
     archivio.LeggiTutte([&](std::int64_t posizione, const Scheda& s) {
         if (RigheUguali(componi(s), riga)) {

@@ -327,6 +327,18 @@ std::unique_ptr<FileArchivio> ApriArchivio(StratoFile& strato, const fs::path& a
     return strato.Apri(archivio, accesso);
 }
 
+std::unique_ptr<FileArchivio> ApriSenzaScrivere(StratoFile& strato, const fs::path& archivio) {
+    auto file = strato.ApriSeEsiste(archivio);
+    if (!file) return nullptr;
+    std::optional<Salvati> salvati;
+    if (auto g = strato.ApriSeEsiste(Percorso(archivio))) {
+        salvati = LeggiGiornale(*g);
+        g->Chiudi();
+    }
+    if (!salvati) return file;
+    return std::make_unique<FileRipristinato>(std::move(file), std::move(*salvati));
+}
+
 void Sovrascrivi(StratoFile& strato, const fs::path& archivio, FileArchivio& file,
                  std::uint64_t offset, const void* nuovi, std::size_t n) {
     std::vector<unsigned char> vecchi(n);

@@ -77,6 +77,12 @@ std::unique_ptr<FileArchivio> ApriArchivio(StratoFile& strato,
                                            const std::filesystem::path& archivio,
                                            Accesso accesso);
 
+// Opens an existing archive for reading without writing anything, not even the putting
+// back of an interrupted overwrite: the old bytes its journal holds are read in their place.
+// Nothing when no archive is there; nothing is created.
+std::unique_ptr<FileArchivio> ApriSenzaScrivere(StratoFile& strato,
+                                                const std::filesystem::path& archivio);
+
 // Overwrites n bytes at offset of the open archive `file`, which stands at `archivio`, as
 // described above; returns only once the new bytes are on the disk. The bytes must lie
 // within the file. Throws ErroreAccessoArchivio.

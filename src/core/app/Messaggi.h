@@ -20,6 +20,10 @@ inline constexpr const char* DuplicaNonArchiviata =
     "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata "
     "inserita in archivio.";
 
+// A year field that does not hold four characters (year selection, summary request).
+inline constexpr const char* AnnoQuattroCifre =
+    "Attenzione: indicare l'anno solare utilizzando quattro cifre.";
+
 // After Salva overwrote the card's record, in both card windows.
 inline constexpr const char* ModificheSalvate =
     "Le modifiche apportate alla scheda corrente sono state salvate in archivio.";

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <vector>
 
-#include "core/app/FileProvvisorio.h"
+#include "core/app/FileIntero.h"
 #include "core/app/Testo.h"
 
 namespace password {
@@ -190,14 +190,11 @@ FileIni LeggiIni(const std::filesystem::path& file) {
     return ini;
 }
 
-// Writes beside the file, then renames over it: the old file stays whole until the new
-// one is complete, and the new one keeps the old one's permissions.
-void SostituisciFile(const std::filesystem::path& file, const std::string& contenuto) {
+// The whole-file writer, reporting as every password failure does.
+void ScriviFilePassword(const std::filesystem::path& file, const std::string& contenuto) {
     try {
-        FileProvvisorio nuovo(file);
-        nuovo.Scrivi(contenuto.data(), contenuto.size());
-        nuovo.Sostituisci();
-    } catch (const ErroreFileProvvisorio& e) {
+        SostituisciFile(file, contenuto);
+    } catch (const ErroreScritturaFile& e) {
         throw ErrorePassword(e.what());
     }
 }
@@ -272,7 +269,7 @@ void ScriviPassword(const std::filesystem::path& file, std::string_view nuova) {
 
     std::string contenuto = ini.bom;
     for (const auto& r : righe) contenuto += r;
-    SostituisciFile(file, contenuto);
+    ScriviFilePassword(file, contenuto);
 }
 
 bool VerificaPassword(const std::filesystem::path& file, std::string_view digitata) {

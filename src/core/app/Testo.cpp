@@ -1,5 +1,6 @@
 #include "core/app/Testo.h"
 
+#include <algorithm>
 #include <array>
 
 namespace testo {
@@ -43,9 +44,7 @@ void AggiungiUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one code point at s[i], advancing i; malformed input gives U+FFFD and moves
-// on by one byte.
-char32_t ProssimoCarattere(std::string_view s, std::size_t& i) {
+char32_t Decodifica(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     if (b0 < 0x80) {
         ++i;
@@ -93,6 +92,10 @@ char Minuscola(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - '
 
 }  // namespace
 
+char32_t ProssimoCarattere(std::string_view s, std::size_t& i) { return Decodifica(s, i); }
+
+int CodiceWindows1252(char32_t c) { return InByte(c); }
+
 std::string InWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
@@ -113,12 +116,14 @@ std::string DaWindows1252(std::string_view cp1252) {
     return out;
 }
 
-std::string Rifila(std::string_view s) {
+std::string_view RifilaVista(std::string_view s) {
     std::size_t inizio = 0, fine = s.size();
     while (inizio < fine && DaRifilare(s[inizio])) ++inizio;
     while (fine > inizio && DaRifilare(s[fine - 1])) --fine;
-    return std::string(s.substr(inizio, fine - inizio));
+    return s.substr(inizio, fine - inizio);
 }
+
+std::string Rifila(std::string_view s) { return std::string(RifilaVista(s)); }
 
 std::string PerArchivio(std::string_view utf8, std::size_t capacita) {
     std::string byte = InWindows1252(Rifila(utf8));
@@ -128,10 +133,7 @@ std::string PerArchivio(std::string_view utf8, std::size_t capacita) {
 
 std::string DaArchivio(std::string_view cp1252) {
     // Bytes of code 32 or below are the same characters in both encodings: trim first.
-    std::size_t inizio = 0, fine = cp1252.size();
-    while (inizio < fine && DaRifilare(cp1252[inizio])) ++inizio;
-    while (fine > inizio && DaRifilare(cp1252[fine - 1])) --fine;
-    return DaWindows1252(cp1252.substr(inizio, fine - inizio));
+    return DaWindows1252(RifilaVista(cp1252));
 }
 
 std::size_t Lunghezza(std::string_view utf8) {
@@ -151,6 +153,17 @@ std::string PadTaglia(std::string_view utf8, std::size_t n) {
     return out;
 }
 
+std::string Caratteri(std::string_view utf8, std::size_t da, std::size_t n) {
+    std::size_t i = 0, caratteri = 0;
+    while (i < utf8.size() && caratteri < da) {
+        ProssimoCarattere(utf8, i);
+        ++caratteri;
+    }
+    const std::size_t inizio = i;
+    for (caratteri = 0; i < utf8.size() && caratteri < n; ++caratteri) ProssimoCarattere(utf8, i);
+    return std::string(utf8.substr(inizio, i - inizio));
+}
+
 std::string MinuscoleAZ(std::string_view s) {
     std::string out(s);
     for (char& c : out) c = Minuscola(c);
@@ -165,8 +178,28 @@ std::string MaiuscoleAZ(std::string_view s) {
 }
 
 int ConfrontaSenzaMaiuscole(std::string_view a, std::string_view b) {
-    std::size_t i = 0, j = 0;
+    // Equal bytes are equal characters: the common beginning is skipped at once, back to
+    // the start of the character in which the two texts part.
+    const std::size_t corto = std::min(a.size(), b.size());
+    std::size_t k = static_cast<std::size_t>(
+        std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(corto), b.begin()).first -
+        a.begin());
+    const auto seguito = [](std::string_view s, std::size_t n) {
+        return n < s.size() && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80;
+    };
+    while (k > 0 && (seguito(a, k) || seguito(b, k))) --k;
+    std::size_t i = k, j = k;
     while (i < a.size() && j < b.size()) {
+        // Most characters of a list line are plain ASCII, one byte each: compared at once.
+        const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[j]);
+        if (x < 0x80 && y < 0x80) {
+            const auto ca = static_cast<unsigned char>(Minuscola(static_cast<char>(x))),
+                       cb = static_cast<unsigned char>(Minuscola(static_cast<char>(y)));
+            if (ca != cb) return ca < cb ? -1 : 1;
+            ++i;
+            ++j;
+            continue;
+        }
         // Characters compare by their Windows-1252 code, the code the files hold; those
         // without one come after all of them.
         auto codice = [](char32_t c) -> char32_t {

@@ -12,12 +12,20 @@ namespace testo {
 // become '?'.
 std::string InWindows1252(std::string_view utf8);
 
+// One character of a UTF-8 text: the code point at s[i], moving i past it. Malformed input
+// gives U+FFFD and moves on by one byte.
+char32_t ProssimoCarattere(std::string_view s, std::size_t& i);
+// The Windows-1252 byte of a character, or -1 when it has none.
+int CodiceWindows1252(char32_t c);
+
 // Windows-1252 → UTF-8. Every byte has a form (the five unassigned ones map to the
 // C1 controls of the same code), so this never fails.
 std::string DaWindows1252(std::string_view cp1252);
 
 // Removes leading and trailing characters of code 32 or below (blanks and controls).
 std::string Rifila(std::string_view s);
+// The same, as a view into `s`.
+std::string_view RifilaVista(std::string_view s);
 
 // The storing conversion of a record field: trimmed, in Windows-1252, at most
 // `capacita` bytes.
@@ -31,6 +39,9 @@ std::size_t Lunghezza(std::string_view utf8);
 
 // Appends blanks, then keeps exactly the first n characters.
 std::string PadTaglia(std::string_view utf8, std::size_t n);
+
+// At most n characters from character `da` on (0-based); fewer, or none, past the end.
+std::string Caratteri(std::string_view utf8, std::size_t da, std::size_t n);
 
 // Only the letters A–Z / a–z change; accented letters stay as they are.
 std::string MinuscoleAZ(std::string_view s);

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <vector>
 
-#include "core/app/FileProvvisorio.h"
+#include "core/app/FileIntero.h"
 #include "core/app/Testo.h"
 
 namespace fs = std::filesystem;

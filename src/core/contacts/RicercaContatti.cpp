@@ -15,10 +15,7 @@ std::string Riga(const TSchedaContatto& s, const std::string& ultima) {
 }  // namespace
 
 std::size_t Corrispondenze(const TSchedaContatto& s, const FiltriContatto& filtri) {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < kFiltri; ++i)
-        if (elenco::Corrisponde(filtri[i], s.*CampiFiltro[i])) ++n;
-    return n;
+    return elenco::Corrispondenze(s, filtri, CampiFiltro);
 }
 
 std::string RigaContatto(const TSchedaContatto& s) { return Riga(s, s.Note); }

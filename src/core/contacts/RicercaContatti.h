@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "core/app/Elenco.h"
 #include "core/contacts/TSchedaContatto.h"
 
 namespace ricerca {
@@ -25,7 +26,7 @@ std::size_t Corrispondenze(const TSchedaContatto& s, const FiltriContatto& filtr
 // (elenco::FiltriPieni): with every filter blank, every record is listed.
 inline bool ContattoTrovato(const TSchedaContatto& s, const FiltriContatto& filtri,
                             std::size_t soglia) {
-    return Corrispondenze(s, filtri) >= soglia;
+    return elenco::Trovata(s, filtri, CampiFiltro, soglia);
 }
 
 // Name, telephone, occupation and products in fixed columns, then the notes whole.

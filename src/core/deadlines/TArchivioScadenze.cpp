@@ -1,14 +1,12 @@
 #include "core/deadlines/TArchivioScadenze.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "core/app/Testo.h"
 
 bool TArchivioScadenze::AnnoValido(std::string_view anno) {
-    return anno.size() == 4 &&
-           std::all_of(anno.begin(), anno.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return anno.size() == 4 && testo::SoloCifre(anno);
 }
 
 std::filesystem::path TArchivioScadenze::Percorso(const std::filesystem::path& cartella,
@@ -40,4 +38,19 @@ std::int64_t SalvaScadenza(const std::filesystem::path& file, std::int64_t posiz
         posizione = archivio.AccodaScheda(scheda);
     archivio.Chiudi();
     return posizione;
+}
+
+std::vector<TSchedaScadenza> LeggiScadenzeSenzaCreare(const std::filesystem::path& file) {
+    std::vector<TSchedaScadenza> schede;
+    auto letto = giornale::ApriSenzaScrivere(StratoStandard(), file);
+    if (!letto) return schede;
+    TArchivioScadenze archivio;
+    archivio.ApriSu(std::move(letto));
+    schede.reserve(static_cast<std::size_t>(archivio.NumeroSchede()));
+    archivio.LeggiTutte([&](std::int64_t, const TSchedaScadenza& s) {
+        schede.push_back(s);
+        return true;
+    });
+    archivio.Chiudi();
+    return schede;
 }

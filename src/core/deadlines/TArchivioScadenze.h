@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include "core/app/Archivio.h"
 #include "core/deadlines/RegoleScadenza.h"
@@ -36,3 +37,9 @@ inline SchedaNavigata<TSchedaScadenza> NavigaScadenze(const std::filesystem::pat
                                                       Navigazione comando, std::int64_t corrente) {
     return NavigaArchivio<TArchivioScadenze>(file, comando, corrente);
 }
+
+// Every record of a year file, in file order, read without writing anything: a missing file
+// reads as an empty archive and is not created, and an overwrite a crash interrupted reads
+// as it was before (its journal is left for the next save). Any other failure (a folder at
+// the path, an unreadable file) is an ErroreAccessoArchivio.
+std::vector<TSchedaScadenza> LeggiScadenzeSenzaCreare(const std::filesystem::path& file);

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QLocale>
@@ -74,6 +75,13 @@ bool TastoInvio(QEvent* e) {
 
 }  // namespace
 
+QStringList Q(const std::vector<std::string>& voci) {
+    QStringList l;
+    l.reserve(static_cast<qsizetype>(voci.size()));
+    for (const auto& v : voci) l << Q(v);
+    return l;
+}
+
 QString Rifilato(const QString& t) { return Q(testo::Rifila(S(t))); }
 
 QString TestoDi(const QWidget* controllo) {
@@ -109,23 +117,44 @@ QFont Carattere(const QString& famiglia, int punti, bool grassetto) {
     return f;
 }
 
+// --- Full-screen windows ------------------------------------------------------------------
+
+namespace {
+
+// What both kinds of full-screen window share: name, caption, settings, and the content
+// panel of fixed size that the window keeps centred.
+QWidget* PreparaIntera(QWidget* finestra, const QString& nome, const QString& titolo) {
+    ImpostaDateNumeri();
+    finestra->setObjectName(nome);
+    finestra->setWindowTitle(titolo);
+    auto* pannello = new QWidget(finestra);
+    pannello->setObjectName("panContenuto");
+    pannello->setFixedSize(kPannello);
+    finestra->setMinimumSize(kPannello);
+    finestra->resize(kPannello.width() + 40, kPannello.height() + 40);
+    return pannello;
+}
+
+void CentraPannello(QWidget* finestra, QWidget* pannello) {
+    pannello->move(qMax(0, (finestra->width() - kPannello.width()) / 2),
+                   qMax(0, (finestra->height() - kPannello.height()) / 2));
+}
+
+// Without a window manager (a bare X server) maximizing does nothing: fill the screen.
+void RiempiSchermo(QWidget* finestra) {
+    if (QScreen* s = finestra->screen()) finestra->setGeometry(s->availableGeometry());
+}
+
+}  // namespace
+
 // --- FinestraIntera ----------------------------------------------------------------------
 
 FinestraIntera::FinestraIntera(const QString& nome, const QString& titolo,
                                const QColor& coloreAlto)
-    : QWidget(nullptr), pannello_(new QWidget(this)), coloreAlto_(coloreAlto) {
-    ImpostaDateNumeri();
-    setObjectName(nome);
-    setWindowTitle(titolo);
-    pannello_->setObjectName("panContenuto");
-    pannello_->setFixedSize(kPannello);
-    setMinimumSize(kPannello);
-    resize(kPannello.width() + 40, kPannello.height() + 40);
-}
+    : QWidget(nullptr), pannello_(PreparaIntera(this, nome, titolo)), coloreAlto_(coloreAlto) {}
 
 void FinestraIntera::Apri() {
-    // Without a window manager (a bare X server) maximizing does nothing: fill the screen.
-    if (QScreen* s = screen()) setGeometry(s->availableGeometry());
+    RiempiSchermo(this);
     showMaximized();
     raise();
     activateWindow();
@@ -153,8 +182,44 @@ void FinestraIntera::paintEvent(QPaintEvent*) {
 
 void FinestraIntera::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    pannello_->move(qMax(0, (width() - kPannello.width()) / 2),
-                    qMax(0, (height() - kPannello.height()) / 2));
+    CentraPannello(this, pannello_);
+}
+
+// --- DialogoIntero -----------------------------------------------------------------------
+
+DialogoIntero::DialogoIntero(QWidget* genitore, const QString& nome, const QString& titolo,
+                             const QColor& coloreAlto)
+    : QDialog(genitore, Qt::Window),
+      pannello_(PreparaIntera(this, nome, titolo)),
+      coloreAlto_(coloreAlto) {
+    setSizeGripEnabled(false);
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void DialogoIntero::showEvent(QShowEvent* e) {
+    if (!e->spontaneous()) RiempiSchermo(this);
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) FormShow();
+}
+
+void DialogoIntero::closeEvent(QCloseEvent* e) {
+    FormClose();
+    QDialog::closeEvent(e);
+}
+
+void DialogoIntero::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    DipingiSfumatura(p, rect(), coloreAlto_, Qt::white);
+}
+
+void DialogoIntero::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    CentraPannello(this, pannello_);
+}
+
+void DialogoIntero::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) return;  // closed only by its own commands
+    QDialog::keyPressEvent(e);
 }
 
 // --- Dialogo -----------------------------------------------------------------------------
@@ -317,6 +382,13 @@ QLabel* Etichetta(QWidget* genitore, const QString& nome, const QString& testo, 
     return l;
 }
 
+QLabel* EtichettaNascosta(QWidget* genitore, const QString& nome) {
+    auto* l = new QLabel(genitore);
+    l->setObjectName(nome);
+    l->hide();
+    return l;
+}
+
 QPushButton* Pulsante(QWidget* genitore, const QString& nome, const QString& testo, QRect r,
                       const QFont& f) {
     auto* b = new QPushButton(testo, genitore);
@@ -413,6 +485,18 @@ Rettangolo* Evidenzia(QWidget* campo) {
         return false;
     });
     return eff;
+}
+
+void QuandoEsce(QWidget* campo, std::function<void()> azione) {
+    // On the field alone: an editable combo has the focus itself and passes it on to its
+    // line edit directly, so watching both would act twice.
+    auto uscita = [azione = std::move(azione)](QObject*, QEvent* e) {
+        if (e->type() != QEvent::FocusOut) return false;
+        const auto motivo = static_cast<QFocusEvent*>(e)->reason();
+        if (motivo != Qt::PopupFocusReason && motivo != Qt::ActiveWindowFocusReason) azione();
+        return false;
+    };
+    campo->installEventFilter(new FiltroEventi(campo, std::move(uscita)));
 }
 
 void CatenaInvio(const QList<QWidget*>& campi) {

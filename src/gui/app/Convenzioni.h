@@ -11,8 +11,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "gui/app/Piattaforma.h"
 
@@ -23,6 +27,8 @@ class QPainter;
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }
 inline QString Q(const char* s) { return QString::fromUtf8(s); }
 inline std::string S(const QString& s) { return s.toStdString(); }
+// The items of a list, as a list box or a combo takes them.
+QStringList Q(const std::vector<std::string>& voci);
 // A control's text without leading and trailing characters of code 32 or below.
 QString Rifilato(const QString& t);
 // The text of an edit field, a combo or a label.
@@ -58,6 +64,30 @@ private:
     QWidget* pannello_;
     QColor coloreAlto_;
     QPointer<QWidget> ritorno_;
+};
+
+// A full-screen window made per use and shown modally (the summary result): the look of
+// FinestraIntera on a dialog, so the platform shows it as every per-use window. Closed only
+// by its own commands or the title bar.
+class DialogoIntero : public QDialog {
+    Q_OBJECT
+public:
+    DialogoIntero(QWidget* genitore, const QString& nome, const QString& titolo,
+                  const QColor& coloreAlto);
+    QWidget* Pannello() const { return pannello_; }
+
+protected:
+    virtual void FormShow() {}
+    virtual void FormClose() {}
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    QWidget* pannello_;
+    QColor coloreAlto_;
 };
 
 // Dialog: fixed size, title bar without buttons, centred on the screen (or its owner),
@@ -140,6 +170,8 @@ private:
 // Builders for the usual controls, placed at panel coordinates.
 QLabel* Etichetta(QWidget* genitore, const QString& nome, const QString& testo, QPoint pos,
                   const QFont& f, const QColor& colore = Qt::black);
+// A hidden label that holds a window's state (a path, a date, a count).
+QLabel* EtichettaNascosta(QWidget* genitore, const QString& nome);
 // A push button that never acts as a dialog's default (Enter in a field must not press it);
 // Enter on the button itself presses it.
 class QPushButton;
@@ -154,6 +186,9 @@ QComboBox* ComboSoloLista(QWidget* genitore, const QString& nome, QRect r, const
 // Focus highlight: a rectangle "eff" + field name without prefix, 4 units larger on every
 // side, behind the field, visible only while the field has the focus.
 Rettangolo* Evidenzia(QWidget* campo);
+// Runs `azione` when the field loses the focus to another control of its window; a message
+// box or the field's own drop-down list taking the focus is not leaving the field.
+void QuandoEsce(QWidget* campo, std::function<void()> azione);
 // Enter moves along the chain, the last field back to the first; tab order follows it.
 void CatenaInvio(const QList<QWidget*>& campi);
 // Enter in the field moves the focus to the button without pressing it.

@@ -9,8 +9,12 @@
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <memory>
+
+#include "core/app/CartellaDati.h"
 
 namespace {
 
@@ -65,9 +69,11 @@ public:
     bool CaricaSuono(const QString& percorso) override {
         if (!QFile::exists(percorso)) return false;
         if (!lettore_) {
-            lettore_ = std::make_unique<QMediaPlayer>();
-            uscita_ = std::make_unique<QAudioOutput>();
-            lettore_->setAudioOutput(uscita_.get());
+            // Owned by the application and named as the viewer's player, so a check can find
+            // it; an unplayable file only reports an error to it, and nothing is heard.
+            lettore_ = new QMediaPlayer(qApp);
+            lettore_->setObjectName(QStringLiteral("MediaPlayer"));
+            lettore_->setAudioOutput(new QAudioOutput(lettore_));
         }
         lettore_->setSource(QUrl::fromLocalFile(percorso));
         return lettore_->error() == QMediaPlayer::NoError;
@@ -84,8 +90,7 @@ public:
     void Termina() override { QCoreApplication::quit(); }
 
 private:
-    std::unique_ptr<QMediaPlayer> lettore_;
-    std::unique_ptr<QAudioOutput> uscita_;
+    QPointer<QMediaPlayer> lettore_;
 };
 
 Piattaforma* g_installata = nullptr;
@@ -101,10 +106,50 @@ Piattaforma& piattaforma() {
 
 void ImpostaPiattaforma(Piattaforma* p) { g_installata = p; }
 
+namespace {
+
+std::filesystem::path Percorso(const QString& cartella) {
+    return std::filesystem::path(cartella.toStdU16String());
+}
+
+// Where an installed program finds the files installed with it: <prefix>/share/ricordario.
+QString CartellaInstallati() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/ricordario"));
+}
+
+// Decided once: the portable folder, or the user's data folder of an installed program.
+QString CartellaPredefinita() {
+    static const QString cartella = [] {
+        const QString eseguibile = QCoreApplication::applicationDirPath();
+        const QString utente =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (utente.isEmpty()) return eseguibile;
+        const auto scelta =
+            cartella_dati::Scegli(Percorso(eseguibile), Percorso(utente + "/Ricordario"));
+        return QString::fromStdU16String(scelta.u16string());
+    }();
+    return cartella;
+}
+
+}  // namespace
+
 QString CartellaProgramma() {
-    QString c = g_cartella.isEmpty() ? QCoreApplication::applicationDirPath() : g_cartella;
+    QString c = g_cartella.isEmpty() ? CartellaPredefinita() : g_cartella;
     if (!c.endsWith(QLatin1Char('/'))) c += QLatin1Char('/');
     return c;
+}
+
+bool PreparaCartellaProgramma() {
+    const QString cartella = CartellaProgramma();
+    if (!g_cartella.isEmpty() || cartella == QCoreApplication::applicationDirPath() + '/')
+        return true;  // a folder set by a test, or the portable folder: as it is
+    try {
+        cartella_dati::Prepara(Percorso(cartella), Percorso(CartellaInstallati()));
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 void ImpostaCartellaProgramma(const QString& cartella) { g_cartella = cartella; }

@@ -55,9 +55,14 @@ Piattaforma& piattaforma();
 // Installs `p` (not owned) as the platform; nullptr goes back to the Qt one.
 void ImpostaPiattaforma(Piattaforma* p);
 
-// The program folder (folder of the executable, with its trailing separator). Tests point
-// it elsewhere with ImpostaCartellaProgramma.
+// The program folder, with its trailing separator: the folder of the executable when it
+// holds the password file (a portable folder), otherwise the user's data folder
+// (~/.local/share/Ricordario) of an installed program. Tests point it elsewhere with
+// ImpostaCartellaProgramma.
 QString CartellaProgramma();
+// At start of the windowed program: an installed program's data folder is created, with the
+// first-access password file, when missing. False when it could not be made ready.
+bool PreparaCartellaProgramma();
 void ImpostaCartellaProgramma(const QString& cartella);
 // Path of a file in the program folder, as the core takes it.
 std::filesystem::path PercorsoProgramma(const QString& nomeFile);

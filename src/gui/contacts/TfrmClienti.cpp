@@ -15,6 +15,7 @@
 #include "gui/contacts/TfrmAllegaCartella.h"
 #include "gui/contacts/TfrmRicontatta.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
+#include "gui/export/TfrmExpClienti.h"
 
 namespace {
 
@@ -394,8 +395,18 @@ void TfrmClienti::btnCartaClick() { TfrmCarta::Apri(this, Rifilato(txtCarta_->te
 void TfrmClienti::btnIbanClick() { TfrmIban::Apri(this, Rifilato(txtIban_->text())); }
 
 void TfrmClienti::cmdFileClick() { TfrmAllegaCartella::Apri(this); }
-void TfrmClienti::cmdTrovaClick() { TfrmTrovaClienti::Apri(this, QStringLiteral("clienti")); }
-void TfrmClienti::cmdRicontattaClick() { TfrmRicontatta::Apri(this); }
+void TfrmClienti::cmdTrovaClick() {
+    TfrmTrovaClienti::Apri(this, QStringLiteral("clienti"),
+                           [this](std::int64_t posizione, const TSchedaContatto& s) {
+                               MostraScheda(posizione, s);
+                           });
+}
+void TfrmClienti::cmdRicontattaClick() {
+    TfrmRicontatta::Apri(this, [this](std::int64_t posizione, const TSchedaContatto& s) {
+        MostraScheda(posizione, s);
+    });
+}
+void TfrmClienti::cmdEsportaClick() { TfrmExpClienti::Apri(this); }
 
 void TfrmClienti::btnEmailClick() { TMisc::Open("\"mailto:" + Rifilato(txtEmail_->text()) + "\""); }
 

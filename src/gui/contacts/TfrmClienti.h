@@ -43,11 +43,11 @@ public:
     void cmdPDFClick();
     void cmdGuidaClick();
 
-    // Commands whose windows are not part of the program yet: they do nothing so far.
+    // Commands that open other windows.
     void cmdFileClick();
     void cmdTrovaClick();
     void cmdRicontattaClick();
-    void cmdEsportaClick() {}
+    void cmdEsportaClick();
 
 protected:
     void FormShow() override { PulisciScheda(); }

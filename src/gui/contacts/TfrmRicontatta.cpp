@@ -4,18 +4,18 @@
 
 #include "core/contacts/RicercaContatti.h"
 #include "core/contacts/TArchivioContatti.h"
-#include "gui/contacts/TfrmTrovaClienti.h"
 
-TfrmRicontatta::TfrmRicontatta(QWidget* scheda)
+TfrmRicontatta::TfrmRicontatta(QWidget* scheda, SceltaContatto scelta)
     : Dialogo(scheda, "TfrmRicontatta", QStringLiteral(" Riepilogo persone da ricontattare"),
-              kDialogoElenco, Argb(kColoreElenco), Qt::white) {
+              kDialogoElenco, Argb(kColoreElenco), Qt::white),
+      scelta_(std::move(scelta)) {
     static std::string ricordato;  // one remembered find text for this window class
     Costruisci(this, ricordato, QStringLiteral("Riepilogo persone da ricontattare"), false);
     connect(lstRecords, &ListaRisultati::DoppioClic, this, &TfrmRicontatta::lstRecordsDblClick);
 }
 
-void TfrmRicontatta::Apri(QWidget* scheda) {
-    MostraPerUso(std::make_unique<TfrmRicontatta>(scheda));
+void TfrmRicontatta::Apri(QWidget* scheda, SceltaContatto scelta) {
+    MostraPerUso(std::make_unique<TfrmRicontatta>(scheda, std::move(scelta)));
 }
 
 void TfrmRicontatta::FormShow() {
@@ -36,8 +36,5 @@ void TfrmRicontatta::closeEvent(QCloseEvent* e) {
 
 void TfrmRicontatta::lstRecordsDblClick() {
     risultati->Scegli<TSchedaContatto>(PercorsoProgramma(TArchivioContatti::NomeFile),
-                                       ricerca::RigaRicontatto,
-                                       [this](std::int64_t posizione, const TSchedaContatto& s) {
-                                           MostraSullaScheda(parentWidget(), posizione, s);
-                                       });
+                                       ricerca::RigaRicontatto, scelta_);
 }

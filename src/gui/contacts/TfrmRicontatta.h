@@ -5,14 +5,15 @@
 
 #include "gui/app/Convenzioni.h"
 #include "gui/app/ElencoRisultati.h"
+#include "gui/contacts/TfrmTrovaClienti.h"
 
 class TfrmRicontatta : public Dialogo, public PannelloRisultati {
     Q_OBJECT
 public:
-    // `scheda` (the contact card) owns the window and receives the picked contact.
-    explicit TfrmRicontatta(QWidget* scheda);
+    // `scheda` (the contact card) owns the window; `scelta` receives each picked contact.
+    TfrmRicontatta(QWidget* scheda, SceltaContatto scelta);
     // The card's command: a new list, shown modally and destroyed when it closes.
-    static void Apri(QWidget* scheda);
+    static void Apri(QWidget* scheda, SceltaContatto scelta);
 
     // The controls are those of the result panel: txtTrova, btnTrova, lstRecords,
     // btnStampa, btnChiudi (no count label).
@@ -22,4 +23,7 @@ public:
 protected:
     void FormShow() override;
     void closeEvent(QCloseEvent* e) override;
+
+private:
+    SceltaContatto scelta_;
 };

@@ -1,48 +1,41 @@
 #pragma once
 // The contact search: up to ten filters over the contact archive, the matches as a result
-// list, and a double click that copies the chosen contact into the window that opened the
-// search (the contact card, the deadline card or the summary request, by mode word).
+// list, and a double click that hands the chosen contact to the window that opened the
+// search (the contact card, the deadline card, the summary request), which takes from it
+// what it needs.
 #include <QPushButton>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "core/contacts/RicercaContatti.h"
 #include "gui/app/Convenzioni.h"
 #include "gui/app/ElencoRisultati.h"
+#include "gui/app/FinestraRicerca.h"
 
-class TfrmTrovaClienti : public Dialogo, public PannelloRisultati {
+// A picked contact and its position in the archive, handed to the window that asked.
+using SceltaContatto = elenco::Scelta<TSchedaContatto>;
+
+class TfrmTrovaClienti : public FinestraRicerca {
     Q_OBJECT
 public:
-    // `chiamante` owns the window and receives the picked contact.
-    explicit TfrmTrovaClienti(QWidget* chiamante);
-    // The openers' command: a new search for `chiamante` in mode `modo` ("clienti",
-    // "ricordario" or "riepilogo"), shown modally and destroyed when it closes.
-    static void Apri(QWidget* chiamante, const QString& modo);
+    // `chiamante` owns the window; `scelta` receives each picked contact.
+    TfrmTrovaClienti(QWidget* chiamante, SceltaContatto scelta);
+    // The openers' command: a new search for `chiamante`, shown modally and destroyed when
+    // it closes. `modo` names the opener ("clienti", "ricordario", "riepilogo"); it is only
+    // shown in lblMemory, what a pick does is `scelta`'s.
+    static void Apri(QWidget* chiamante, const QString& modo, SceltaContatto scelta);
 
-    QLabel* lblMemory;  // mode word, written by the opener
-    QLabel* lblConta;   // number of filled filters of the last search
+    QLabel* lblMemory;  // the opener's name, hidden
 
-    QWidget* panAvvio;
+    // The filters on panAvvio; the other controls are those of the two panels.
     QLineEdit *txtCliente, *txtComuneRes, *txtPartitaIva, *txtCodFisc, *txtDocumento,
         *txtOccupazione, *txtProdotti, *txtZona, *txtQuestioni, *txtNote;
-    QLabel* lblAttendere;
-    QPushButton* btnCerca;
-    QPushButton* btnAnnulla;
-
-    QWidget* panContainer;  // the result panel: txtTrova, btnTrova, lstRecords, lblTrovate...
 
     void btnCercaClick();
     void lstRecordsDblClick();
 
-protected:
-    void FormShow() override;
-    void closeEvent(QCloseEvent* e) override;
-
 private:
-    // Where a picked record goes, by mode word.
-    void CopiaNelChiamante(std::int64_t posizione, const TSchedaContatto& s);
+    SceltaContatto scelta_;
     std::array<QLineEdit*, ricerca::kFiltri> filtri_{};
 };
-
-// Brings a contact into the contact card at its position, as its own navigation does.
-void MostraSullaScheda(QWidget* scheda, std::int64_t posizione, const TSchedaContatto& s);

@@ -1,18 +1,17 @@
 #include "gui/deadlines/TfrmMenuRicordario.h"
 
 #include <QCloseEvent>
+#include <utility>
 
 #include "core/app/Guida.h"
+#include "core/app/Messaggi.h"
 #include "core/app/Testo.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/TfrmGuida.h"
-#include "gui/deadlines/TfrmRicordario.h"
 
 namespace {
 
 const QColor kAcciaio(0x46, 0x82, 0xB4);
-const char* const kAnnoQuattroCifre =
-    "Attenzione: indicare l'anno solare utilizzando quattro cifre.";
 const char* const kModoAvvio = "avvio";
 const char* const kModoRicordario = "ricordario";
 
@@ -70,15 +69,11 @@ TfrmMenuRicordario::TfrmMenuRicordario()
     lblMemory->hide();
 }
 
-void TfrmMenuRicordario::Collega(FinestraIntera* avvio, TfrmRicordario* ricordario) {
-    avvio_ = avvio;
-    ricordario_ = ricordario;
-}
-
 void TfrmMenuRicordario::FormShow() {
     txtAnnoPreventivi->setText(
         QStringLiteral("%1").arg(piattaforma().Adesso().date().year(), 4, 10, QChar('0')));
     lblMemory->setText(QString::fromLatin1(kModoAvvio));
+    scelta_.reset();
     txtAnnoPreventivi->setFocus();
     txtAnnoPreventivi->selectAll();
 }
@@ -88,20 +83,13 @@ void TfrmMenuRicordario::btnApriPreventiviClick() {
     // digits filter leaves only digits; a year file is never named from anything else.
     if (txtAnnoPreventivi->text().size() != 4 ||
         !TArchivioScadenze::AnnoValido(S(txtAnnoPreventivi->text()))) {
-        MostraAvviso(this, QString::fromUtf8(kAnnoQuattroCifre), TipoAvviso::Avvertimento);
+        MostraAvviso(this, Q(messaggi::AnnoQuattroCifre), TipoAvviso::Avvertimento);
         txtAnnoPreventivi->setFocus();
         return;
     }
     const std::string anno = testo::Rifila(S(txtAnnoPreventivi->text()));
-    if (ricordario_) {
-        const std::filesystem::path file = TArchivioScadenze::Percorso(
-            std::filesystem::path(CartellaProgramma().toStdU16String()), anno);
-        ricordario_->lblFile->setText(QString::fromStdU16String(file.u16string()));
-        ricordario_->lblAnno->setText(Q(anno));
-        ricordario_->setWindowTitle(
-            QStringLiteral(" Ricordario Diz 3.0 - Archivio scadenze e appuntamenti anno ") +
-            Q(anno));
-    }
+    scelta_ = Scelta{Q(anno), TArchivioScadenze::Percorso(
+                                  std::filesystem::path(CartellaProgramma().toStdU16String()), anno)};
     lblMemory->setText(QString::fromLatin1(kModoRicordario));
     close();
 }
@@ -109,11 +97,12 @@ void TfrmMenuRicordario::btnApriPreventiviClick() {
 void TfrmMenuRicordario::imgGuidaClick() { MostraGuida(this, guida::InserimentoScadenze); }
 
 void TfrmMenuRicordario::closeEvent(QCloseEvent* e) {
-    if (lblMemory->text().trimmed() == QLatin1String(kModoRicordario) && ricordario_) {
-        // On to the card, whose own closing goes back to the launcher.
-        ricordario_->ImpostaRitorno(avvio_);
-        ricordario_->Apri();
+    if (scelta_ && annoScelto_) {
+        // On to what takes the year, instead of back to the launcher.
+        const Scelta scelta = *std::exchange(scelta_, std::nullopt);
+        FormClose();
         e->accept();
+        annoScelto_(scelta.anno, scelta.file);
         return;
     }
     FinestraIntera::closeEvent(e);

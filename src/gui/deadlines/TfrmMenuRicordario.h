@@ -2,17 +2,22 @@
 // Deadline entry starts here: the user chooses the year whose archive the deadline card is
 // to work on. The window only names the year file for the card; it opens nothing itself.
 #include <QPushButton>
+#include <filesystem>
+#include <functional>
+#include <optional>
 
 #include "gui/app/Convenzioni.h"
-
-class TfrmRicordario;
 
 class TfrmMenuRicordario : public FinestraIntera {
     Q_OBJECT
 public:
+    // The chosen year and the path of its archive, handed over once this window has closed.
+    using SceltaAnno = std::function<void(const QString& anno, const std::filesystem::path& file)>;
+
     TfrmMenuRicordario();
-    // The launcher to go back to without a year, and the card to go on to with one.
-    void Collega(FinestraIntera* avvio, TfrmRicordario* ricordario);
+    // What takes the year when one is chosen (without one the window goes back to the
+    // launcher).
+    void Collega(SceltaAnno annoScelto) { annoScelto_ = std::move(annoScelto); }
 
     QLabel* lblInfo;
     QLabel* intAnnoPreventivi;
@@ -21,7 +26,8 @@ public:
     QPushButton* btnApriPreventivi;
     Immagine* imgGuida;
     Immagine* imgEsci;
-    // Exit mode: "avvio" (left without a year) or "ricordario" (a year was chosen).
+    // Shows how the window was left: "avvio" (without a year) or "ricordario" (a year was
+    // chosen).
     QLabel* lblMemory;
 
     void btnApriPreventiviClick();
@@ -33,6 +39,10 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    QPointer<FinestraIntera> avvio_;
-    QPointer<TfrmRicordario> ricordario_;
+    struct Scelta {
+        QString anno;
+        std::filesystem::path file;
+    };
+    std::optional<Scelta> scelta_;
+    SceltaAnno annoScelto_;
 };

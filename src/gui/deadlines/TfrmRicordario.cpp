@@ -13,6 +13,9 @@
 #include "gui/checkers/TfrmCodFisc.h"
 #include "gui/checkers/TfrmPartitaIva.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
+#include "gui/deadlines/ElencoImpegni.h"
+#include "gui/deadlines/TfrmTrovaRicordario.h"
+#include "gui/export/TfrmExpRicordario.h"
 #include "gui/reports/Modelli.h"
 #include "gui/reports/Stampa.h"
 
@@ -27,34 +30,9 @@ const QColor kSabbia(0xF4, 0xA4, 0x60);
 QFont CarattereCampo() { return Carattere("Verdana", 12, true); }
 QFont CarattereDidascalia() { return Carattere("Verdana", 9); }
 
-QStringList Voci(const std::vector<std::string>& voci) {
-    QStringList l;
-    for (const auto& v : voci) l << Q(v);
-    return l;
-}
-
-// Runs `azione` when the widget loses the focus to another control of its window; a
-// message box or the combo's own drop-down list taking the focus is not leaving the field.
-class Uscita : public QObject {
-public:
-    Uscita(QWidget* w, std::function<void()> azione) : QObject(w), azione_(std::move(azione)) {
-        w->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::FocusOut) {
-            const auto motivo = static_cast<QFocusEvent*>(e)->reason();
-            if (motivo != Qt::PopupFocusReason && motivo != Qt::ActiveWindowFocusReason) azione_();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> azione_;
-};
-
 // A list-only field left with a text that is not exactly one of its items empties itself.
 void SoloVociDellaLista(QComboBox* c, const std::vector<std::string>& voci) {
-    new Uscita(c, [c, &voci] {
+    QuandoEsce(c, [c, &voci] {
         const QString resta = Q(scadenza::VoceDiLista(S(c->currentText()), voci));
         if (resta != c->currentText()) {
             c->setCurrentIndex(-1);
@@ -90,15 +68,9 @@ TfrmRicordario::TfrmRicordario()
     stato_ = new RigaStato(panInfo);
     CreaComandi(p);
 
-    auto nascosta = [p](const char* nome) {
-        auto* l = new QLabel(p);
-        l->setObjectName(nome);
-        l->hide();
-        return l;
-    };
-    lblFile = nascosta("lblFile");
-    lblData = nascosta("lblData");
-    lblOra = nascosta("lblOra");
+    lblFile = EtichettaNascosta(p, "lblFile");
+    lblData = EtichettaNascosta(p, "lblData");
+    lblOra = EtichettaNascosta(p, "lblOra");
 
     for (std::size_t i = 0; i < controlli_.size(); ++i) {
         controlli_[i] = findChild<QWidget*>(Q(std::string(scadenza::ControlliScheda[i].controllo)));
@@ -186,7 +158,7 @@ void TfrmRicordario::CreaCampi(QWidget* p) {
          scadenza::VociMinuti()},
     };
     for (const auto& l : liste) {
-        QComboBox* c = ComboSoloLista(l.gruppo, l.nome, l.r, campo, Voci(l.voci));
+        QComboBox* c = ComboSoloLista(l.gruppo, l.nome, l.r, campo, Q(l.voci));
         c->lineEdit()->setMaxLength(l.lunghezza);
         c->setMaxVisibleItems(16);
         titolo(l.gruppo, l.nome, l.didascalia, {l.r.x(), l.r.y() - 20});
@@ -246,7 +218,7 @@ void TfrmRicordario::CreaCampi(QWidget* p) {
     txtCosto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtCosto->setText(QStringLiteral("0,00"));
     FiltroCifre(txtCosto, true);
-    new Uscita(txtCosto, [this] { txtCostoExit(); });
+    QuandoEsce(txtCosto, [this] { txtCostoExit(); });
     FiltroMaiuscole(txtCodFisc);
 
     chkDaConfermare = new QCheckBox(QStringLiteral("Appuntamento da confermare"), p);
@@ -297,19 +269,24 @@ void TfrmRicordario::CreaComandi(QWidget* p) {
          &TfrmRicordario::cmdDuplicaClick},
         {&cmdSalva, "cmdSalva", "Salva", "Salva la scheda corrente in archivio.",
          &TfrmRicordario::cmdSalvaClick},
-        {&cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.", nullptr},
+        {&cmdTrova, "cmdTrova", "Trova", "Trova una scheda in archivio.",
+         &TfrmRicordario::cmdTrovaClick},
         {&cmdImporta, "cmdImporta", "Anteprima", "Visualizza l'anteprima di stampa.",
          &TfrmRicordario::cmdImportaClick},
         {&cmdStampa, "cmdStampa", "Stampa", "Stampa la scheda corrente.",
          &TfrmRicordario::cmdStampaClick},
         {&cmdEsporta, "cmdEsporta", "Esporta archivio",
-         "Esporta le schede in archivio in un file di Microsoft Excel.", nullptr},
+         "Esporta le schede in archivio in un file di Microsoft Excel.",
+         &TfrmRicordario::cmdEsportaClick},
         {&cmdDaConfermare, "cmdDaConfermare", "Da confermare",
-         "Visualizza l'elenco degli appuntamenti in attesa di conferma.", nullptr},
+         "Visualizza l'elenco degli appuntamenti in attesa di conferma.",
+         &TfrmRicordario::cmdDaConfermareClick},
         {&cmdDaEffettuare, "cmdDaEffettuare", "Non assolti",
-         "Visualizza il riepilogo degli impegni non assolti, sia scaduti che non.", nullptr},
+         "Visualizza il riepilogo degli impegni non assolti, sia scaduti che non.",
+         &TfrmRicordario::cmdDaEffettuareClick},
         {&cmdEffettuate, "cmdEffettuate", "Scaduti",
-         "Visualizza il riepilogo degli impegni scaduti e non assolti.", nullptr},
+         "Visualizza il riepilogo degli impegni scaduti e non assolti.",
+         &TfrmRicordario::cmdEffettuateClick},
         {&cmdGuida, "cmdGuida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",
          &TfrmRicordario::cmdGuidaClick},
         {&cmdEsci, "cmdEsci", "Esci", "Esci da questa schermata di lavoro.",
@@ -526,7 +503,20 @@ void TfrmRicordario::Naviga(scadenza::Navigazione comando) {
 
 // The search in mode "ricordario" writes the picked contact's six fields straight into
 // this card; the card stays new or stored as it was.
-void TfrmRicordario::impPagClick() { TfrmTrovaClienti::Apri(this, QStringLiteral("ricordario")); }
+void TfrmRicordario::impPagClick() {
+    // The contact's data the deadline card takes; nothing else of the card changes.
+    TfrmTrovaClienti::Apri(this, QStringLiteral("ricordario"),
+                           [this](std::int64_t, const TSchedaContatto& s) {
+                               txtPagatore->setText(Q(s.Cliente));
+                               txtCodFisc->setText(Q(s.CodFisc));
+                               txtNumTessera->setText(Q(s.Zona));
+                               txtCarica->setText(Q(s.Questioni));
+                               txtTelCel->setText(Q(s.TelCel));
+                               txtRecapito->setText(Q(s.Recapito));
+                           });
+}
+
+void TfrmRicordario::cmdEsportaClick() { TfrmExpRicordario::Apri(this, PercorsoArchivio()); }
 
 void TfrmRicordario::btnCodFiscClick() {
     // Digits only go to the partita IVA checker: TfrmCodFisc::Apri decides.
@@ -544,5 +534,33 @@ report::Modello TfrmRicordario::SchedaDaStampare() const {
 void TfrmRicordario::cmdImportaClick() { report::MostraAnteprima(SchedaDaStampare(), this); }
 
 void TfrmRicordario::cmdStampaClick() { report::StampaReport(SchedaDaStampare(), this); }
+
+namespace {
+
+// The search and the three lists read the year file the card shows, and a record picked
+// there goes on the card as browsing puts it.
+elenco::Scelta<TSchedaScadenza> MostraSu(TfrmRicordario* scheda) {
+    return [scheda](std::int64_t posizione, const TSchedaScadenza& s) {
+        scheda->MostraScheda(s, posizione);
+    };
+}
+
+}  // namespace
+
+void TfrmRicordario::cmdTrovaClick() {
+    TfrmTrovaRicordario::Apri(this, PercorsoArchivio(), MostraSu(this));
+}
+
+void TfrmRicordario::cmdDaConfermareClick() {
+    TfrmDaConfermare::Apri(this, PercorsoArchivio(), MostraSu(this));
+}
+
+void TfrmRicordario::cmdDaEffettuareClick() {
+    TfrmConfermati::Apri(this, PercorsoArchivio(), MostraSu(this));
+}
+
+void TfrmRicordario::cmdEffettuateClick() {
+    TfrmNonConfermati::Apri(this, PercorsoArchivio(), MostraSu(this));
+}
 
 void TfrmRicordario::cmdGuidaClick() { MostraGuida(this, guida::InserimentoScadenze); }

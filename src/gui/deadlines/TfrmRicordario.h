@@ -74,8 +74,13 @@ public:
     void cmdNuovoClick() { PulisciScheda(); }
     void cmdDuplicaClick();
     void cmdSalvaClick();
+    void cmdTrovaClick();
     void cmdImportaClick();
     void cmdStampaClick();
+    void cmdDaConfermareClick();
+    void cmdDaEffettuareClick();
+    void cmdEffettuateClick();
+    void cmdEsportaClick();
     void cmdGuidaClick();
     void cmdEsciClick() { close(); }
     void cmdPrimoClick() { Naviga(scadenza::Navigazione::Primo); }

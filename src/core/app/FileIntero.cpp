@@ -1,11 +1,9 @@
-#include "core/app/FileProvvisorio.h"
+#include "core/app/FileIntero.h"
 
 #include <cerrno>
 #include <cstring>
 #include <random>
 #include <string>
-
-#include "core/app/FileArchivio.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -20,7 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 [[noreturn]] void Fallisce(const std::string& cosa, const fs::path& p, int codice = errno) {
-    throw ErroreFileProvvisorio(cosa + " " + p.string() + ": " + std::strerror(codice));
+    throw ErroreScritturaFile(cosa + " " + p.string() + ": " + std::strerror(codice));
 }
 
 // The destination's name, "..", and 16 random hexadecimal digits: no attachment or archive
@@ -58,6 +56,8 @@ FileProvvisorio::FileProvvisorio(const fs::path& destinazione) : destinazione_(d
         if (!f_ && errno != EEXIST) Fallisce("cannot create", provvisorio_);
     }
     if (!f_) Fallisce("cannot create", provvisorio_, EEXIST);
+    // Exports hand over many small pieces: fewer, larger writes.
+    std::setvbuf(f_, nullptr, _IOFBF, 1 << 16);
 }
 
 FileProvvisorio::~FileProvvisorio() { Scarta(); }
@@ -75,12 +75,12 @@ void FileProvvisorio::Scarta() {
 }
 
 void FileProvvisorio::Scrivi(const void* dati, std::size_t n) {
-    if (!f_) throw ErroreFileProvvisorio("temporary file closed");
+    if (!f_) throw ErroreScritturaFile("temporary file closed");
     if (n > 0 && std::fwrite(dati, 1, n, f_) != n) Fallisce("cannot write", provvisorio_);
 }
 
 void FileProvvisorio::Sostituisci() {
-    if (!f_) throw ErroreFileProvvisorio("temporary file closed");
+    if (!f_) throw ErroreScritturaFile("temporary file closed");
     if (std::fflush(f_) != 0) Fallisce("cannot write", provvisorio_);
 #ifdef _WIN32
     if (_commit(_fileno(f_)) != 0) Fallisce("cannot sync", provvisorio_);
@@ -99,12 +99,23 @@ void FileProvvisorio::Sostituisci() {
     if (esito != 0) Fallisce("cannot write", provvisorio_);
     std::error_code ec;
     fs::rename(provvisorio_, destinazione_, ec);
-    if (ec) throw ErroreFileProvvisorio("cannot replace " + destinazione_.string() + ": " +
-                                       ec.message());
+    if (ec)
+        throw ErroreScritturaFile("cannot replace " + destinazione_.string() + ": " +
+                                  ec.message());
     sostituito_ = true;
     try {
         StratoStandard().SincronizzaCartella(destinazione_.parent_path());
     } catch (const ErroreAccessoArchivio&) {
         // The new file is in place already; failing now would report a change that was made.
     }
+}
+
+void ScriviFileIntero(const fs::path& file, const std::function<void(FileProvvisorio&)>& componi) {
+    FileProvvisorio nuovo(file);
+    componi(nuovo);
+    nuovo.Sostituisci();
+}
+
+void SostituisciFile(const fs::path& file, std::string_view contenuto) {
+    ScriviFileIntero(file, [&](FileProvvisorio& f) { f.Scrivi(contenuto); });
 }

@@ -1,0 +1,39 @@
+#include "core/app/CartellaDati.h"
+
+#include "core/app/Guida.h"
+#include "core/app/Password.h"
+
+namespace fs = std::filesystem;
+
+namespace cartella_dati {
+namespace {
+
+bool Presente(const fs::path& p) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(p, ec));
+}
+
+}  // namespace
+
+fs::path Scegli(const fs::path& cartellaEseguibile, const fs::path& cartellaUtente) {
+    std::error_code ec;
+    if (fs::is_regular_file(password::Percorso(cartellaEseguibile), ec)) return cartellaEseguibile;
+    return cartellaUtente;
+}
+
+void Prepara(const fs::path& dati, const fs::path& installati) {
+    fs::create_directories(dati);
+    const fs::path password = password::Percorso(dati);
+    const fs::path primoAccesso = password::Percorso(installati);
+    if (!Presente(password) && Presente(primoAccesso)) fs::copy_file(primoAccesso, password);
+    for (const char* nome : {guida::FileManuale, FileAvviso}) {
+        const fs::path sorgente = installati / nome;
+        if (Presente(dati / nome) || !Presente(sorgente)) continue;
+        std::error_code ec;
+        fs::create_symlink(sorgente, dati / nome, ec);
+        // Where links cannot be made, a copy serves as well.
+        if (ec) fs::copy_file(sorgente, dati / nome, ec);
+    }
+}
+
+}  // namespace cartella_dati

@@ -1,0 +1,170 @@
+#pragma once
+// The record tables of the grid windows: the rows' texts, kept compactly, and the
+// declaration of a grid (its columns, what each shows of a record, the exported header
+// cells, file and worksheet names), from which the rows are filled and exported.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app/Archivio.h"
+#include "core/export/Foglio.h"
+
+namespace griglia {
+
+// Rows of cell texts (UTF-8). The texts are laid one after the other in blocks of a
+// megabyte, never moved once written, and a cell is where its text starts and how long it
+// is: 100,000 rows cost their characters and 8 bytes a cell. An edited cell that grows gets
+// its new text at the end.
+class TabellaTesti {
+public:
+    explicit TabellaTesti(std::size_t colonne = 0) : colonne_(colonne) {}
+    TabellaTesti(TabellaTesti&&) = default;
+    TabellaTesti& operator=(TabellaTesti&&) = default;
+
+    std::size_t Colonne() const { return colonne_; }
+    std::size_t Righe() const { return colonne_ ? celle_.size() / colonne_ : 0; }
+    std::string_view Cella(std::size_t riga, std::size_t colonna) const {
+        const Pezzo& p = celle_[riga * colonne_ + colonna];
+        if (p.lunghezza == 0) return {};
+        return {blocchi_[p.inizio >> kBitPosto].get() + (p.inizio & kPosto), p.lunghezza};
+    }
+    void ImpostaCella(std::size_t riga, std::size_t colonna, std::string_view testo);
+
+    // A row is added cell by cell, in column order; it is complete once every column has
+    // its cell.
+    void AccodaCella(std::string_view testo) { celle_.push_back(Metti(testo)); }
+    // Room for the cells of `righe` more rows.
+    void Riserva(std::size_t righe);
+    // Gives back the room reserved for cells that did not come.
+    void Compatta();
+
+    // Reorders the rows as wholes by the text of one column, ascending, with the letters
+    // A–Z folded to one case; rows with equal keys keep their order.
+    void OrdinaRighe(std::size_t colonna);
+
+    // Bytes held: the blocks of texts and the room for cells.
+    std::size_t Memoria() const;
+
+private:
+    // A cell's start: the block in the high bits, the place in it in the low ones.
+    static constexpr unsigned kBitPosto = 20;
+    static constexpr std::uint32_t kPosto = (1u << kBitPosto) - 1;
+    static constexpr std::size_t kBlocco = std::size_t{1} << kBitPosto;
+    struct Pezzo {
+        std::uint32_t inizio;
+        std::uint32_t lunghezza;
+    };
+    Pezzo Metti(std::string_view testo);
+    char* NuovoBlocco(std::size_t byte);
+
+    std::size_t colonne_;
+    std::vector<Pezzo> celle_;
+    std::vector<std::unique_ptr<char[]>> blocchi_;
+    std::size_t byteBlocchi_ = 0;
+    std::size_t corrente_ = 0;     // the block being filled
+    std::size_t usati_ = kBlocco;  // bytes used in it (a full one: none yet)
+};
+
+// A grid column: its control name, header, width, and whether typing in it is allowed.
+struct Colonna {
+    std::string_view nome;
+    std::string_view intestazione;
+    int larghezza;
+    bool modificabile;
+};
+
+// A grid column of a record table, with what it shows of a record: the row's ordinal
+// (neither field nor calculation given), a field, a field followed by one blank and a
+// second field (the blank is there even when the second is empty), or a calculation.
+template <class Scheda>
+struct ColonnaDi {
+    std::string_view nome;
+    std::string_view intestazione;
+    int larghezza;
+    bool modificabile;
+    std::string Scheda::*campo = nullptr;
+    std::string Scheda::*seguito = nullptr;
+    std::string (*calcolo)(const Scheda&) = nullptr;
+
+    Colonna Generale() const { return {nome, intestazione, larghezza, modificabile}; }
+};
+
+// What a grid window exports: the file (in the program folder), the worksheet, and the
+// header cells, one for each grid column after the first (the ordinal is not exported).
+struct Esportazione {
+    std::string_view file;
+    std::string_view foglio;
+    std::span<const foglio::Intestazione> intestazioni;
+};
+
+// A whole grid window's table of columns and its export.
+template <class Scheda>
+struct Dichiarazione {
+    std::span<const ColonnaDi<Scheda>> colonne;
+    Esportazione esportazione;
+
+    std::vector<Colonna> Colonne() const {
+        std::vector<Colonna> c;
+        for (const auto& k : colonne) c.push_back(k.Generale());
+        return c;
+    }
+};
+
+// Adds the row of a record: `ordinale` in the ordinal column, the rest from the record.
+template <class Scheda>
+void AccodaRiga(TabellaTesti& t, std::span<const ColonnaDi<Scheda>> colonne, const Scheda& s,
+                std::size_t ordinale, std::string& appoggio) {
+    for (const auto& c : colonne) {
+        if (c.calcolo) {
+            t.AccodaCella(c.calcolo(s));
+        } else if (!c.campo) {
+            t.AccodaCella(std::to_string(ordinale));
+        } else if (!c.seguito) {
+            t.AccodaCella(s.*(c.campo));
+        } else {
+            appoggio.assign(s.*(c.campo));
+            appoggio.push_back(' ');
+            appoggio.append(s.*(c.seguito));
+            t.AccodaCella(appoggio);
+        }
+    }
+}
+
+// Fills the table from the archive at `file` (created empty when missing): the row of
+// every record `prendi` takes (every record without it), in file order, the ordinal
+// counting the rows added; then, when a key column is given, the rows are reordered by it.
+// A failure is thrown once the rows read so far are in the table, unsorted.
+template <class Scheda>
+void Riempi(TabellaTesti& t, std::span<const ColonnaDi<Scheda>> colonne,
+            const std::filesystem::path& file,
+            const std::function<bool(const Scheda&)>& prendi = {},
+            std::optional<std::size_t> chiave = std::nullopt) {
+    t = TabellaTesti(colonne.size());
+    Archivio<Scheda> archivio;
+    archivio.Apri(file);
+    if (!prendi) t.Riserva(static_cast<std::size_t>(archivio.NumeroSchede()));
+    std::string appoggio;
+    try {
+        archivio.LeggiTutte([&](std::int64_t, const Scheda& s) {
+            if (!prendi || prendi(s)) AccodaRiga(t, colonne, s, t.Righe() + 1, appoggio);
+            return true;
+        });
+        archivio.Chiudi();
+    } catch (...) {
+        t.Compatta();
+        throw;
+    }
+    t.Compatta();
+    if (chiave) t.OrdinaRighe(*chiave);
+}
+
+// The rows as exported: grid columns 1 onwards, each cell trimmed.
+foglio::Righe RigheEsportate(const TabellaTesti& t);
+
+}  // namespace griglia

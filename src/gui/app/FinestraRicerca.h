@@ -1,0 +1,74 @@
+#pragma once
+// What the two search windows share: the filter panel `panAvvio` (instruction lines, one
+// text filter a row with its caption, highlight and Enter chain, the busy label, "Cerca"
+// and "Chiudi"), the result panel `panContainer` that replaces it after a search, the
+// hidden threshold label `lblConta`, and the search itself. A search window gives its
+// filter table, the record field of each filter, its line and where a picked record goes.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <string>
+
+#include "core/app/Elenco.h"
+#include "gui/app/Convenzioni.h"
+#include "gui/app/ElencoRisultati.h"
+
+class FinestraRicerca : public Dialogo, public PannelloRisultati {
+    Q_OBJECT
+public:
+    QLabel* lblConta;  // hidden: the number of filled filters of the last search
+    QWidget* panAvvio;
+    QLabel* lblAttendere;
+    QPushButton* btnCerca;
+    QPushButton* btnAnnulla;
+    QWidget* panContainer;  // the result panel: txtTrova, btnTrova, lstRecords, lblTrovate...
+
+protected:
+    struct Filtro {
+        QLineEdit** campo;
+        const char* nome;
+        const char* etichetta;
+    };
+    FinestraRicerca(QWidget* chiamante, const char* nome, const QString& titolo);
+    // Lays out the filters in the table's order (also the Enter chain, from the last back
+    // to the first) and the result panel, which prints under `titoloStampa`.
+    void CostruisciPannelli(std::span<const Filtro> filtri, std::string& ricordato,
+                            const QString& titoloStampa);
+
+    // "Cerca" over `file`: filter i, as typed, is looked for in field `campi[i]`; a record
+    // is listed when the filters it holds reach the number of filled ones (every record
+    // when none is filled). Then the result panel shows `conteggio` with the number of
+    // lines in place of "%1", and the find field empty and focused; when the archive
+    // cannot be opened or read, the shared access message instead, on the filter panel.
+    template <class Scheda, std::size_t N>
+    void Cerca(const std::array<QLineEdit*, N>& filtri,
+               const std::array<std::string Scheda::*, N>& campi, const std::filesystem::path& file,
+               const std::function<std::string(const Scheda&)>& componi, const QString& conteggio) {
+        std::array<std::string, N> testi;
+        for (std::size_t i = 0; i < N; ++i) testi[i] = S(filtri[i]->text());
+        const std::size_t soglia = elenco::FiltriPieni(testi);
+        lblConta->setText(QString::number(soglia));
+        bool riuscita = true;
+        try {
+            risultati->Elenca<Scheda>(
+                file, [&](const Scheda& s) { return elenco::Trovata(s, testi, campi, soglia); },
+                componi);
+        } catch (...) {
+            riuscita = false;
+        }
+        FineRicerca(riuscita, conteggio);
+    }
+
+    // On show: the remembered find text forgotten, the filter panel, the focus on the
+    // first filter. On close: the list emptied, the busy label hidden.
+    void FormShow() override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void FineRicerca(bool riuscita, const QString& conteggio);
+    QLineEdit* primo_ = nullptr;
+};

@@ -1,0 +1,107 @@
+#pragma once
+// The grid windows: a dialog with a white strip (logo, a hand pointing at the export
+// picture, the export, help and exit pictures), the grid `grdRecords` over the rows'
+// texts, and the status line. A grid window is a declaration: its column table, its export
+// (file, worksheet, header cells), its help page, and how its rows are filled.
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "core/export/Foglio.h"
+#include "core/export/Griglia.h"
+#include "gui/app/Convenzioni.h"
+
+// The rows' texts as the grid shows them; what is typed into an editable column stays
+// here, for the export, and never reaches an archive.
+class ModelloGriglia : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    ModelloGriglia(std::vector<griglia::Colonna> colonne, QObject* genitore);
+
+    const griglia::TabellaTesti& Tabella() const { return tabella_; }
+    const std::vector<griglia::Colonna>& Colonne() const { return colonne_; }
+    // Fills the rows anew with `riempi`; whatever it put in before failing stays shown,
+    // and the failure goes on to the caller.
+    void Riempi(const std::function<void(griglia::TabellaTesti&)>& riempi);
+
+    int rowCount(const QModelIndex& genitore = {}) const override;
+    int columnCount(const QModelIndex& genitore = {}) const override;
+    QVariant data(const QModelIndex& indice, int ruolo) const override;
+    bool setData(const QModelIndex& indice, const QVariant& valore, int ruolo) override;
+    Qt::ItemFlags flags(const QModelIndex& indice) const override;
+    QVariant headerData(int sezione, Qt::Orientation verso, int ruolo) const override;
+
+private:
+    std::vector<griglia::Colonna> colonne_;
+    griglia::TabellaTesti tabella_;
+};
+
+// The export command of every grid window: asks, writes the file in the program folder
+// whole, offers to open it; a failure is shown and leaves the old file as it was.
+void EsportaInFoglio(QWidget* genitore, std::string_view file, std::string_view foglio,
+                     std::span<const foglio::Intestazione> intestazioni,
+                     const foglio::Righe& righe);
+
+class FinestraGriglia : public Dialogo {
+    Q_OBJECT
+public:
+    // What makes one grid window.
+    struct Dichiarazione {
+        const char* classe;  // the window's class name, also its objectName
+        const char* titolo;  // caption
+        const char* guida;   // help page title
+        std::vector<griglia::Colonna> colonne;
+        griglia::Esportazione esportazione;
+        // Fills the rows when the window is shown; a failure just ends the filling.
+        std::function<void(griglia::TabellaTesti&)> riempi;
+    };
+
+    FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione);
+
+    Immagine* imgLogo;
+    Immagine* imgMano;
+    Immagine* cmdEsporta;
+    Immagine* cmdGuida;
+    Immagine* cmdEsci;
+    QTableView* grdRecords;
+    QLabel* panInfo;
+
+    ModelloGriglia* Modello() const { return modello_; }
+
+    void cmdEsportaClick();
+    void cmdGuidaClick();
+    void cmdEsciClick() { close(); }
+
+protected:
+    void FormShow() override;
+
+private:
+    Dichiarazione d_;
+    ModelloGriglia* modello_;
+};
+
+// The declaration of a grid window whose rows come from an archive file: one row for each
+// record `prendi` takes (all without it), in file order, then reordered by the `chiave`
+// column when one is given.
+template <class Scheda>
+FinestraGriglia::Dichiarazione GrigliaDiArchivio(
+    const char* classe, const char* titolo, const char* guida,
+    const griglia::Dichiarazione<Scheda>& griglia, std::filesystem::path file,
+    std::function<bool(const Scheda&)> prendi = {},
+    std::optional<std::size_t> chiave = std::nullopt) {
+    return {classe, titolo, guida, griglia.Colonne(), griglia.esportazione,
+            [colonne = griglia.colonne, file = std::move(file), prendi = std::move(prendi),
+             chiave](griglia::TabellaTesti& t) {
+                griglia::Riempi<Scheda>(t, colonne, file, prendi, chiave);
+            }};
+}
+
+// Size of a grid window and of its content panel; background colour.
+inline constexpr QSize kDialogoGriglia(862, 560);
+inline constexpr QSize kPannelloGriglia(837, 533);
+inline constexpr quint32 kColoreGriglia = 0xFFEEEDED;

@@ -1,0 +1,15 @@
+#include "gui/export/TfrmExpClienti.h"
+
+#include "core/app/Guida.h"
+#include "core/contacts/TArchivioContatti.h"
+#include "core/export/Esportazioni.h"
+
+TfrmExpClienti::TfrmExpClienti(QWidget* scheda)
+    : FinestraGriglia(scheda, GrigliaDiArchivio<TSchedaContatto>(
+                                  "TfrmExpClienti", " Esporta archivio contatti in Microsoft Excel",
+                                  guida::EsportazioneContatti, esportazione::Contatti,
+                                  PercorsoProgramma(TArchivioContatti::NomeFile))) {}
+
+void TfrmExpClienti::Apri(QWidget* scheda) {
+    MostraPerUso(std::make_unique<TfrmExpClienti>(scheda));
+}
