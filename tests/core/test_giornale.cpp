@@ -66,6 +66,17 @@ Byte TreSchede() {
 
 const fs::path kFile = "/programma/archivio";
 
+// Overwrites record r of the archive at kFile with its version 1 and crashes once `byte`
+// bytes of the save are written or at its operation number `operazione`.
+template <class A>
+void CrollaSovrascrivendo(StratoInMemoria& s, int r, std::size_t byte,
+                          std::size_t operazione = SIZE_MAX) {
+    A a;
+    a.Apri(kFile, Accesso::LetturaScrittura, s);
+    s.Prepara(Modo::Crollo, byte, operazione);
+    EXPECT_THROW(a.ScriviScheda(r, Versione<typename A::TipoScheda>(r, 1)), ErroreAccessoArchivio);
+}
+
 struct Conteggio {
     std::size_t prove = 0, vecchie = 0, nuove = 0;
 };
@@ -212,12 +223,8 @@ TEST(Giornale, AJournalCutShortIsDroppedAndOneNotOursToo) {
     // A whole journal of this archive, then pieces of it and other content.
     StratoInMemoria s;
     s.Metti(kFile, prima);
-    {
-        TArchivioContatti a;
-        a.Apri(kFile, Accesso::LetturaScrittura, s);
-        s.Prepara(Modo::Crollo, SIZE_MAX, 4);  // once the journal is on the disk
-        EXPECT_THROW(a.ScriviScheda(1, Versione<TSchedaContatto>(1, 1)), ErroreAccessoArchivio);
-    }
+    // Crash once the journal is on the disk.
+    CrollaSovrascrivendo<TArchivioContatti>(s, 1, SIZE_MAX, 4);
     s.Riavvia(Disco::SoloForzato);
     const Byte intero = s.Contenuto()[giornale::Percorso(kFile)];
     ASSERT_GT(intero.size(), TArchivioContatti::Dimensione);
@@ -250,13 +257,8 @@ TEST(Giornale, AReadOnlyMediumShowsTheOldRecordWhileTheJournalWaits) {
     const Byte prima = TreSchede<TArchivioContatti>();
     StratoInMemoria s;
     s.Metti(kFile, prima);
-    {
-        TArchivioContatti a;
-        a.Apri(kFile, Accesso::LetturaScrittura, s);
-        // Crash halfway through the record's bytes: the archive holds a mix now.
-        s.Prepara(Modo::Crollo, 3404 + 1000);  // the whole journal, then 1000 bytes
-        EXPECT_THROW(a.ScriviScheda(2, Versione<TSchedaContatto>(2, 1)), ErroreAccessoArchivio);
-    }
+    // Crash halfway through the record's bytes: the archive holds a mix now.
+    CrollaSovrascrivendo<TArchivioContatti>(s, 2, 3404 + 1000);  // the journal, then 1000 bytes
     s.Riavvia(Disco::TuttoScritto);
     ASSERT_NE(s.Contenuto()[kFile], prima);
     s.soloLettura = true;
@@ -277,6 +279,36 @@ TEST(Giornale, AReadOnlyMediumShowsTheOldRecordWhileTheJournalWaits) {
     a.Apri(kFile, Accesso::SolaLettura, s);  // a reader that can write puts it right
     EXPECT_EQ(s.Contenuto()[kFile], prima);
     EXPECT_FALSE(s.Esiste(giornale::Percorso(kFile)));
+}
+
+TEST(Giornale, AReaderThatMustNotWriteSeesTheOldRecordAndLeavesEverythingAsItIs) {
+    const Byte prima = TreSchede<TArchivioScadenze>();
+    StratoInMemoria s;
+    s.Metti(kFile, prima);
+    CrollaSovrascrivendo<TArchivioScadenze>(s, 3, 1628 + 32 + 500);  // the journal, then 500
+    s.Riavvia(Disco::TuttoScritto);
+    const auto dopoIlCrollo = s.Contenuto();
+    ASSERT_NE(dopoIlCrollo.at(kFile), prima);
+    ASSERT_TRUE(s.Esiste(giornale::Percorso(kFile)));
+
+    s.Prepara(Modo::Nessuno, SIZE_MAX);
+    TArchivioScadenze a;
+    a.ApriSu(giornale::ApriSenzaScrivere(s, kFile));
+    std::vector<std::string> segni;
+    a.LeggiTutte([&](std::int64_t, const TSchedaScadenza& r) {
+        segni.push_back(Segno(r));
+        return true;
+    });
+    EXPECT_EQ(segni, (std::vector<std::string>{"1/0", "2/0", "3/0"}));
+    EXPECT_EQ(a.LeggiScheda(3).Note, Versione<TSchedaScadenza>(3, 0).Note);
+    a.Chiudi();
+    // Not a byte written, not a file created or removed: the journal waits for a save.
+    EXPECT_EQ(s.Operazioni(), 0u);
+    EXPECT_EQ(s.Contenuto(), dopoIlCrollo);
+
+    // No archive: nothing to read, and nothing is created.
+    EXPECT_EQ(giornale::ApriSenzaScrivere(s, "/programma/2030.rcd"), nullptr);
+    EXPECT_EQ(s.Contenuto(), dopoIlCrollo);
 }
 
 TEST(Giornale, AReadOnlyArchiveIsReadAndASaveChangesNothing) {

@@ -21,7 +21,14 @@
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/contacts/TfrmRicontatta.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
+#include "gui/deadlines/ElencoImpegni.h"
 #include "gui/deadlines/TfrmRicordario.h"
+#include "gui/deadlines/TfrmTrovaRicordario.h"
+#include "gui/export/FinestraGriglia.h"
+#include "gui/export/TfrmExpClienti.h"
+#include "gui/summary/TfrmMenuRiepCosti.h"
+#include "gui/summary/TfrmRiepCosti.h"
+#include "gui/viewer/TfrmScadenze.h"
 #include "support/FakePiattaforma.h"
 
 namespace fs = std::filesystem;
@@ -181,6 +188,90 @@ private slots:
         s.txtDettagli->setText("Visita di controllo");
         QTest::mouseClick(s.findChild<QAbstractButton*>("cmdSalva"), Qt::LeftButton);
         ControllaAccessoNegato();
+    }
+
+    void theDeadlineSearchAndTheThreeListsRead() {
+        fake->adesso = QDateTime(QDate(2026, 3, 7), QTime(9, 0));
+        std::map<QString, int> righe;
+        fake->allaModale = [&](QDialog* d) {
+            if (auto* f = qobject_cast<TfrmTrovaRicordario*>(d)) {
+                f->txtDettagli->setText("visita");
+                QTest::mouseClick(f->btnCerca, Qt::LeftButton);
+                righe[QStringLiteral("ricerca")] = f->lstRecords->count();
+            } else if (auto* f = qobject_cast<ElencoImpegni*>(d)) {
+                righe[f->objectName()] = f->lstRecords->count();
+            }
+            return 0;
+        };
+        QWidget scheda;
+        const auto archivio = TArchivioScadenze::Percorso(Sola(), 2026);
+        const auto nessuna = [](std::int64_t, const TSchedaScadenza&) {};
+        TfrmTrovaRicordario::Apri(&scheda, archivio, nessuna);
+        TfrmDaConfermare::Apri(&scheda, archivio, nessuna);
+        TfrmConfermati::Apri(&scheda, archivio, nessuna);
+        TfrmNonConfermati::Apri(&scheda, archivio, nessuna);
+        QCOMPARE(righe, (std::map<QString, int>{{"ricerca", 1},
+                                                {"TfrmDaConfermare", 0},
+                                                {"TfrmConfermati", 2},
+                                                {"TfrmNonConfermati", 1}}));
+        QVERIFY(fake->Di("MostraAvviso").isEmpty());
+        QVERIFY(fake->Di("MostraMessaggio").isEmpty());
+        QCOMPARE(Contenuto(Dati()), prima);
+    }
+
+    void theSummaryListsAndTotalsTheYear() {
+        fake->adesso = QDateTime(QDate(2026, 3, 7), QTime(9, 0));
+        TfrmMenuRiepCosti menu;
+        menu.show();
+        QCOMPARE(menu.txtAnno->text(), QString("2026"));
+        const std::pair<QComboBox*, const char*> intervallo[] = {
+            {menu.txtGiornoInizio, "01"},
+            {menu.txtMeseInizio, "Gennaio"},
+            {menu.txtGiornoFine, "31"},
+            {menu.txtMeseFine, "Dicembre"}};
+        for (const auto& [c, voce] : intervallo) c->setCurrentIndex(c->findText(voce));
+        int elencate = -1;
+        QString totale;
+        fake->allaModale = [&](QDialog* d) {
+            if (auto* f = qobject_cast<TfrmRiepCosti*>(d)) {
+                elencate = f->lstRecords->count();
+                totale = f->lblTotCosti->text();
+            }
+            return 0;
+        };
+        QTest::mouseClick(menu.btnVisualizza, Qt::LeftButton);
+        QCOMPARE(elencate, 2);
+        QCOMPARE(totale, QString("20,00"));
+        QVERIFY(fake->Di("MostraAvviso").isEmpty());
+        QVERIFY(fake->Di("MostraMessaggio").isEmpty());
+        QCOMPARE(Contenuto(Dati()), prima);
+    }
+
+    void theViewerChecksTheYearForImminentDeadlines() {
+        fake->adesso = QDateTime(QDate(2026, 3, 7), QTime(9, 0));
+        TfrmScadenze w;
+        w.show();
+        QVERIFY(w.imgPresenti->isVisibleTo(&w));
+        QVERIFY(!w.imgAssenti->isVisibleTo(&w));
+        QCOMPARE(Contenuto(Dati()), prima);
+    }
+
+    void theContactsGridFillsAndItsExportCannotBeWrittenThere() {
+        TfrmClienti w;
+        int righe = -1;
+        fake->allaModale = [&](QDialog* d) {
+            if (auto* f = qobject_cast<FinestraGriglia*>(d)) {
+                righe = f->grdRecords->model()->rowCount();
+                QTest::mouseClick(f->cmdEsporta, Qt::LeftButton);
+            }
+            return 0;
+        };
+        TfrmExpClienti::Apri(&w);
+        QCOMPARE(righe, 3);
+        // The spreadsheet goes to the program folder, which is read-only here.
+        QCOMPARE(fake->Di("MostraMessaggio").size(), 1);
+        QVERIFY(fake->Di("MostraAvviso").isEmpty());
+        QCOMPARE(Contenuto(Dati()), prima);
     }
 };
 

@@ -69,7 +69,7 @@ bool DelMese(const TSchedaScadenza& r, const Data& giorno) {
 
 std::int64_t ContaImminenti(const std::filesystem::path& file, const Data& oggi) {
     TArchivioScadenze archivio;
-    archivio.Apri(file);
+    archivio.Apri(file, Accesso::SolaLettura);
     std::int64_t imminenti = 0;
     archivio.LeggiTutte([&](std::int64_t, const TSchedaScadenza& r) {
         if (ScadenzaImminente(r, oggi)) ++imminenti;

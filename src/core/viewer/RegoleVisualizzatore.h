@@ -48,8 +48,8 @@ bool DelGiorno(const TSchedaScadenza& r, const Data& giorno);
 // day's month ("marzo" for 3), and whose `Anno`, trimmed, is the day's year in four digits.
 bool DelMese(const TSchedaScadenza& r, const Data& giorno);
 
-// The imminence check: counts the imminent records of the year file on `oggi`. A missing
-// file is created empty (count 0). Archive failures throw ErroreAccessoArchivio.
+// The imminence check: counts the imminent records of the year file on `oggi`, opened for
+// reading only. A missing file is created empty (count 0). Archive failures throw ErroreAccessoArchivio.
 std::int64_t ContaImminenti(const std::filesystem::path& file, const Data& oggi);
 
 }  // namespace visualizzatore
