@@ -269,6 +269,23 @@ TEST(Riepilogo, UnreadableRecordsAreLeftOutCountedAndTheSummaryGoesOn) {
               "nell'applicazione Inserimento scadenze.");
 }
 
+TEST(Riepilogo, AmountsTooLargeForATotalAreLeftOutAsUnreadable) {
+    // From 19 digits on no total holds them; from 309 on not even a double does, and the
+    // exact amount converter refuses them. Either way: left out and counted, never rounded.
+    riepilogo::Riepilogo r(Richiesta("", ""));
+    EXPECT_TRUE(r.Prendi(Scadenza("A", "a", "01/02/2021", "1,25")));
+    for (const std::size_t cifre : {19, 64, 309, 400}) {
+        const std::string importo(cifre, '9');
+        EXPECT_FALSE(r.Prendi(Scadenza("A", "b", "01/02/2021", importo.c_str()))) << cifre;
+        const std::string decimali = "1," + std::string(cifre, '5');
+        EXPECT_FALSE(r.Prendi(Scadenza("A", "c", "01/02/2021", decimali.c_str()))) << cifre;
+    }
+    EXPECT_TRUE(r.Prendi(Scadenza("A", "d", "02/02/2021", "-0,25")));
+    EXPECT_EQ(r.Totale(), "1,00");
+    EXPECT_EQ(r.Escluse(riepilogo::Esclusione::Importo), 8u);
+    EXPECT_EQ(r.Escluse(riepilogo::Esclusione::Data), 0u);
+}
+
 TEST(Riepilogo, TheWarningSpeaksOfOneRecordAndOnlyOfItsReason) {
     riepilogo::Riepilogo r(Richiesta("", ""));
     EXPECT_EQ(r.AvvisoEscluse(), std::nullopt);
