@@ -66,6 +66,17 @@ Byte TreSchede() {
 
 const fs::path kFile = "/programma/archivio";
 
+// The marks of every record, read as a command reads them.
+template <class A>
+std::vector<std::string> Segni(A& a) {
+    std::vector<std::string> segni;
+    a.LeggiTutte([&](std::int64_t, const typename A::TipoScheda& s) {
+        segni.push_back(Segno(s));
+        return true;
+    });
+    return segni;
+}
+
 // Overwrites record r of the archive at kFile with its version 1 and crashes once `byte`
 // bytes of the save are written or at its operation number `operazione`.
 template <class A>
@@ -265,12 +276,7 @@ TEST(Giornale, AReadOnlyMediumShowsTheOldRecordWhileTheJournalWaits) {
     {
         TArchivioContatti a;
         a.Apri(kFile, Accesso::SolaLettura, s);
-        std::vector<std::string> nomi;
-        a.LeggiTutte([&](std::int64_t, const TSchedaContatto& c) {
-            nomi.push_back(Segno(c));
-            return true;
-        });
-        EXPECT_EQ(nomi, (std::vector<std::string>{"1/0", "2/0", "3/0"}));
+        EXPECT_EQ(Segni(a), (std::vector<std::string>{"1/0", "2/0", "3/0"}));
         EXPECT_EQ(a.LeggiScheda(2).Note, Versione<TSchedaContatto>(2, 0).Note);
     }
     EXPECT_TRUE(s.Esiste(giornale::Percorso(kFile)));
@@ -294,12 +300,7 @@ TEST(Giornale, AReaderThatMustNotWriteSeesTheOldRecordAndLeavesEverythingAsItIs)
     s.Prepara(Modo::Nessuno, SIZE_MAX);
     TArchivioScadenze a;
     a.ApriSu(giornale::ApriSenzaScrivere(s, kFile));
-    std::vector<std::string> segni;
-    a.LeggiTutte([&](std::int64_t, const TSchedaScadenza& r) {
-        segni.push_back(Segno(r));
-        return true;
-    });
-    EXPECT_EQ(segni, (std::vector<std::string>{"1/0", "2/0", "3/0"}));
+    EXPECT_EQ(Segni(a), (std::vector<std::string>{"1/0", "2/0", "3/0"}));
     EXPECT_EQ(a.LeggiScheda(3).Note, Versione<TSchedaScadenza>(3, 0).Note);
     a.Chiudi();
     // Not a byte written, not a file created or removed: the journal waits for a save.
