@@ -8,9 +8,15 @@
 
 namespace {
 
-std::size_t Conta(const std::string& testo, std::string_view cosa) {
+// Lines of the file that are exactly `riga` (or start with it, with `inizio`): a text field
+// holding "END:VEVENT" stays inside its own line, and a folded line starts with a blank.
+std::size_t Righe(const std::string& ics, std::string_view riga, bool inizio = false) {
     std::size_t n = 0;
-    for (std::size_t p = 0; (p = testo.find(cosa, p)) != std::string::npos; p += cosa.size()) ++n;
+    for (const std::string& r : Pezzi(ics, '\n')) {
+        const std::string_view l =
+            std::string_view(r).substr(0, r.ends_with('\r') ? r.size() - 1 : r.size());
+        if (inizio ? l.starts_with(riga) : l == riga) ++n;
+    }
     return n;
 }
 
@@ -41,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     calendario::EsitoCalendario esito;
     const std::string ics = calendario::TestoCalendario(schede, anno, 1700000000, esito);
     VERIFICA(esito.eventi + esito.saltate == schede.size());
-    VERIFICA(ics.starts_with("BEGIN:VCALENDAR"));
-    VERIFICA(ics.find("END:VCALENDAR") != std::string::npos);
-    VERIFICA(Conta(ics, "BEGIN:VEVENT") == esito.eventi);
-    VERIFICA(Conta(ics, "END:VEVENT") == esito.eventi);
-    VERIFICA(Conta(ics, "\nUID:") == esito.eventi);
+    VERIFICA(ics.starts_with("BEGIN:VCALENDAR\r\n"));
+    VERIFICA(Righe(ics, "END:VCALENDAR") == 1);
+    VERIFICA(Righe(ics, "BEGIN:VEVENT") == esito.eventi);
+    VERIFICA(Righe(ics, "END:VEVENT") == esito.eventi);
+    VERIFICA(Righe(ics, "UID:", true) == esito.eventi);
     return 0;
 }

@@ -29,7 +29,8 @@ std::vector<char32_t> Rilegge(std::string_view cella) {
             } else if (entita == "gt") {
                 out.push_back('>');
             } else {
-                VERIFICA(entita.size() > 1 && entita[0] == '#' && testo::SoloCifre(entita.substr(1)));
+                VERIFICA(entita.size() > 1 && entita[0] == '#' &&
+                         testo::SoloCifre(entita.substr(1)));
                 char32_t c = 0;
                 for (char d : entita.substr(1)) c = c * 10 + static_cast<char32_t>(d - '0');
                 out.push_back(c);

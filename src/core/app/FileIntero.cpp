@@ -100,8 +100,7 @@ void FileProvvisorio::Sostituisci() {
     std::error_code ec;
     fs::rename(provvisorio_, destinazione_, ec);
     if (ec)
-        throw ErroreScritturaFile("cannot replace " + destinazione_.string() + ": " +
-                                  ec.message());
+        throw ErroreScritturaFile("cannot replace " + destinazione_.string() + ": " + ec.message());
     sostituito_ = true;
     try {
         StratoStandard().SincronizzaCartella(destinazione_.parent_path());
