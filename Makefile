@@ -12,7 +12,7 @@ endif
 # `make install PREFIX=/opt/ricordario` (default /usr/local; DESTDIR is honoured).
 PREFIX ?= /usr/local
 
-.PHONY: all setup configure build run test bench screenshot format clean install deb
+.PHONY: all setup configure build run test test-sanitize fuzz bench screenshot format clean install deb
 
 all: build
 
@@ -30,6 +30,26 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The whole test suite again, built under AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_BUILD ?= build-sanitize
+test-sanitize: setup
+	@cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DRICORDARIO_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# The fuzz harnesses built with clang and libFuzzer, each run for FUZZ_SECONDS.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: setup
+	@cmake -S tests/fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo $(filter -DCMAKE_CXX_COMPILER_LAUNCHER%,$(CMAKE_FLAGS)) >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@bash scripts/fuzz $(FUZZ_BUILD) tests/fuzz/corpus $(FUZZ_SECONDS)
 
 # Every benchmark, medians of several runs, each figure beside its baseline.
 BENCH_FLAGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
@@ -58,4 +78,4 @@ format:
 	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "CartellaTemporanea.h"
+#include "LimiteFile.h"
 #include "core/contacts/Allegati.h"
 
 using namespace allegati;
@@ -98,7 +100,7 @@ TEST_F(CopiaAllegato, TellsNewOverwriteAndSameFile) {
     ScriviByte(origine, Byte("seconda versione"));
     Copia(origine, destinazione);
     EXPECT_EQ(LeggiByte(destinazione), Byte("seconda versione"));
-    EXPECT_FALSE(fs::exists(PercorsoProvvisorio(destinazione)));
+    EXPECT_EQ(VociCartella(Cartella(t.percorso())), std::vector<std::string>{"fattura.pdf"});
 
     // Choosing the copy already in the folder: nothing to ask, nothing to copy.
     EXPECT_EQ(Stato(destinazione, destinazione), StatoCopia::GiaPresente);
@@ -107,14 +109,18 @@ TEST_F(CopiaAllegato, TellsNewOverwriteAndSameFile) {
 TEST_F(CopiaAllegato, FailureLeavesTheEarlierFileAsItWas) {
     ScriviByte(destinazione, Byte("precedente"));
 
-    // The copy cannot be written: the earlier file is untouched.
-    fs::create_directory(PercorsoProvvisorio(destinazione));
-    EXPECT_THROW(Copia(origine, destinazione), ErroreAllegato);
+    // The disk fills up halfway through the copy (a limit on file size holds for root too).
+    ScriviByte(origine, std::vector<unsigned char>(300000, 'x'));
+    {
+        LimiteFile disco(100000);
+        EXPECT_THROW(Copia(origine, destinazione), ErroreAllegato);
+    }
     EXPECT_EQ(LeggiByte(destinazione), Byte("precedente"));
-    fs::remove(PercorsoProvvisorio(destinazione));
+    EXPECT_EQ(VociCartella(Cartella(t.percorso())), std::vector<std::string>{"fattura.pdf"});
 
-    // The chosen file went away before the copy.
+    // The chosen file went away before the copy, or is a folder.
     EXPECT_THROW(Copia(t / "sparito.pdf", destinazione), ErroreAllegato);
+    EXPECT_THROW(Copia(t.percorso(), destinazione), ErroreAllegato);
     EXPECT_EQ(LeggiByte(destinazione), Byte("precedente"));
 
     // A folder stands where the copy should go.
@@ -122,5 +128,36 @@ TEST_F(CopiaAllegato, FailureLeavesTheEarlierFileAsItWas) {
     fs::create_directory(cartella);
     EXPECT_THROW(Copia(origine, cartella), ErroreAllegato);
     EXPECT_TRUE(fs::is_directory(cartella));
-    EXPECT_FALSE(fs::exists(PercorsoProvvisorio(cartella)));
+    EXPECT_EQ(VociCartella(Cartella(t.percorso())), (std::vector<std::string>{"cartella.pdf", "fattura.pdf"}));
+}
+
+TEST_F(CopiaAllegato, NoLinkIsFollowed) {
+    const fs::path altrove = t / "Contatti.rub";
+    ScriviByte(altrove, Byte("archivio"));
+    ScriviByte(destinazione, Byte("precedente"));
+    // A link at the name an earlier version copied through, and a link standing as the
+    // attachment itself: neither leads the copy out of the folder.
+    const fs::path vecchioNome = Cartella(t.percorso()) / "fattura.pdf..copia";
+    fs::create_symlink(altrove, vecchioNome);
+    Copia(origine, destinazione);
+    EXPECT_EQ(LeggiByte(destinazione), Byte("nuova"));
+    EXPECT_EQ(LeggiByte(altrove), Byte("archivio"));
+    EXPECT_TRUE(fs::is_symlink(vecchioNome));
+
+    const fs::path collegato = Cartella(t.percorso()) / "contratto.pdf";
+    fs::create_symlink(altrove, collegato);
+    Copia(origine, collegato);
+    EXPECT_FALSE(fs::is_symlink(collegato));
+    EXPECT_EQ(LeggiByte(collegato), Byte("nuova"));
+    EXPECT_EQ(LeggiByte(altrove), Byte("archivio"));
+}
+
+TEST_F(CopiaAllegato, TheCopyKeepsThePermissionsOfTheFileItReplaces) {
+    ScriviByte(destinazione, Byte("precedente"));
+    fs::permissions(destinazione, fs::perms::owner_read | fs::perms::owner_write |
+                                      fs::perms::group_read);
+    Copia(origine, destinazione);
+    EXPECT_EQ(LeggiByte(destinazione), Byte("nuova"));
+    EXPECT_EQ(fs::status(destinazione).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }

@@ -74,6 +74,19 @@ TEST(TracciatoScadenza, FileNames) {
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, 2021), "/programma/2021.rcd");
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, 7), "/programma/0007.rcd");
     EXPECT_EQ(TArchivioScadenze::PercorsoDa("  /programma/2024.rcd \t"), "/programma/2024.rcd");
+    EXPECT_EQ(TArchivioScadenze::Percorso(cartella, "0000"), "/programma/0000.rcd");
+    EXPECT_EQ(TArchivioScadenze::Percorso(cartella, 9999), "/programma/9999.rcd");
+}
+
+TEST(TracciatoScadenza, AYearFileIsNamedFromFourDigitsOnly) {
+    const std::filesystem::path cartella = "/programma";
+    for (const char* anno : {"../x", "..", "/etc", "x/..", "202", "20211", "20 1", " 2021", "abcd",
+                             "-001", "+202", "\xEF\xBC\x92" "021", ""}) {
+        EXPECT_FALSE(TArchivioScadenze::AnnoValido(anno)) << anno;
+        EXPECT_THROW(TArchivioScadenze::Percorso(cartella, anno), ErroreAccessoArchivio) << anno;
+    }
+    for (const int anno : {-1, 10000, -2021})
+        EXPECT_THROW(TArchivioScadenze::Percorso(cartella, anno), ErroreAccessoArchivio) << anno;
 }
 
 TEST_F(ArchivioScadenze, ACardForFiveMarchAtHalfPastNine) {

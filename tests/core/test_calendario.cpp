@@ -125,7 +125,7 @@ TEST(Calendario, ThreeRecordsReadBackAsThreeEvents) {
     EXPECT_EQ(eventi[0].uid, calendario::IdEvento(2021, 1));
     EXPECT_NE(eventi[0].uid, eventi[1].uid);
     EXPECT_NE(eventi[1].uid, eventi[2].uid);
-    EXPECT_FALSE(std::filesystem::exists(cartella / "Scadenze_2021.ics.tmp"));
+    EXPECT_EQ(VociCartella(cartella.percorso()), std::vector<std::string>{"Scadenze_2021.ics"});
 }
 
 TEST(Calendario, TheTextIsTheWholeCalendarAsLibicalWritesIt) {
@@ -230,7 +230,7 @@ TEST(Calendario, AFailedWriteLeavesNothingHalfWritten) {
                                               cartella.percorso(), kAdesso),
                  ErroreScritturaFile);
     EXPECT_TRUE(std::filesystem::is_directory(cartella / "Scadenze_2021.ics"));
-    EXPECT_FALSE(std::filesystem::exists(cartella / "Scadenze_2021.ics.tmp"));
+    EXPECT_EQ(VociCartella(cartella.percorso()), std::vector<std::string>{"Scadenze_2021.ics"});
     // A missing folder.
     EXPECT_THROW(calendario::ScriviCalendario({}, 2021, cartella / "manca", kAdesso),
                  ErroreScritturaFile);

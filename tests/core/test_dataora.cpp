@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <cmath>
+#include <stdexcept>
+
 #include "core/app/DataOra.h"
 
 TEST(DataOra, GregorianValidity) {
@@ -44,6 +48,35 @@ TEST(DataOra, AmountsUseTheComma) {
     EXPECT_EQ(TestoImporto(12.5), "12,5");
     EXPECT_EQ(TestoImporto(1234), "1234");
     EXPECT_EQ(TestoImporto(0.1 + 0.2), "0,3");
+}
+
+TEST(DataOra, AmountsOfAnyLengthAreWrittenInFullOrRefused) {
+    const std::string uno63 = "1" + std::string(63, '0');  // 64 digits
+    struct Caso { double valore; std::string testo; } casi[] = {
+        {1e63, uno63},
+        {1e20, "100000000000000000000"},
+        {123456789012345e10, "1234567890123450000000000"},
+        {-1234.5, "-1234,5"},
+        {1e-7, "0,0000001"},
+        {0.000123, "0,000123"},
+        {-0.0, "0"},
+        {1.79769313486231e308, "179769313486231" + std::string(294, '0')},
+    };
+    for (const auto& c : casi) EXPECT_EQ(TestoImporto(c.valore), c.testo) << c.valore;
+    // No text stands for these, or its 15 digits would read back as no number.
+    for (const double v : {HUGE_VAL, -HUGE_VAL, std::nan(""), DBL_MAX, -DBL_MAX})
+        EXPECT_THROW(TestoImporto(v), std::domain_error) << v;
+
+    EXPECT_EQ(ImportoDaTesto(uno63), 1e63);
+    const auto grande = ImportoDaTesto(std::string(308, '9'));  // below the largest double
+    ASSERT_TRUE(grande);
+    EXPECT_EQ(TestoImporto(*grande), "1" + std::string(308, '0'));
+    EXPECT_FALSE(ImportoDaTesto(std::string(400, '9')));
+    EXPECT_FALSE(ImportoDaTesto("17976931348623157" + std::string(292, '0')));  // DBL_MAX
+    EXPECT_FALSE(ImportoDaTesto("-" + std::string(310, '9') + ",5"));
+    EXPECT_EQ(ImportoDaTesto("0," + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(ImportoDaTesto("+12,5"), 12.5);
+    EXPECT_EQ(ImportoDaTesto("-,5"), -0.5);
 }
 
 TEST(DataOra, AmountRounding) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CartellaTemporanea.h"
-#include "FileCheCede.h"
+#include "LimiteFile.h"
 #include "core/export/Foglio.h"
 
 namespace {
@@ -116,9 +116,7 @@ protected:
     std::filesystem::path file = cartella / "Contatti.xls";
     std::vector<std::vector<std::string>> righe = {{"Rossi", "Roma"}, {"Bianchi", "Forlì"}};
 
-    void Scrivi(const ApriStrato& apri = ApriFileArchivio) {
-        foglio::Scrivi(file, "Riepilogo Contatti", kTestate, Di(righe), apri);
-    }
+    void Scrivi() { foglio::Scrivi(file, "Riepilogo Contatti", kTestate, Di(righe)); }
     std::vector<unsigned char> Vecchio() {
         const std::string v = "vecchia esportazione, piu' lunga della nuova ........................"
                               "............................................................";
@@ -131,24 +129,23 @@ protected:
 
 TEST_F(FoglioSuDisco, AnExportReplacesTheOldFileWhole) {
     Vecchio();
-    ScriviByte(FileProvvisorio(file), {'x', 'y', 'z'});  // left by an interrupted export
     Scrivi();
     const std::string atteso = foglio::Componi("Riepilogo Contatti", kTestate, Di(righe));
     const auto scritto = LeggiByte(file);
     EXPECT_EQ(std::string(scritto.begin(), scritto.end()), atteso);
-    EXPECT_FALSE(std::filesystem::exists(FileProvvisorio(file)));
+    EXPECT_EQ(VociCartella(cartella.percorso()), std::vector<std::string>{"Contatti.xls"});
 }
 
 TEST_F(FoglioSuDisco, AFailingWriteLeavesTheOldFileAsItWas) {
     const auto vecchio = Vecchio();
+    // The disk fills up at the first byte, within the first piece, or further on.
     for (std::size_t limite : {std::size_t{0}, std::size_t{100}, std::size_t{900}}) {
-        std::vector<unsigned char> memoria;
-        EXPECT_THROW(Scrivi([&](const std::filesystem::path&) {
-                         return std::make_unique<FileCheCede>(memoria, limite);
-                     }),
-                     ErroreAccessoArchivio)
-            << limite;
+        {
+            LimiteFile disco(limite);
+            EXPECT_THROW(Scrivi(), ErroreAccessoArchivio) << limite;
+        }
         EXPECT_EQ(LeggiByte(file), vecchio) << limite;
+        EXPECT_EQ(VociCartella(cartella.percorso()), std::vector<std::string>{"Contatti.xls"});
     }
 }
 
@@ -157,7 +154,7 @@ TEST_F(FoglioSuDisco, AFolderAtThePathOrAMissingFolderFails) {
     std::filesystem::create_directory(file / "dentro");
     EXPECT_THROW(Scrivi(), ErroreAccessoArchivio);
     EXPECT_TRUE(std::filesystem::is_directory(file / "dentro"));
-    EXPECT_FALSE(std::filesystem::exists(FileProvvisorio(file)));
+    EXPECT_EQ(VociCartella(cartella.percorso()), std::vector<std::string>{"Contatti.xls"});
 
     file = cartella / "manca" / "Contatti.xls";
     EXPECT_THROW(Scrivi(), ErroreAccessoArchivio);

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <random>
 
 #include "CartellaTemporanea.h"
+#include "LimiteFile.h"
 #include "core/app/Password.h"
 
 using namespace password;
@@ -37,6 +41,7 @@ class FilePassword : public ::testing::Test {
 protected:
     CartellaTemporanea cartella;
     std::filesystem::path file = Percorso(cartella.percorso());
+
 };
 
 }  // namespace
@@ -106,7 +111,7 @@ TEST_F(FilePassword, FreshFileHoldsTheScrambledCapitalForm) {
     EXPECT_TRUE(EsadecimaleMaiuscolo(cifrato));
     EXPECT_EQ(Testo(file), "[Accesso]\r\nValore=" + cifrato + "\r\n");
     EXPECT_EQ(LeggiPassword(file), "BENVENUTOADMIN");
-    EXPECT_FALSE(std::filesystem::exists(cartella / "unins000.dll.tmp"));
+    EXPECT_EQ(VociCartella(cartella.percorso()), std::vector<std::string>{"unins000.dll"});
 }
 
 TEST_F(FilePassword, TypedPasswordMatchesInAnyCaseWithBlanksAround) {
@@ -196,12 +201,15 @@ TEST_F(FilePassword, WritingKeepsEveryOtherLineOfTheFile) {
 TEST_F(FilePassword, FailedWriteThrowsAndLeavesTheOldFileWhole) {
     ScriviTesto(file, "; nota\r\n[Accesso]\r\nValore=" + Cifra("VECCHIA") + "\r\n");
     const auto prima = LeggiByte(file);
-    // The temporary file beside it cannot be created: a folder stands there.
-    std::filesystem::create_directory(cartella / "unins000.dll.tmp");
-    EXPECT_THROW(ScriviPassword(file, "nuova"), ErrorePassword);
-    EXPECT_THROW(CambiaPassword(file, "vecchia", "nuova", "nuova"), ErrorePassword);
+    {
+        // The disk is full: the new file cannot be written whole.
+        LimiteFile disco(10);
+        EXPECT_THROW(ScriviPassword(file, "nuova"), ErrorePassword);
+        EXPECT_THROW(CambiaPassword(file, "vecchia", "nuova", "nuova"), ErrorePassword);
+    }
     EXPECT_EQ(LeggiByte(file), prima);
     EXPECT_TRUE(VerificaPassword(file, "vecchia"));
+    EXPECT_EQ(VociCartella(cartella.percorso()), std::vector<std::string>{"unins000.dll"});
 }
 
 TEST_F(FilePassword, WriteWhereNoFileCanBeThrows) {
@@ -210,11 +218,40 @@ TEST_F(FilePassword, WriteWhereNoFileCanBeThrows) {
     std::filesystem::create_directory(file / "dentro");
     EXPECT_THROW(ScriviPassword(file, "nuova"), ErrorePassword);
     EXPECT_TRUE(std::filesystem::is_directory(file / "dentro"));
-    EXPECT_FALSE(std::filesystem::exists(cartella / "unins000.dll.tmp"));
+    EXPECT_EQ(VociCartella(cartella.percorso()), std::vector<std::string>{"unins000.dll"});
     // A missing parent folder is not created.
     const auto senzaCartella = Percorso(cartella / "manca");
     EXPECT_THROW(ScriviPassword(senzaCartella, "nuova"), ErrorePassword);
     EXPECT_FALSE(std::filesystem::exists(cartella / "manca"));
+}
+
+TEST_F(FilePassword, ANewPasswordKeepsTheFilesPermissionsAndOwner) {
+    namespace fs = std::filesystem;
+    ScriviPassword(file, "vecchia");
+    const auto modo = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file, modo);
+    ASSERT_EQ(chown(file.c_str(), 1234, 5678), 0);
+    EXPECT_EQ(CambiaPassword(file, "vecchia", "nuova", "nuova"), EsitoCambio::Completato);
+    EXPECT_TRUE(VerificaPassword(file, "NUOVA"));
+    EXPECT_EQ(fs::status(file).permissions(), modo);
+    struct stat dopo;
+    ASSERT_EQ(stat(file.c_str(), &dopo), 0);
+    EXPECT_EQ(dopo.st_uid, 1234u);
+    EXPECT_EQ(dopo.st_gid, 5678u);
+}
+
+TEST_F(FilePassword, AFileTooLargeToBeOursIsRefusedUnread) {
+    const std::string riga = "[Accesso]\r\nValore=" + Cifra("VECCHIA") + "\r\n";
+    // Exactly the largest size still reads; one byte more does not.
+    ScriviTesto(file, riga + std::string(DimensioneMassima - riga.size(), ';'));
+    EXPECT_TRUE(VerificaPassword(file, "vecchia"));
+    for (const std::size_t dimensione : {DimensioneMassima + 1, std::size_t{1} << 20}) {
+        ScriviTesto(file, riga + std::string(dimensione - riga.size(), 'A'));
+        EXPECT_THROW(LeggiPassword(file), ErrorePassword) << dimensione;
+        EXPECT_THROW(VerificaPassword(file, "vecchia"), ErrorePassword) << dimensione;
+        EXPECT_THROW(CambiaPassword(file, "vecchia", "nuova", "nuova"), ErrorePassword);
+        EXPECT_EQ(std::filesystem::file_size(file), dimensione);
+    }
 }
 
 TEST_F(FilePassword, PasswordsThatCouldNotBeTypedBackAreRefused) {

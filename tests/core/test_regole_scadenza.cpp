@@ -86,6 +86,13 @@ TEST(RegoleScadenza, AmountNormalisation) {
     };
     for (const auto& [digitato, mostrato] : casi)
         EXPECT_EQ(NormalizzaImporto(digitato), mostrato) << '"' << digitato << '"';
+
+    // Set by other means than typing: long amounts keep their size, or are refused as
+    // unreadable when beyond any number.
+    const std::string uno63 = "1" + std::string(63, '0');
+    EXPECT_EQ(NormalizzaImporto(uno63), uno63 + ",00");
+    EXPECT_EQ(NormalizzaImporto(uno63 + ",5"), uno63 + ",00");
+    EXPECT_EQ(NormalizzaImporto(std::string(400, '9')), "0,00");
 }
 
 TEST(RegoleScadenza, RequiredFieldsInTheirOrder) {

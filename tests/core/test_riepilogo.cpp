@@ -273,6 +273,18 @@ TEST(Riepilogo, UnreadableRecordsAreLeftOutCountedAndTheSummaryGoesOn) {
               "nell'applicazione Inserimento scadenze.");
 }
 
+TEST(Riepilogo, TheWidestStoredAmountsAddUpExactly) {
+    // A stored amount has at most 15 characters: the widest whole and decimal amounts are
+    // added exactly, never rounded through a floating-point number.
+    riepilogo::Riepilogo r(Richiesta("", ""));
+    EXPECT_TRUE(Prendi(r, Scadenza("A", "a", "01/02/2021", "1,25")));
+    EXPECT_TRUE(Prendi(r, Scadenza("A", "b", "01/02/2021", "999999999999999")));
+    EXPECT_TRUE(Prendi(r, Scadenza("A", "c", "01/02/2021", "0,1234567890123")));
+    EXPECT_TRUE(Prendi(r, Scadenza("A", "d", "02/02/2021", "-0,25")));
+    EXPECT_EQ(r.Totale(), "1000000000000000,12");
+    EXPECT_EQ(r.Escluse(riepilogo::Esclusione::Importo), 0u);
+}
+
 TEST(Riepilogo, TheWarningSpeaksOfOneRecordAndOnlyOfItsReason) {
     riepilogo::Riepilogo r(Richiesta("", ""));
     EXPECT_EQ(r.AvvisoEscluse(), std::nullopt);

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "../core/LimiteFile.h"
 #include "core/app/ArchivioScheda.h"
 #include "core/app/FileIntero.h"
 #include "core/contacts/TArchivioContatti.h"
@@ -228,12 +229,14 @@ private slots:
         QCOMPARE(fake->Di("ChiediConferma").size(), 2);  // no second question after a failure
         QVERIFY(std::filesystem::is_directory(file / "dentro"));
 
-        // The new file cannot even be made: the old export stays byte for byte.
+        // The disk fills up while the new file is written: the old export stays byte for byte.
         std::filesystem::remove_all(file);
         ScriviByte(file, "esportazione precedente");
-        std::filesystem::create_directories(FileProvvisorio(file) / "dentro");
         fake->chiamate.clear();
-        Apri(clienti, Esporta);
+        Apri(clienti, [](FinestraGriglia* f) {
+            LimiteFile disco(100);
+            Esporta(f);
+        });
         QCOMPARE(fake->Di("MostraMessaggio").size(), 1);
         QCOMPARE(fake->Ultima().testo, kFallita);
         QCOMPARE(Byte(file), std::string("esportazione precedente"));

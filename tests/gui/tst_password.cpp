@@ -4,6 +4,7 @@
 
 #include "core/app/Password.h"
 #include "gui/app/Programma.h"
+#include "../core/LimiteFile.h"
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/deadlines/TfrmMenuRicordario.h"
 #include "support/FakePiattaforma.h"
@@ -157,13 +158,15 @@ private slots:
     }
 
     void aFileThatCannotBeWrittenKeepsTheOldPassword() {
-        // The new content goes to a temporary file first; a folder there makes it fail.
-        std::filesystem::create_directory(File().string() + ".tmp");
         QTest::mouseClick(accesso->btnCambiaPassword, Qt::LeftButton);
         Digita(cambia->txtPasswordOld, "benvenutoadmin");
         Digita(cambia->txtPasswordNew, "nuova");
         Digita(cambia->txtConferma, "nuova");
-        QTest::mouseClick(cambia->cmdOK, Qt::LeftButton);
+        {
+            // The disk is full: the new content cannot be written whole.
+            LimiteFile disco(10);
+            QTest::mouseClick(cambia->cmdOK, Qt::LeftButton);
+        }
         QCOMPARE(fake->Ultima().testo,
                  QString("Attenzione: si è verificato un errore durante la procedura di modifica "
                          "della password. Si consiglia di reinstallare il software."));

@@ -31,10 +31,22 @@ public:
         }
     }
 
-    // Opens the file for reading and writing; creates it empty when missing.
-    void Apri(const std::filesystem::path& percorso) { file_ = ApriFileArchivio(percorso); }
-    // Opens on a given file layer (tests inject failing ones).
-    void ApriSu(std::unique_ptr<FileArchivio> file) { file_ = std::move(file); }
+    // Opens the file, for reading and writing unless told otherwise; creates it empty when
+    // missing. An overwrite that a crash interrupted is undone first. Tests put a failing
+    // or read-only layer in place of the file system.
+    void Apri(const std::filesystem::path& percorso, Accesso accesso = Accesso::LetturaScrittura,
+              StratoFile& strato = StratoStandard()) {
+        file_ = giornale::ApriArchivio(strato, percorso, accesso);
+        percorso_ = percorso;
+        strato_ = &strato;
+        accesso_ = accesso;
+    }
+    // Opens on a bare file layer, with no folder for a journal: for reading and appending.
+    void ApriSu(std::unique_ptr<FileArchivio> file) {
+        file_ = std::move(file);
+        strato_ = nullptr;
+        accesso_ = Accesso::LetturaScrittura;
+    }
     bool Aperto() const { return file_ != nullptr; }
 
     std::int64_t NumeroSchede() {
@@ -49,18 +61,26 @@ public:
         return DecodificaScheda<Scheda>(dati);
     }
 
+    // Overwrites record n all or nothing, through the journal; returns once it is on disk.
     void ScriviScheda(std::int64_t n, const Scheda& s) {
+        Scrivibile();
         Controlla(n);
+        if (!strato_) throw ErroreAccessoArchivio("no journal for an overwrite");
         unsigned char dati[Dimensione];
         CodificaScheda(s, dati);
-        File().Scrivi(Offset(n), dati, Dimensione);
+        giornale::Sovrascrivi(*strato_, percorso_, File(), Offset(n), dati, Dimensione);
     }
 
+    // Appends a record and returns once it is on disk. A crash midway leaves at most a
+    // piece shorter than a record at the end, which is never read and which the next
+    // append writes over.
     std::int64_t AccodaScheda(const Scheda& s) {
+        Scrivibile();
         const std::int64_t n = NumeroSchede() + 1;
         unsigned char dati[Dimensione];
         CodificaScheda(s, dati);
         File().Scrivi(Offset(n), dati, Dimensione);
+        File().Sincronizza();
         return n;
     }
 
@@ -109,6 +129,12 @@ private:
     void Controlla(std::int64_t n) {
         if (n < 1 || n > NumeroSchede()) throw ErroreAccessoArchivio("no such record");
     }
+    void Scrivibile() {
+        if (accesso_ == Accesso::SolaLettura) throw ErroreAccessoArchivio("opened for reading");
+    }
 
     std::unique_ptr<FileArchivio> file_;
+    std::filesystem::path percorso_;
+    StratoFile* strato_ = nullptr;
+    Accesso accesso_ = Accesso::LetturaScrittura;
 };

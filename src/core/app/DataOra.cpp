@@ -1,8 +1,10 @@
 #include "core/app/DataOra.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "core/app/Testo.h"
 
@@ -26,6 +28,10 @@ std::string TestoData(const Data& d) {
 }
 
 namespace {
+// The largest amount whose text (15 significant digits) still reads as a number: above it
+// the text would round past the largest double.
+constexpr double kImportoMassimo = 1.79769313486231e308;
+
 // Reads 1..maxCifre digits starting at s[i]; -1 when there are none or too many.
 int LeggiNumero(std::string_view s, std::size_t& i, int minCifre, int maxCifre) {
     int n = 0, cifre = 0;
@@ -97,24 +103,39 @@ std::optional<OraMinuti> OraDaTesto(std::string_view testo) {
 std::optional<double> ImportoDaTesto(std::string_view testo) {
     const std::string t = testo::Rifila(testo);
     if (t.empty()) return std::nullopt;
-    std::string conC;
+    std::string conPunto;
+    bool negativo = false;
     int virgole = 0, cifre = 0;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const char c = t[i];
         if (c >= '0' && c <= '9') {
             ++cifre;
-            conC.push_back(c);
+            conPunto.push_back(c);
         } else if (c == ',') {
             if (++virgole > 1) return std::nullopt;
-            conC.push_back('.');
+            conPunto.push_back('.');
         } else if ((c == '-' || c == '+') && i == 0) {
-            conC.push_back(c);
+            negativo = c == '-';
         } else {
             return std::nullopt;
         }
     }
     if (cifre == 0) return std::nullopt;
-    return std::strtod(conC.c_str(), nullptr);
+    // from_chars, not strtod: the reading must not follow the process locale, which the
+    // window toolkit sets from the desktop (an Italian one reads "12.5" as 12).
+    double valore = 0;
+    const auto [fine, errore] = std::from_chars(
+        conPunto.data(), conPunto.data() + conPunto.size(), valore, std::chars_format::fixed);
+    if (errore == std::errc::result_out_of_range) {
+        // A fraction too small for a double reads as 0; a number beyond the largest double
+        // is refused.
+        const std::string intera = conPunto.substr(0, conPunto.find('.'));
+        if (intera.find_first_not_of('0') == std::string::npos) return 0.0;
+        return std::nullopt;
+    }
+    if (errore != std::errc() || fine != conPunto.data() + conPunto.size()) return std::nullopt;
+    if (valore > kImportoMassimo) return std::nullopt;
+    return negativo ? -valore : valore;
 }
 
 double ArrotondaImporto(double valore, int decimali) {
@@ -128,16 +149,22 @@ double ArrotondaImporto(double valore, int decimali) {
 }
 
 std::string TestoImporto(double valore) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", valore);
-    std::string s = buf;
-    if (s.find('e') != std::string::npos) {
-        // Out of the range of ordinary amounts: keep plain decimal digits.
-        std::snprintf(buf, sizeof buf, "%.4f", valore);
-        s = buf;
-    }
-    for (char& c : s)
-        if (c == '.') c = ',';
-    if (s == "-0") s = "0";
-    return s;
+    if (!(std::fabs(valore) <= kImportoMassimo)) throw std::domain_error("not an amount");
+    if (valore == 0) return "0";
+    // The 15 significant digits and the power of ten, then written out in plain digits:
+    // exact for any magnitude, with no exponent and no buffer to outgrow.
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(valore));
+    std::string cifre = std::string(1, buf[0]) + std::string(buf + 2, 14);
+    const int esponente = std::atoi(buf + 17);
+    while (cifre.size() > 1 && cifre.back() == '0') cifre.pop_back();
+    const int intere = esponente + 1;  // digits before the comma
+    std::string s;
+    if (intere <= 0)
+        s = "0," + std::string(static_cast<std::size_t>(-intere), '0') + cifre;
+    else if (static_cast<std::size_t>(intere) >= cifre.size())
+        s = cifre + std::string(intere - cifre.size(), '0');
+    else
+        s = cifre.substr(0, intere) + "," + cifre.substr(intere);
+    return valore < 0 ? "-" + s : s;
 }

@@ -41,11 +41,15 @@ struct OraMinuti {
 std::optional<OraMinuti> OraDaTesto(std::string_view testo);
 
 // Amounts: the decimal separator is the comma. A text with anything but digits and at
-// most one comma (blanks around it allowed) does not convert.
+// most one comma (blanks around it allowed) does not convert, nor does one too large for
+// its text to be read back (over 1.79769313486231e308, that is 309 digits).
 std::optional<double> ImportoDaTesto(std::string_view testo);
 // Rounds to `decimali` decimals, halves away from zero: whole(|v| × 10^d + 0.5) / 10^d with
 // v's sign, so that an amount below zero rounds like its opposite. Values too large to
 // have such decimals come back unchanged.
 double ArrotondaImporto(double valore, int decimali);
-// Shortest form with at most 15 significant digits and a comma: 12.5 → "12,5".
+// Shortest form with at most 15 significant digits and a comma, in plain digits whatever
+// the magnitude: 12.5 → "12,5", 1e20 → "100000000000000000000"; the text reads back as
+// the same amount. Throws std::domain_error for infinity, NaN, and values beyond
+// 1.79769313486231e308, whose text would not read back.
 std::string TestoImporto(double valore);

@@ -1,6 +1,7 @@
 #pragma once
-// The file layer under every archive: positioned reads and writes on one open file.
-// An interface so that tests can put a failing layer underneath.
+// The file layer under every archive: positioned reads and writes on one open file, and
+// the few folder operations a save needs (a journal created beside the archive, then
+// removed). Interfaces, so that tests can put a failing or read-only layer underneath.
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -13,6 +14,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Commands that only read open for reading: an archive on a read-only medium, or one the
+// user may only read, can still be browsed and searched.
+enum class Accesso { LetturaScrittura, SolaLettura };
+
 class FileArchivio {
 public:
     virtual ~FileArchivio() = default;
@@ -21,13 +26,67 @@ public:
     virtual std::size_t Leggi(std::uint64_t offset, void* dati, std::size_t n) = 0;
     // Writes exactly n bytes at offset, or throws.
     virtual void Scrivi(std::uint64_t offset, const void* dati, std::size_t n) = 0;
+    // Forces what was written onto the disk: once it returns, a power cut loses none of it.
+    // A layer held in memory has nothing to force.
+    virtual void Sincronizza() {}
     virtual void Chiudi() = 0;
 };
 
-// Opens an existing file for reading and writing; creates it empty only when it does
-// not exist. An existing file that cannot be opened is never replaced or truncated.
-std::unique_ptr<FileArchivio> ApriFileArchivio(const std::filesystem::path& percorso);
+// The files and folder entries an archive works with.
+class StratoFile {
+public:
+    virtual ~StratoFile() = default;
+    // Opens an existing file; creates it empty only when nothing is there, also for reading
+    // (a missing archive is created by the first command that opens it), and forces the new
+    // entry onto the disk. An existing file that cannot be opened is never replaced or
+    // truncated. With SolaLettura every write is refused.
+    virtual std::unique_ptr<FileArchivio> Apri(const std::filesystem::path& percorso,
+                                               Accesso accesso) = 0;
+    // Opens an existing file for reading; nothing when no file is there.
+    virtual std::unique_ptr<FileArchivio> ApriSeEsiste(const std::filesystem::path& percorso) = 0;
+    // Creates a new empty file for writing; fails when anything already stands at the path
+    // (a file, a folder or a link, which is never followed).
+    virtual std::unique_ptr<FileArchivio> Crea(const std::filesystem::path& percorso) = 0;
+    virtual void Rimuovi(const std::filesystem::path& percorso) = 0;
+    // Forces the folder's entries (files created or removed in it) onto the disk.
+    virtual void SincronizzaCartella(const std::filesystem::path& cartella) = 0;
+};
 
-// Opens an existing file for reading only; creates nothing. A missing file, or a folder
-// standing at its path, is an access failure like any other.
-std::unique_ptr<FileArchivio> ApriFileArchivioInLettura(const std::filesystem::path& percorso);
+// The real file system.
+StratoFile& StratoStandard();
+
+// Opens an archive file on the real file system, as StratoStandard().Apri does.
+std::unique_ptr<FileArchivio> ApriFileArchivio(const std::filesystem::path& percorso,
+                                               Accesso accesso = Accesso::LetturaScrittura);
+
+// Overwriting part of an archive all or nothing. The old bytes go first to a rollback
+// journal beside the archive and are forced onto the disk; then the new bytes are written
+// in place and forced; then the journal is removed. A failure on the way puts the old bytes
+// back at once; a crash leaves the journal, and the next opening of the archive puts them
+// back. Either way the archive holds the old bytes or the new ones, never a mix.
+namespace giornale {
+
+// The journal of an archive: its path with ".giornale" added.
+std::filesystem::path Percorso(const std::filesystem::path& archivio);
+
+// Opens the archive after putting back whatever an interrupted overwrite left in its
+// journal. A journal that was never completed is dropped: the archive was not touched
+// before its journal was whole on the disk. Opening for reading on a medium that cannot
+// be written still shows the old bytes, read from the journal.
+std::unique_ptr<FileArchivio> ApriArchivio(StratoFile& strato,
+                                           const std::filesystem::path& archivio,
+                                           Accesso accesso);
+
+// Opens an existing archive for reading without writing anything, not even the putting
+// back of an interrupted overwrite: the old bytes its journal holds are read in their place.
+// Nothing when no archive is there; nothing is created.
+std::unique_ptr<FileArchivio> ApriSenzaScrivere(StratoFile& strato,
+                                                const std::filesystem::path& archivio);
+
+// Overwrites n bytes at offset of the open archive `file`, which stands at `archivio`, as
+// described above; returns only once the new bytes are on the disk. The bytes must lie
+// within the file. Throws ErroreAccessoArchivio.
+void Sovrascrivi(StratoFile& strato, const std::filesystem::path& archivio, FileArchivio& file,
+                 std::uint64_t offset, const void* nuovi, std::size_t n);
+
+}  // namespace giornale

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/app/FileArchivio.h"
+
 enum class Navigazione { Primo, Indietro, Avanti, Ultimo };
 
 struct PassoNavigazione {
@@ -25,15 +27,15 @@ struct SchedaNavigata {
     Scheda scheda;  // the record read, when passo says Mostra
 };
 
-// One navigation command on an archive file: opens it only when the step needs it, reads
-// at most one record, closes. Failures are ErroreAccessoArchivio.
+// One navigation command on an archive file: opens it for reading only when the step needs
+// it, reads at most one record, closes. Failures are ErroreAccessoArchivio.
 template <class ArchivioDi>
 SchedaNavigata<typename ArchivioDi::TipoScheda> NavigaArchivio(
     const std::filesystem::path& file, Navigazione comando, std::int64_t corrente) {
     ArchivioDi archivio;
     SchedaNavigata<typename ArchivioDi::TipoScheda> risultato;
     risultato.passo = Naviga(comando, corrente, [&] {
-        archivio.Apri(file);
+        archivio.Apri(file, Accesso::SolaLettura);
         return archivio.NumeroSchede();
     });
     if (risultato.passo.esito == PassoNavigazione::Mostra)

@@ -1,7 +1,6 @@
 #include "core/app/Password.h"
 
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "core/app/FileIntero.h"
@@ -157,7 +156,8 @@ Posizione Trova(const FileIni& ini) {
     return p;
 }
 
-// Reads the file; a missing file is an empty one.
+// Reads the file; a missing file is an empty one. A file too large to be ours is refused
+// before it is read.
 FileIni LeggiIni(const std::filesystem::path& file) {
     FileIni ini;
     std::error_code ec;
@@ -165,10 +165,18 @@ FileIni LeggiIni(const std::filesystem::path& file) {
     if (stato.type() == std::filesystem::file_type::not_found) return ini;
     if (ec || !std::filesystem::is_regular_file(stato))
         throw ErrorePassword("cannot read " + file.string() + ": not a file");
+    const auto dimensione = std::filesystem::file_size(file, ec);
+    if (ec || dimensione > DimensioneMassima)
+        throw ErrorePassword("cannot read " + file.string() + ": too large");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw ErrorePassword("cannot open " + file.string());
-    std::string tutto{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // Read at most one byte past the limit: the file may have grown since it was measured.
+    std::string tutto(DimensioneMassima + 1, '\0');
+    in.read(tutto.data(), static_cast<std::streamsize>(tutto.size()));
     if (in.bad()) throw ErrorePassword("cannot read " + file.string());
+    tutto.resize(static_cast<std::size_t>(in.gcount()));
+    if (tutto.size() > DimensioneMassima)
+        throw ErrorePassword("cannot read " + file.string() + ": too large");
     if (tutto.starts_with(kBom)) {
         ini.bom = kBom;
         tutto.erase(0, kBom.size());

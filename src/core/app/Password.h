@@ -29,6 +29,8 @@ inline constexpr const char* NomeFile = "unins000.dll";
 inline constexpr const char* Sezione = "Accesso";
 inline constexpr const char* Chiave = "Valore";
 inline constexpr const char* PrimoAccesso = "benvenutoadmin";
+// A password file is a few lines; anything larger is refused as unreadable, unread.
+inline constexpr std::size_t DimensioneMassima = 64 * 1024;
 
 // The fixed 16-bit constants of the routine: initial key, multiplier, increment.
 inline constexpr std::uint16_t K0 = 0x7C15;
@@ -51,14 +53,14 @@ std::string FormaConfronto(std::string_view testo);
 std::filesystem::path Percorso(const std::filesystem::path& cartella);
 
 // The stored password, unscrambled and trimmed; empty when the file, the section or the key
-// is missing. Throws ErrorePassword when the file cannot be read or the value is not
-// hexadecimal.
+// is missing. Throws ErrorePassword when the file cannot be read, is larger than
+// DimensioneMassima, or the value is not hexadecimal.
 std::string LeggiPassword(const std::filesystem::path& file);
 
 // Stores the trimmed, capitalised password as "Valore" of "[Accesso]", creating the file
 // or the section when missing and keeping every other line of the file as it was. The new
-// content goes to a temporary file beside it that then replaces the old one, so a failure
-// leaves the old file whole. Throws ErrorePassword on any failure, and also for a password
+// content goes to a temporary file beside it that then replaces the old one with the old
+// one's permissions, so a failure leaves the old file whole. Throws ErrorePassword on any failure, and also for a password
 // that could not be typed back: empty, or longer than 255 characters.
 void ScriviPassword(const std::filesystem::path& file, std::string_view nuova);
 

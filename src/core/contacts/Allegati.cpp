@@ -1,5 +1,9 @@
 #include "core/contacts/Allegati.h"
 
+#include <fstream>
+#include <vector>
+
+#include "core/app/FileIntero.h"
 #include "core/app/Testo.h"
 
 namespace fs = std::filesystem;
@@ -47,24 +51,23 @@ StatoCopia Stato(const fs::path& origine, const fs::path& destinazione) {
     return StatoCopia::Sovrascrive;
 }
 
-fs::path PercorsoProvvisorio(const fs::path& destinazione) {
-    // No attachment name holds "..", so this can never be another contact's file.
-    fs::path p = destinazione;
-    p += "..copia";
-    return p;
-}
-
 void Copia(const fs::path& origine, const fs::path& destinazione) {
-    const fs::path provvisorio = PercorsoProvvisorio(destinazione);
-    std::error_code ec;
-    if (fs::is_regular_file(origine, ec) &&
-        fs::copy_file(origine, provvisorio, fs::copy_options::overwrite_existing, ec) && !ec) {
-        fs::rename(provvisorio, destinazione, ec);
-        if (!ec) return;
+    try {
+        std::error_code ec;
+        if (!fs::is_regular_file(origine, ec)) throw ErroreAllegato("not a file");
+        std::ifstream in(origine, std::ios::binary);
+        if (!in) throw ErroreAllegato("cannot open");
+        FileProvvisorio copia(destinazione);
+        std::vector<char> blocco(1 << 16);
+        while (in) {
+            in.read(blocco.data(), static_cast<std::streamsize>(blocco.size()));
+            copia.Scrivi(blocco.data(), static_cast<std::size_t>(in.gcount()));
+        }
+        if (in.bad()) throw ErroreAllegato("cannot read");
+        copia.Sostituisci();
+    } catch (const std::exception&) {
+        throw ErroreAllegato("cannot copy " + origine.string() + " to " + destinazione.string());
     }
-    std::error_code ignorato;
-    if (fs::is_regular_file(provvisorio, ignorato)) fs::remove(provvisorio, ignorato);
-    throw ErroreAllegato("cannot copy " + origine.string() + " to " + destinazione.string());
 }
 
 }  // namespace allegati

@@ -63,11 +63,10 @@ enum class StatoCopia {
 };
 StatoCopia Stato(const std::filesystem::path& origine, const std::filesystem::path& destinazione);
 
-// Where a copy is written before it takes the place of the destination.
-std::filesystem::path PercorsoProvvisorio(const std::filesystem::path& destinazione);
-
-// Copies `origine` to `destinazione`, replacing any file there only once the whole copy is
-// written, so a failed copy leaves the earlier file as it was. Throws ErroreAllegato.
+// Copies `origine` to `destinazione` through a temporary file of its own beside it (never
+// a fixed name, where a link could stand), replacing whatever is at the destination only
+// once the whole copy is on the disk, so a failed copy leaves the earlier file as it was.
+// A link at the destination is replaced, not followed. Throws ErroreAllegato.
 void Copia(const std::filesystem::path& origine, const std::filesystem::path& destinazione);
 
 }  // namespace allegati

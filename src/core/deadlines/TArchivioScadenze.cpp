@@ -5,12 +5,20 @@
 
 #include "core/app/Testo.h"
 
+bool TArchivioScadenze::AnnoValido(std::string_view anno) {
+    return anno.size() == 4 && testo::SoloCifre(anno);
+}
+
 std::filesystem::path TArchivioScadenze::Percorso(const std::filesystem::path& cartella,
                                                   std::string_view anno) {
+    if (!AnnoValido(anno))
+        throw ErroreAccessoArchivio("not a year of four digits: " + std::string(anno));
     return cartella / (std::string(anno) + Estensione);
 }
 
 std::filesystem::path TArchivioScadenze::Percorso(const std::filesystem::path& cartella, int anno) {
+    if (anno < 0 || anno > 9999)
+        throw ErroreAccessoArchivio("not a year of four digits: " + std::to_string(anno));
     char buf[16];
     std::snprintf(buf, sizeof buf, "%04d", anno);
     return Percorso(cartella, std::string_view(buf));
@@ -22,11 +30,10 @@ std::filesystem::path TArchivioScadenze::PercorsoDa(std::string_view lblFile) {
 
 void ScorriScadenzeSenzaCreare(const std::filesystem::path& file,
                                const Archivio<TSchedaScadenza>::VisitatoreVista& visita) {
-    std::error_code ec;
-    const auto stato = std::filesystem::symlink_status(file, ec);
-    if (stato.type() == std::filesystem::file_type::not_found) return;
+    auto letto = giornale::ApriSenzaScrivere(StratoStandard(), file);
+    if (!letto) return;
     TArchivioScadenze archivio;
-    archivio.ApriSu(ApriFileArchivioInLettura(file));
+    archivio.ApriSu(std::move(letto));
     archivio.ScorriTutte(visita);
     archivio.Chiudi();
 }

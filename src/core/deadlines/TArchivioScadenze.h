@@ -11,10 +11,13 @@
 class TArchivioScadenze : public Archivio<TSchedaScadenza> {
 public:
     static constexpr const char* Estensione = ".rcd";
-    // Folder + the year as typed (four characters) + ".rcd".
+    // True for exactly four digits 0 to 9: the only text a year file is named from.
+    static bool AnnoValido(std::string_view anno);
+    // Folder + the year + ".rcd". Anything but four digits could name another file ("../x")
+    // and is refused with an ErroreAccessoArchivio.
     static std::filesystem::path Percorso(const std::filesystem::path& cartella,
                                           std::string_view anno);
-    // Folder + the year in four digits + ".rcd".
+    // Folder + the year in four digits + ".rcd"; years outside 0 to 9999 are refused.
     static std::filesystem::path Percorso(const std::filesystem::path& cartella, int anno);
     // The path a window keeps as text (lblFile), trimmed.
     static std::filesystem::path PercorsoDa(std::string_view lblFile);
@@ -22,8 +25,9 @@ public:
 };
 
 // Every record of a year file, in file order, read without writing anything: a missing file
-// reads as an empty archive and is not created. Any other failure (a folder at the path, an
-// unreadable file) is an ErroreAccessoArchivio.
+// reads as an empty archive and is not created, and an overwrite a crash interrupted reads
+// as it was before (its journal is left for the next save). Any other failure (a folder at
+// the path, an unreadable file) is an ErroreAccessoArchivio.
 std::vector<TSchedaScadenza> LeggiScadenzeSenzaCreare(const std::filesystem::path& file);
 // The same reading, each record handed as stored, for a command that converts only what
 // it needs.

@@ -87,14 +87,10 @@ std::string Componi(std::string_view nomeFoglio, std::span<const Intestazione> i
 }
 
 void Scrivi(const std::filesystem::path& file, std::string_view nomeFoglio,
-            std::span<const Intestazione> intestazioni, const Righe& righe,
-            const ApriStrato& apri) {
-    ScriviFileIntero(
-        file,
-        [&](ScritturaFile& s) {
-            Componi(nomeFoglio, intestazioni, righe, [&](std::string_view p) { s.Scrivi(p); });
-        },
-        apri);
+            std::span<const Intestazione> intestazioni, const Righe& righe) {
+    ScriviFileIntero(file, [&](FileProvvisorio& f) {
+        Componi(nomeFoglio, intestazioni, righe, [&](std::string_view p) { f.Scrivi(p); });
+    });
 }
 
 }  // namespace foglio

@@ -41,8 +41,7 @@ std::string Componi(std::string_view nomeFoglio, std::span<const Intestazione> i
 // Writes the file whole: an existing file is replaced only once the new one is complete.
 // Throws ErroreAccessoArchivio on any failure, leaving the old file as it was.
 void Scrivi(const std::filesystem::path& file, std::string_view nomeFoglio,
-            std::span<const Intestazione> intestazioni, const Righe& righe,
-            const ApriStrato& apri = ApriFileArchivio);
+            std::span<const Intestazione> intestazioni, const Righe& righe);
 
 // A text as it stands in a cell of the file: Windows-1252 with the replacements above.
 void AccodaTesto(std::string& out, std::string_view utf8);

@@ -136,7 +136,8 @@ void AccodaRiga(TabellaTesti& t, std::span<const ColonnaDi<Scheda>> colonne, con
     }
 }
 
-// Fills the table from the archive at `file` (created empty when missing): the row of
+// Fills the table from the archive at `file`, opened for reading only (created
+// empty when missing): the row of
 // every record `prendi` takes (every record without it), in file order, the ordinal
 // counting the rows added; then, when a key column is given, the rows are reordered by it.
 // `prendi` reads the record as stored, converting only what it looks at; a record is
@@ -149,7 +150,7 @@ void Riempi(TabellaTesti& t, std::span<const ColonnaDi<Scheda>> colonne,
             std::optional<std::size_t> chiave = std::nullopt) {
     t = TabellaTesti(colonne.size());
     Archivio<Scheda> archivio;
-    archivio.Apri(file);
+    archivio.Apri(file, Accesso::SolaLettura);
     if (!prendi) t.Riserva(static_cast<std::size_t>(archivio.NumeroSchede()));
     std::string appoggio;
     Scheda s{};

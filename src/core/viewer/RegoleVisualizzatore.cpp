@@ -79,7 +79,7 @@ bool DelMese(const VistaScheda<TSchedaScadenza>& r, const Data& giorno) {
 
 std::int64_t ContaImminenti(const std::filesystem::path& file, const Data& oggi) {
     TArchivioScadenze archivio;
-    archivio.Apri(file);
+    archivio.Apri(file, Accesso::SolaLettura);
     std::int64_t imminenti = 0;
     archivio.ScorriTutte([&](std::int64_t, const VistaScheda<TSchedaScadenza>& r) {
         if (ScadenzaImminente(r, oggi)) ++imminenti;

@@ -40,8 +40,8 @@ bool DelGiorno(const VistaScheda<TSchedaScadenza>& r, const Data& giorno);
 bool DelMese(const TSchedaScadenza& r, const Data& giorno);
 bool DelMese(const VistaScheda<TSchedaScadenza>& r, const Data& giorno);
 
-// The imminence check: counts the imminent records of the year file on `oggi`. A missing
-// file is created empty (count 0). Archive failures throw ErroreAccessoArchivio.
+// The imminence check: counts the imminent records of the year file on `oggi`, opened for
+// reading only. A missing file is created empty (count 0). Archive failures throw ErroreAccessoArchivio.
 std::int64_t ContaImminenti(const std::filesystem::path& file, const Data& oggi);
 
 }  // namespace visualizzatore

@@ -138,7 +138,7 @@ void ElencoRisultati::Elenca(const std::filesystem::path& file,
     elenco::Righe righe = lista_->NuoveRighe();
     try {
         Archivio<Scheda> archivio;
-        archivio.Apri(file);
+        archivio.Apri(file, Accesso::SolaLettura);
         lista_->clear();
         righe.Riserva(static_cast<std::size_t>(archivio.NumeroSchede()));
         archivio.ScorriTutte([&](std::int64_t, const VistaScheda<Scheda>& s) {
@@ -160,7 +160,7 @@ void ElencoRisultati::Scegli(const std::filesystem::path& file,
     try {
         const std::string riga = RigaScelta();
         Archivio<Scheda> archivio;
-        archivio.Apri(file);
+        archivio.Apri(file, Accesso::SolaLettura);
         elenco::CopiaSchedeUguali<Scheda>(archivio, riga, componi, copia);
         archivio.Chiudi();
     } catch (...) {

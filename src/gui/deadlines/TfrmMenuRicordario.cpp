@@ -86,8 +86,10 @@ void TfrmMenuRicordario::FormShow() {
 }
 
 void TfrmMenuRicordario::btnApriPreventiviClick() {
-    // Only the length counts, blanks included: the card refuses dates that cannot exist.
-    if (txtAnnoPreventivi->text().size() != 4) {
+    // The length counts, blanks included: the card refuses dates that cannot exist. The
+    // digits filter leaves only digits; a year file is never named from anything else.
+    if (txtAnnoPreventivi->text().size() != 4 ||
+        !TArchivioScadenze::AnnoValido(S(txtAnnoPreventivi->text()))) {
         MostraAvviso(this, Q(messaggi::AnnoQuattroCifre), TipoAvviso::Avvertimento);
         txtAnnoPreventivi->setFocus();
         return;

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "core/app/Testo.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/export/Calendario.h"
 #include "gui/app/Avvisi.h"
@@ -15,7 +14,7 @@ void EsportaInCalendario(QWidget* genitore, const QString& lblFile) {
     const auto archivio = TArchivioScadenze::PercorsoDa(S(lblFile));
     const std::string nome = archivio.stem().string();
     try {
-        if (nome.size() != 4 || !testo::SoloCifre(nome))
+        if (!TArchivioScadenze::AnnoValido(nome))
             throw std::runtime_error("not a year archive: " + nome);
         const int anno = std::stoi(nome);
         const auto esito = calendario::ScriviCalendario(LeggiScadenzeSenzaCreare(archivio), anno,
