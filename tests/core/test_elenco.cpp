@@ -4,6 +4,7 @@
 #include <memory_resource>
 #include <random>
 
+#include "MemoriaContata.h"
 #include "core/app/Elenco.h"
 #include "core/app/Testo.h"
 
@@ -136,6 +137,38 @@ TEST(OrdineElenco, SortingOnKeysGivesTheOrderOfTheComparison) {
     EXPECT_EQ(righe, attese);
 }
 
+TEST(OrdineElenco, LinesSharingLongStretchesKeepTheOrderOfTheComparison) {
+    // Lines whose first column is a padded text from a short list, as the deadline lines
+    // are, so that thousands share their first 40 bytes and more; then tails that run out
+    // at and around every multiple of eight bytes, hold blanks, NULs and characters of one
+    // and of four key bytes, and are often the start of one another.
+    std::mt19937 rng(7);
+    const std::vector<std::string> causali = {"Pagamento bolletta luce", "Pagamento bolletta gas",
+                                              "PAGAMENTO BOLLETTA LUCE", "Rata mutuo",
+                                              "Rata mutuò", ""};
+    const std::vector<std::string> code = {"",  " ",  std::string(1, '\0'), "a",
+                                           "A", "é", "€",                    "中"};
+    struct Caso {
+        std::size_t righe;
+        std::size_t colonna;  // width of the padded first column
+        std::size_t coda;     // most pieces in the tail
+    };
+    for (const Caso& c : {Caso{5000, 40, 20}, Caso{3000, 7, 12}, Caso{2000, 64, 3},
+                          Caso{40, 40, 2}, Caso{17, 9, 1}}) {
+        std::vector<std::string> righe;
+        for (std::size_t i = 0; i < c.righe; ++i) {
+            std::string r = testo::PadTaglia(causali[rng() % causali.size()], c.colonna) +
+                            "  Data: 0" + std::to_string(rng() % 3) + "/03/2024";
+            for (std::size_t k = rng() % (c.coda + 1); k > 0; --k) r += code[rng() % code.size()];
+            righe.push_back(r);
+        }
+        std::vector<std::string> attese = righe;
+        std::stable_sort(attese.begin(), attese.end(), elenco::PrimaDi);
+        elenco::Ordina(righe);
+        ASSERT_EQ(righe, attese) << c.righe << " lines, column of " << c.colonna;
+    }
+}
+
 TEST(RigheElenco, LinesAddedInBatchesEndInListOrderWithTheEarlierFirst) {
     std::mt19937 rng(5);
     std::vector<std::string> tutte;
@@ -159,25 +192,6 @@ TEST(RigheElenco, LinesAddedInBatchesEndInListOrderWithTheEarlierFirst) {
     for (std::size_t i = 0; i < tutte.size(); ++i) ASSERT_EQ(elenco[i], tutte[i]) << i;
 }
 
-namespace {
-// Counts what is taken and given back, so a test sees that a list returns all it took.
-class MemoriaContata : public std::pmr::memory_resource {
-public:
-    std::size_t inUso = 0, prese = 0;
-
-private:
-    void* do_allocate(std::size_t n, std::size_t a) override {
-        inUso += n;
-        ++prese;
-        return std::pmr::new_delete_resource()->allocate(n, a);
-    }
-    void do_deallocate(void* p, std::size_t n, std::size_t a) override {
-        inUso -= n;
-        std::pmr::new_delete_resource()->deallocate(p, n, a);
-    }
-    bool do_is_equal(const memory_resource& o) const noexcept override { return this == &o; }
-};
-}  // namespace
 
 TEST(RigheElenco, EmptyingGivesTheMemoryBack) {
     MemoriaContata memoria, altra;

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "CartellaTemporanea.h"
+#include "MemoriaContata.h"
+#include "SchedeDiProva.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/export/Esportazioni.h"
@@ -137,6 +141,60 @@ TEST(GrigliaContatti, EveryRecordIsARowInFileOrderAndExportsTrimmed) {
     EXPECT_EQ(esportate.cella(1, 2), "Roma");
     EXPECT_EQ(esportate.cella(2, 2), "");
     EXPECT_EQ(esportate.cella(0, 24), "a & <b>");  // the last exported column: Note
+}
+
+TEST(GrigliaContatti, CellsAreTheFieldsAsShownWhateverTheyHold) {
+    // Fields with blanks and controls around, accents, the euro and other bytes of two and
+    // three UTF-8 bytes, empty and full to capacity: each cell is its field as the card
+    // shows it (the record converted whole), joined fields with one blank.
+    const std::vector<std::string> testi = {"  Forlì  ", "\t€ 12,50\r\n", "", "   ",
+                                            "Œuvre “citata” – ok", std::string(300, 'z'),
+                                            "\x7f", "ÿ"};
+    CartellaTemporanea cartella;
+    const auto file = TArchivioContatti::Percorso(cartella.percorso());
+    std::vector<TSchedaContatto> schede;
+    for (std::size_t i = 0; i < 24; ++i) {
+        TSchedaContatto s = prova::ContattoPieno("n" + std::to_string(i));
+        std::size_t k = i;
+        for (const auto& c : TSchedaContatto::Campi) s.*(c.membro) = testi[k++ % testi.size()];
+        schede.push_back(s);
+    }
+    {
+        TArchivioContatti a;
+        a.Apri(file);
+        for (const auto& s : schede) a.AccodaScheda(s);
+    }
+    {
+        // Saving trims, but a file may come from elsewhere: blanks around the first name.
+        std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+        const std::string campo = "\x09  Forl\xEC  ";  // length byte, then Windows-1252
+        f.seekp(OffsetCampo<TSchedaContatto>("Cliente"));
+        f.write(campo.data(), static_cast<std::streamsize>(campo.size()));
+    }
+    MemoriaContata memoria;
+    {
+        TabellaTesti t(0, &memoria);
+        griglia::Riempi<TSchedaContatto>(t, esportazione::Contatti.colonne, file);
+        EXPECT_EQ(t.Fonte(), &memoria);
+        ASSERT_EQ(t.Righe(), schede.size());
+        TArchivioContatti a;
+        a.Apri(file, Accesso::SolaLettura);
+        std::size_t r = 0;
+        a.LeggiTutte([&](std::int64_t, const TSchedaContatto& s) {
+            for (std::size_t c = 1; c < t.Colonne(); ++c) {
+                const auto& colonna = esportazione::Contatti.colonne[c];
+                std::string attesa = s.*(colonna.campo);
+                if (colonna.seguito) attesa += " " + s.*(colonna.seguito);
+                EXPECT_EQ(t.Cella(r, c), attesa) << "row " << r << ", " << colonna.nome;
+            }
+            ++r;
+            return true;
+        });
+        EXPECT_GT(memoria.inUso, 0u);
+        TabellaTesti spostata = std::move(t);
+        EXPECT_EQ(spostata.Cella(0, 1), "Forlì");
+    }
+    EXPECT_EQ(memoria.inUso, 0u) << "the table gives back all it took";
 }
 
 TEST(GrigliaContatti, AMissingArchiveIsCreatedEmptyAndAFolderGivesNoRows) {

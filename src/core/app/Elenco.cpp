@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <stdexcept>
 #include <utility>
@@ -54,20 +55,136 @@ bool PrimaDi(std::string_view a, std::string_view b) {
 
 namespace {
 
+// Sorts lines by their whole keys, given in one buffer (key i from inizi[i] to inizi[i+1],
+// in the order the lines came), eight key bytes at a time held in the sort's own elements:
+// first past the bytes all keys share, on the next eight; then each run of lines that tie
+// there likewise, and so on. A long stretch alike in many lines (a padded column, the same
+// name) thus costs one pass over it, not a comparison of it at every step. Equal keys keep
+// the order of arrival.
+class OrdineChiavi {
+public:
+    OrdineChiavi(std::string_view chiavi, const std::vector<std::size_t>& inizi)
+        : chiavi_(chiavi), inizi_(inizi), voci_(inizi.size() - 1) {
+        for (std::size_t i = 0; i < voci_.size(); ++i)
+            voci_[i].indice = static_cast<std::uint32_t>(i);
+        Ordina(0, voci_.size(), 0);
+    }
+    // Position k of the order: which line.
+    std::uint32_t operator[](std::size_t k) const { return voci_[k].indice; }
+
+private:
+    struct Voce {
+        std::uint64_t parola;  // eight key bytes from the run's depth, high first, zero-filled
+        std::uint32_t resto;   // key bytes left from that depth, up to eight
+        std::uint32_t indice;  // the line, in the order it came
+    };
+    // A zero filling a short key stands for no byte: among equal words the key with fewer
+    // bytes left comes first, being the start of the others.
+    static bool Prima(const Voce& a, const Voce& b) {
+        if (a.parola != b.parola) return a.parola < b.parola;
+        if (a.resto != b.resto) return a.resto < b.resto;
+        return a.indice < b.indice;
+    }
+
+    std::string_view Chiave(std::uint32_t i) const {
+        return chiavi_.substr(inizi_[i], inizi_[i + 1] - inizi_[i]);
+    }
+
+    // Sorts voci_[da, a), whose keys share their first `profondita` bytes.
+    void Ordina(std::size_t da, std::size_t a, std::size_t profondita) {
+        while (a - da > 1) {
+            if (a - da <= 16) {
+                // A few lines: plain comparisons past the shared bytes.
+                std::sort(voci_.begin() + da, voci_.begin() + a, [&](const Voce& x, const Voce& y) {
+                    const int c = Chiave(x.indice).substr(profondita).compare(
+                        Chiave(y.indice).substr(profondita));
+                    return c != 0 ? c < 0 : x.indice < y.indice;
+                });
+                return;
+            }
+            profondita += Comuni(da, a, profondita);
+            for (std::size_t i = da; i < a; ++i) Parola(voci_[i], profondita);
+            std::sort(voci_.begin() + da, voci_.begin() + a, Prima);
+            // Runs equal on the word with eight or more bytes left go on past it; the rest
+            // are in their final order. Every such run but the last recurses; the last loops.
+            std::size_t inizio = da, ultimo = a, ultimoFine = a;
+            for (std::size_t i = da + 1; i <= a; ++i) {
+                if (i < a && voci_[i].parola == voci_[inizio].parola &&
+                    voci_[i].resto == voci_[inizio].resto)
+                    continue;
+                if (i - inizio > 1 && voci_[inizio].resto == 8) {
+                    if (ultimo != a) Ordina(ultimo, ultimoFine, profondita + 8);
+                    ultimo = inizio;
+                    ultimoFine = i;
+                }
+                inizio = i;
+            }
+            if (ultimo == a) return;
+            da = ultimo;
+            a = ultimoFine;
+            profondita += 8;
+        }
+    }
+
+    // How many bytes past `profondita` all keys of voci_[da, a) share.
+    std::size_t Comuni(std::size_t da, std::size_t a, std::size_t profondita) const {
+        const std::string_view primo = Chiave(voci_[da].indice).substr(profondita);
+        std::size_t comuni = primo.size();
+        for (std::size_t i = da + 1; i < a && comuni > 0; ++i) {
+            const std::string_view k = Chiave(voci_[i].indice).substr(profondita);
+            comuni = Uguali(primo, k, std::min(comuni, k.size()));
+        }
+        return comuni;
+    }
+
+    // How many of the first n bytes of a and b are equal, eight at a time.
+    static std::size_t Uguali(std::string_view a, std::string_view b, std::size_t n) {
+        std::size_t i = 0;
+        for (; i + 8 <= n; i += 8) {
+            std::uint64_t x, y;
+            std::memcpy(&x, a.data() + i, 8);
+            std::memcpy(&y, b.data() + i, 8);
+            if (x != y) break;
+        }
+        while (i < n && a[i] == b[i]) ++i;
+        return i;
+    }
+
+    void Parola(Voce& v, std::size_t profondita) const {
+        const std::string_view k = Chiave(v.indice);
+        const std::size_t resto = k.size() > profondita ? k.size() - profondita : 0;
+        v.resto = static_cast<std::uint32_t>(std::min<std::size_t>(resto, 8));
+        std::uint64_t x = 0;
+        for (std::size_t b = 0; b < 8; ++b)
+            x = (x << 8) | (b < v.resto ? static_cast<unsigned char>(k[profondita + b]) : 0u);
+        v.parola = x;
+    }
+
+    std::string_view chiavi_;
+    const std::vector<std::size_t>& inizi_;
+    std::vector<Voce> voci_;
+};
+
 // The order of n lines: indexes in list order. Each line's key (testo::AccodaChiaveOrdine)
 // is made once. The lines are first sorted on the first 40 bytes of their keys, held in
-// the sort's own elements and made in one pass over the lines in the order they came; lines
-// that tie there (the same name, telephone and more) are sorted on their whole keys, made
-// for one group at a time in a buffer that is reused. Equal keys keep the order of arrival.
+// the sort's own elements and made in one pass over the lines in the order they came: most
+// lines differ there. Lines that tie (the same name and telephone, the same padded first
+// column) are then sorted on their whole keys, made for one group at a time in a buffer
+// that is reused. Equal keys keep the order of arrival.
+constexpr std::size_t kAvanti = 8;
+void Anticipa(std::string_view riga) {
+    for (std::size_t b = 0; b < riga.size(); b += 64) __builtin_prefetch(riga.data() + b);
+}
+
 template <class Riga>
-std::vector<std::uint32_t, AllocatoreRighe<std::uint32_t>> Ordine(
+std::vector<std::uint32_t, Allocatore<std::uint32_t>> Ordine(
     std::size_t n, const Riga& riga, std::pmr::memory_resource* memoria) {
     constexpr std::size_t kParole = 5;  // 40 bytes of key
     struct Voce {
         std::array<std::uint64_t, kParole> parole;  // key bytes, high first, zero-filled
         std::uint32_t indice;
     };
-    std::vector<Voce, AllocatoreRighe<Voce>> voci(n, AllocatoreRighe<Voce>(memoria));
+    std::vector<Voce, Allocatore<Voce>> voci(n, Allocatore<Voce>(memoria));
     std::string chiave;
     for (std::size_t i = 0; i < n; ++i) {
         chiave.clear();
@@ -90,32 +207,28 @@ std::vector<std::uint32_t, AllocatoreRighe<std::uint32_t>> Ordine(
         return a.indice < b.indice;
     });
 
-    std::vector<std::uint32_t, AllocatoreRighe<std::uint32_t>> ordine(n, memoria);
+    std::vector<std::uint32_t, Allocatore<std::uint32_t>> ordine(n, memoria);
     std::string chiavi;
-    std::vector<std::size_t> fine;
-    std::vector<std::uint32_t> gruppo;
+    std::vector<std::size_t> inizi;
     for (std::size_t i = 0; i < n;) {
         std::size_t j = i + 1;
         while (j < n && voci[j].parole == voci[i].parole) ++j;
         if (j - i == 1) {
             ordine[i] = voci[i].indice;
         } else {
+            // The group's keys, whole, side by side in the order the group is in (that of
+            // arrival).
             chiavi.clear();
-            fine.clear();
-            gruppo.clear();
+            inizi.clear();
             for (std::size_t k = i; k < j; ++k) {
+                // The group's lines lie anywhere in the list's text: ask for those a few
+                // ahead, so that they come while this one is read.
+                if (k + kAvanti < j) Anticipa(riga(voci[k + kAvanti].indice));
+                inizi.push_back(chiavi.size());
                 testo::AccodaChiaveOrdine(chiavi, riga(voci[k].indice));
-                fine.push_back(chiavi.size());
-                gruppo.push_back(static_cast<std::uint32_t>(k - i));
             }
-            const auto Chiave = [&](std::uint32_t g) {
-                const std::size_t inizio = g == 0 ? 0 : fine[g - 1];
-                return std::string_view(chiavi).substr(inizio, fine[g] - inizio);
-            };
-            // The group is in arrival order already: a stable sort keeps it for equal keys.
-            std::stable_sort(gruppo.begin(), gruppo.end(), [&](std::uint32_t a, std::uint32_t b) {
-                return Chiave(a) < Chiave(b);
-            });
+            inizi.push_back(chiavi.size());
+            const OrdineChiavi gruppo(chiavi, inizi);
             for (std::size_t k = i; k < j; ++k) ordine[k] = voci[i + gruppo[k - i]].indice;
         }
         i = j;

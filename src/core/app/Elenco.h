@@ -14,6 +14,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/app/Allocatore.h"
 #include "core/app/Archivio.h"
 
 namespace elenco {
@@ -93,28 +94,6 @@ bool PrimaDi(std::string_view a, std::string_view b);
 // Sorts lines into list order; lines equal in that order keep the order they came in.
 void Ordina(std::vector<std::string>& righe);
 
-// Where a list's large arrays come from; carried by every array, so that lists using
-// different sources can still be moved and merged.
-template <class T>
-struct AllocatoreRighe {
-    using value_type = T;
-    using propagate_on_container_copy_assignment = std::true_type;
-    using propagate_on_container_move_assignment = std::true_type;
-    using propagate_on_container_swap = std::true_type;
-    std::pmr::memory_resource* memoria;
-    AllocatoreRighe(std::pmr::memory_resource* m) : memoria(m) {}
-    template <class U>
-    AllocatoreRighe(const AllocatoreRighe<U>& a) : memoria(a.memoria) {}
-    T* allocate(std::size_t n) {
-        return static_cast<T*>(memoria->allocate(n * sizeof(T), alignof(T)));
-    }
-    void deallocate(T* p, std::size_t n) { memoria->deallocate(p, n * sizeof(T), alignof(T)); }
-    template <class U>
-    bool operator==(const AllocatoreRighe<U>& a) const {
-        return memoria == a.memoria;
-    }
-};
-
 // The lines of a result list. Their text is packed in a few large blocks, never moved once
 // written, and the list order is an index over them: 100,000 lines cost a handful of
 // allocations and little more than their text, and putting them in order moves no text.
@@ -153,7 +132,7 @@ private:
         std::pmr::memory_resource* memoria;
     };
     template <class T>
-    using Vettore = std::vector<T, AllocatoreRighe<T>>;
+    using Vettore = std::vector<T, Allocatore<T>>;
 
     std::string_view Testo(std::uint32_t n) const {
         return {posti_[n].inizio, posti_[n].lunghezza};

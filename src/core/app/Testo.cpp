@@ -27,24 +27,6 @@ int InByte(char32_t c) {
     return -1;
 }
 
-void AggiungiUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
 char32_t Decodifica(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     if (b0 < 0x80) {
@@ -131,15 +113,33 @@ std::size_t PrimoNonAscii(std::string_view s, std::size_t i) {
 
 }  // namespace
 
-void AccodaDaWindows1252(std::string& out, std::string_view cp1252) {
+std::size_t ScriviDaWindows1252(char* out, std::string_view cp1252) {
+    char* p = out;
     // Runs of ASCII go in as they are.
     for (std::size_t i = 0; i < cp1252.size();) {
         std::size_t j = PrimoNonAscii(cp1252, i);
-        out.append(cp1252, i, j - i);
-        for (; j < cp1252.size() && static_cast<unsigned char>(cp1252[j]) >= 0x80; ++j)
-            AggiungiUtf8(out, DaByte(static_cast<unsigned char>(cp1252[j])));
+        std::memcpy(p, cp1252.data() + i, j - i);
+        p += j - i;
+        for (; j < cp1252.size() && static_cast<unsigned char>(cp1252[j]) >= 0x80; ++j) {
+            // Every byte from 0x80 is a character below U+10000: two or three bytes.
+            const char32_t c = DaByte(static_cast<unsigned char>(cp1252[j]));
+            if (c < 0x800) {
+                *p++ = static_cast<char>(0xC0 | (c >> 6));
+            } else {
+                *p++ = static_cast<char>(0xE0 | (c >> 12));
+                *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            }
+            *p++ = static_cast<char>(0x80 | (c & 0x3F));
+        }
         i = j;
     }
+    return static_cast<std::size_t>(p - out);
+}
+
+void AccodaDaWindows1252(std::string& out, std::string_view cp1252) {
+    const std::size_t da = out.size();
+    out.resize(da + 3 * cp1252.size());
+    out.resize(da + ScriviDaWindows1252(out.data() + da, cp1252));
 }
 
 std::string DaWindows1252(std::string_view cp1252) {

@@ -21,6 +21,9 @@ int CodiceWindows1252(char32_t c);
 // Windows-1252 → UTF-8. Every byte has a form (the five unassigned ones map to the
 // C1 controls of the same code), so this never fails.
 std::string DaWindows1252(std::string_view cp1252);
+// The same written at `out`, which has room for three bytes for each byte of `cp1252` (the
+// most one character takes); returns how many bytes were written.
+std::size_t ScriviDaWindows1252(char* out, std::string_view cp1252);
 
 // Removes leading and trailing characters of code 32 or below (blanks and controls).
 std::string Rifila(std::string_view s);

@@ -2,28 +2,34 @@
 // The record tables of the grid windows: the rows' texts, kept compactly, and the
 // declaration of a grid (its columns, what each shows of a record, the exported header
 // cells, file and worksheet names), from which the rows are filled and exported.
+#include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <memory_resource>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/app/Allocatore.h"
 #include "core/app/Archivio.h"
 #include "core/export/Foglio.h"
 
 namespace griglia {
 
-// Rows of cell texts (UTF-8). The texts are laid one after the other in blocks of a
-// megabyte, never moved once written, and a cell is where its text starts and how long it
+// Rows of cell texts (UTF-8). The texts are laid one after the other in blocks of two
+// megabytes, never moved once written, and a cell is where its text starts and how long it
 // is: 100,000 rows cost their characters and 8 bytes a cell. An edited cell that grows gets
 // its new text at the end.
 class TabellaTesti {
 public:
-    explicit TabellaTesti(std::size_t colonne = 0) : colonne_(colonne) {}
+    // `memoria` gives the blocks and the cells (by default, new and delete).
+    explicit TabellaTesti(std::size_t colonne = 0,
+                          std::pmr::memory_resource* memoria = std::pmr::get_default_resource())
+        : colonne_(colonne), celle_(memoria) {}
     TabellaTesti(TabellaTesti&&) = default;
     TabellaTesti& operator=(TabellaTesti&&) = default;
 
@@ -39,6 +45,11 @@ public:
     // A row is added cell by cell, in column order; it is complete once every column has
     // its cell.
     void AccodaCella(std::string_view testo) { celle_.push_back(Metti(testo)); }
+    // A cell holding a stored field (Windows-1252) as shown: trimmed, in UTF-8; with a
+    // second field, the two shown so and joined by one blank. Converted straight into the
+    // table.
+    void AccodaCellaDaArchivio(std::string_view campo);
+    void AccodaCellaDaArchivio(std::string_view campo, std::string_view seguito);
     // Room for the cells of `righe` more rows.
     void Riserva(std::size_t righe);
     // Gives back the room reserved for cells that did not come.
@@ -50,10 +61,12 @@ public:
 
     // Bytes held: the blocks of texts and the room for cells.
     std::size_t Memoria() const;
+    // Where the memory comes from.
+    std::pmr::memory_resource* Fonte() const { return celle_.get_allocator().memoria; }
 
 private:
     // A cell's start: the block in the high bits, the place in it in the low ones.
-    static constexpr unsigned kBitPosto = 20;
+    static constexpr unsigned kBitPosto = 21;
     static constexpr std::uint32_t kPosto = (1u << kBitPosto) - 1;
     static constexpr std::size_t kBlocco = std::size_t{1} << kBitPosto;
     struct Pezzo {
@@ -61,14 +74,27 @@ private:
         std::uint32_t lunghezza;
     };
     Pezzo Metti(std::string_view testo);
+    // Room for a text of at most `massimo` bytes, written in place and then closed with its
+    // length.
+    char* Spazio(std::size_t massimo);
+    Pezzo Chiudi(std::size_t lunghezza);
     char* NuovoBlocco(std::size_t byte);
 
+    // A block goes back to where it came from.
+    struct Restituisci {
+        std::pmr::memory_resource* memoria;
+        std::size_t byte;
+        void operator()(char* p) const { memoria->deallocate(p, byte, 1); }
+    };
+    using Celle = std::vector<Pezzo, Allocatore<Pezzo>>;
+
     std::size_t colonne_;
-    std::vector<Pezzo> celle_;
-    std::vector<std::unique_ptr<char[]>> blocchi_;
+    Celle celle_;
+    std::vector<std::unique_ptr<char[], Restituisci>> blocchi_;
     std::size_t byteBlocchi_ = 0;
     std::size_t corrente_ = 0;     // the block being filled
     std::size_t usati_ = kBlocco;  // bytes used in it (a full one: none yet)
+    bool propria_ = false;         // the text being written has a block of its own
 };
 
 // A grid column: its control name, header, width, and whether typing in it is allowed.
@@ -116,22 +142,40 @@ struct Dichiarazione {
     }
 };
 
-// Adds the row of a record: `ordinale` in the ordinal column, the rest from the record.
+// Where the fields each column shows lie in a record, found once for a whole fill.
 template <class Scheda>
-void AccodaRiga(TabellaTesti& t, std::span<const ColonnaDi<Scheda>> colonne, const Scheda& s,
-                std::size_t ordinale, std::string& appoggio) {
-    for (const auto& c : colonne) {
+struct PostiColonne {
+    std::vector<PosizioneCampo> campo, seguito;
+    explicit PostiColonne(std::span<const ColonnaDi<Scheda>> colonne) {
+        for (const auto& c : colonne) {
+            campo.push_back(c.campo ? CampoDi<Scheda>(c.campo) : PosizioneCampo{});
+            seguito.push_back(c.seguito ? CampoDi<Scheda>(c.seguito) : PosizioneCampo{});
+        }
+    }
+};
+
+// Adds the row of a record as stored: `ordinale` in the ordinal column, fields straight from
+// their bytes, and a calculation from the whole record, converted into `intera` only when
+// a column needs it.
+template <class Scheda>
+void AccodaRiga(TabellaTesti& t, std::span<const ColonnaDi<Scheda>> colonne,
+                const PostiColonne<Scheda>& posti, const VistaScheda<Scheda>& v,
+                std::size_t ordinale, Scheda& intera) {
+    bool convertita = false;
+    for (std::size_t k = 0; k < colonne.size(); ++k) {
+        const ColonnaDi<Scheda>& c = colonne[k];
         if (c.calcolo) {
-            t.AccodaCella(c.calcolo(s));
+            if (!convertita) v.Tutta(intera);
+            convertita = true;
+            t.AccodaCella(c.calcolo(intera));
         } else if (!c.campo) {
-            t.AccodaCella(std::to_string(ordinale));
+            char cifre[24];
+            const auto fine = std::to_chars(cifre, cifre + sizeof cifre, ordinale).ptr;
+            t.AccodaCella(std::string_view(cifre, static_cast<std::size_t>(fine - cifre)));
         } else if (!c.seguito) {
-            t.AccodaCella(s.*(c.campo));
+            t.AccodaCellaDaArchivio(v.Byte(posti.campo[k]));
         } else {
-            appoggio.assign(s.*(c.campo));
-            appoggio.push_back(' ');
-            appoggio.append(s.*(c.seguito));
-            t.AccodaCella(appoggio);
+            t.AccodaCellaDaArchivio(v.Byte(posti.campo[k]), v.Byte(posti.seguito[k]));
         }
     }
 }
@@ -148,18 +192,15 @@ void Riempi(TabellaTesti& t, std::span<const ColonnaDi<Scheda>> colonne,
             const std::filesystem::path& file,
             const std::function<bool(const VistaScheda<Scheda>&)>& prendi = {},
             std::optional<std::size_t> chiave = std::nullopt) {
-    t = TabellaTesti(colonne.size());
+    t = TabellaTesti(colonne.size(), t.Fonte());
     Archivio<Scheda> archivio;
     archivio.Apri(file, Accesso::SolaLettura);
     if (!prendi) t.Riserva(static_cast<std::size_t>(archivio.NumeroSchede()));
-    std::string appoggio;
+    const PostiColonne<Scheda> posti(colonne);
     Scheda s{};
     try {
         archivio.ScorriTutte([&](std::int64_t, const VistaScheda<Scheda>& v) {
-            if (!prendi || prendi(v)) {
-                v.Tutta(s);
-                AccodaRiga(t, colonne, s, t.Righe() + 1, appoggio);
-            }
+            if (!prendi || prendi(v)) AccodaRiga(t, colonne, posti, v, t.Righe() + 1, s);
             return true;
         });
         archivio.Chiudi();

@@ -8,6 +8,7 @@
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Figure.h"
+#include "gui/app/PagineGrandi.h"
 #include "gui/app/Piattaforma.h"
 #include "gui/app/RigaStato.h"
 #include "gui/app/TMisc.h"
@@ -42,11 +43,13 @@ public:
 // --- ModelloGriglia ------------------------------------------------------------------------
 
 ModelloGriglia::ModelloGriglia(std::vector<griglia::Colonna> colonne, QObject* genitore)
-    : QAbstractTableModel(genitore), colonne_(std::move(colonne)), tabella_(colonne_.size()) {}
+    : QAbstractTableModel(genitore),
+      colonne_(std::move(colonne)),
+      tabella_(colonne_.size(), MemoriaPagineGrandi()) {}
 
 void ModelloGriglia::Riempi(const std::function<void(griglia::TabellaTesti&)>& riempi) {
     beginResetModel();
-    tabella_ = griglia::TabellaTesti(colonne_.size());
+    tabella_ = griglia::TabellaTesti(colonne_.size(), MemoriaPagineGrandi());
     try {
         riempi(tabella_);
     } catch (...) {
