@@ -78,6 +78,11 @@ TEST(TracciatoContatto, RecontactFlagBytes) {
     EXPECT_EQ(flag::Leggi(" Sì "), 1);
     EXPECT_EQ(flag::Leggi("No"), 0);
     EXPECT_EQ(flag::Leggi(""), -1);
+    // Read as stored: "Sì" is two bytes there, and its UTF-8 form means neither.
+    const std::pair<std::string_view, int> archivio[] = {
+        {"S\xEC", 1}, {" S\xEC\r\n", 1}, {"No", 0}, {"\tNo ", 0}, {"", -1},
+        {"S\xC3\xAC", -1}, {"Si", -1}, {"no", -1}, {"S\xEC\xEC", -1}};
+    for (const auto& [byte, atteso] : archivio) EXPECT_EQ(flag::LeggiArchivio(byte), atteso) << byte;
 }
 
 TEST_F(ArchivioContatti, OpeningAMissingFileCreatesItEmpty) {

@@ -44,7 +44,7 @@ int LeggiNumero(std::string_view s, std::size_t& i, int minCifre, int maxCifre) 
 }  // namespace
 
 std::optional<Data> DataDaTesto(std::string_view testo) {
-    const std::string t = testo::Rifila(testo);
+    const std::string_view t = testo::RifilaVista(testo);
     std::size_t i = 0;
     Data d;
     d.giorno = LeggiNumero(t, i, 1, 2);
@@ -101,7 +101,7 @@ std::optional<OraMinuti> OraDaTesto(std::string_view testo) {
 }
 
 std::optional<double> ImportoDaTesto(std::string_view testo) {
-    const std::string t = testo::Rifila(testo);
+    const std::string_view t = testo::RifilaVista(testo);
     if (t.empty()) return std::nullopt;
     std::string conPunto;
     bool negativo = false;

@@ -139,8 +139,15 @@ inline constexpr std::string_view No = "No";
 inline std::string Da(bool spuntato) { return std::string(spuntato ? Si : No); }
 // 1 ticked, 0 not ticked, -1 neither (the window then leaves its check box as it was).
 inline int Leggi(std::string_view testo) {
-    const std::string t = testo::Rifila(testo);
+    const std::string_view t = testo::RifilaVista(testo);
     if (t == Si) return 1;
+    if (t == No) return 0;
+    return -1;
+}
+// The same from the field as stored, in Windows-1252: a scan reads it with no conversion.
+inline int LeggiArchivio(std::string_view byte) {
+    const std::string_view t = testo::RifilaVista(byte);
+    if (t == "S\xEC") return 1;
     if (t == No) return 0;
     return -1;
 }

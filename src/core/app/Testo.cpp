@@ -262,28 +262,50 @@ void AccodaChiaveOrdine(std::string& out, std::string_view utf8, std::size_t mas
     // "ÿ"); the rest is 255 and then the code in three bytes, high first. 255 is above
     // every one-byte code and no key of a character is the start of another's, so
     // comparing keys byte by byte compares the codes, and a shorter text comes first.
-    const std::size_t fine =
-        massimo > std::string::npos - out.size() ? std::string::npos : out.size() + massimo;
-    for (std::size_t i = 0; i < utf8.size() && out.size() < fine;) {
-        // A run of ASCII, the bulk of any line, goes in at once and is folded in place.
-        const std::size_t limite = std::min(utf8.size(), i + (fine - out.size()));
-        const std::size_t j = PrimoNonAscii(utf8.substr(0, limite), i);
-        if (j > i) {
-            const std::size_t da = out.size();
-            out.append(utf8, i, j - i);
-            for (std::size_t k = da; k < out.size(); ++k) out[k] = Minuscola(out[k]);
-            i = j;
+    const std::size_t n = utf8.size();
+    // At most four key bytes for each byte read (a malformed byte is U+FFFD, four), and
+    // once `massimo` are made, at most one character more.
+    const std::size_t spazio =
+        massimo >= n ? 4 * n : std::min(4 * n, massimo + 4);
+    const std::size_t inizio = out.size();
+    out.resize(inizio + spazio);
+    char* const base = out.data() + inizio;
+    char* p = base;
+    const char* const s = utf8.data();
+    const auto fatti = [&] { return static_cast<std::size_t>(p - base); };
+    for (std::size_t i = 0; i < n && fatti() < massimo;) {
+        // Eight ASCII bytes at once, the bulk of any line, with A–Z folded in place: a
+        // byte gets 0x20 where adding 0x3F reaches 0x80 (from "A") and adding 0x25 does
+        // not (up to "Z").
+        if (i + 8 <= n && (massimo == std::string::npos || fatti() + 8 <= massimo)) {
+            std::uint64_t otto;
+            std::memcpy(&otto, s + i, 8);
+            constexpr std::uint64_t kBitAlti = 0x8080808080808080ull;
+            if (!(otto & kBitAlti)) {
+                const std::uint64_t maiuscole =
+                    (otto + 0x3F3F3F3F3F3F3F3Full) & ~(otto + 0x2525252525252525ull) & kBitAlti;
+                otto |= maiuscole >> 2;
+                std::memcpy(p, &otto, 8);
+                p += 8;
+                i += 8;
+                continue;
+            }
+        }
+        if (static_cast<unsigned char>(s[i]) < 0x80) {
+            *p++ = Minuscola(s[i++]);
             continue;
         }
-        const char32_t c = CodiceOrdine(ProssimoCarattere(utf8, i));
+        const char32_t c = CodiceOrdine(Decodifica(utf8, i));
         if (c < 0xFF) {
-            out.push_back(static_cast<char>(c));
+            *p++ = static_cast<char>(c);
         } else {
-            const char lunga[] = {static_cast<char>(0xFF), static_cast<char>((c >> 16) & 0xFF),
-                                  static_cast<char>((c >> 8) & 0xFF), static_cast<char>(c & 0xFF)};
-            out.append(lunga, 4);
+            *p++ = static_cast<char>(0xFF);
+            *p++ = static_cast<char>((c >> 16) & 0xFF);
+            *p++ = static_cast<char>((c >> 8) & 0xFF);
+            *p++ = static_cast<char>(c & 0xFF);
         }
     }
+    out.resize(inizio + fatti());
 }
 
 bool SoloCifre(std::string_view s) {

@@ -36,7 +36,7 @@ std::string Riga(const VistaContatto& s, PosizioneCampo ultima) {
 std::string RigaContatto(const VistaContatto& s) { return Riga(s, CampoDi<C>(&C::Note)); }
 
 bool DaRicontattare(const VistaContatto& s) {
-    return flag::Leggi(s.Testo(CampoDi<C>(&C::Ricontatta))) == 1;
+    return flag::LeggiArchivio(s.Byte(CampoDi<C>(&C::Ricontatta))) == 1;
 }
 
 std::string RigaRicontatto(const VistaContatto& s) { return Riga(s, CampoDi<C>(&C::Questioni)); }

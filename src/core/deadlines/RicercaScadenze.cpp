@@ -7,7 +7,7 @@ namespace {
 
 using S = TSchedaScadenza;
 
-int Flag(const VistaScadenza& s, std::string S::*campo) { return flag::Leggi(s.Testo(campo)); }
+int Flag(const VistaScadenza& s, std::string S::*campo) { return flag::LeggiArchivio(s.Byte(campo)); }
 
 }  // namespace
 
@@ -17,7 +17,8 @@ bool NonAssolto(const VistaScadenza& s) { return Flag(s, &S::Effettuata) == 0; }
 
 bool ScadutoNonAssolto(const VistaScadenza& s, const Data& oggi) {
     if (!NonAssolto(s)) return false;
-    const std::optional<Data> data = DataDaTesto(s.Testo(&S::Data));
+    // A date is plain ASCII wherever it means anything: read as stored.
+    const std::optional<Data> data = DataDaTesto(s.Byte(&S::Data));
     return data && *data <= oggi;
 }
 

@@ -120,13 +120,14 @@ bool Riepilogo::Prendi(const VistaScheda<TSchedaScadenza>& s) {
     if (clientePieno_ && !cliente_.In(s.Byte(&S::Pagatore))) return false;
     if (causalePiena_ && !causale_.In(s.Byte(&S::Dettagli))) return false;
 
-    const std::optional<Data> data = DataDaTesto(s.Testo(&S::Data));
+    // Dates and amounts are plain ASCII wherever they mean anything: read as stored.
+    const std::optional<Data> data = DataDaTesto(s.Byte(&S::Data));
     if (!data) {
         ++escluse_[static_cast<std::size_t>(Esclusione::Data)];
         return false;
     }
     if (*data < inizio_ || fine_ < *data) return false;
-    if (!somma_.Aggiungi(s.Testo(&S::Costo))) {
+    if (!somma_.Aggiungi(s.Byte(&S::Costo))) {
         ++escluse_[static_cast<std::size_t>(Esclusione::Importo)];
         return false;
     }

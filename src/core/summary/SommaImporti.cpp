@@ -22,7 +22,7 @@ bool SommaSicura(std::int64_t a, std::int64_t b, std::int64_t& risultato) {
 bool SommaImporti::Aggiungi(std::string_view testo) {
     // One notion of what an amount is: the one every other reader of amounts uses.
     if (!ImportoDaTesto(testo)) return false;
-    const std::string t = testo::Rifila(testo);
+    const std::string_view t = testo::RifilaVista(testo);
     std::size_t inizio = 0;
     const bool negativo = t[0] == '-';
     if (t[0] == '-' || t[0] == '+') inizio = 1;
