@@ -104,7 +104,10 @@ private:
             }
             profondita += Comuni(da, a, profondita);
             for (std::size_t i = da; i < a; ++i) Parola(voci_[i], profondita);
-            std::sort(voci_.begin() + da, voci_.begin() + a, Prima);
+            if (a - da <= 64)
+                std::sort(voci_.begin() + da, voci_.begin() + a, Prima);
+            else
+                Radice(da, a);
             // Runs equal on the word with eight or more bytes left go on past it; the rest
             // are in their final order. Every such run but the last recurses; the last loops.
             std::size_t inizio = da, ultimo = a, ultimoFine = a;
@@ -124,6 +127,33 @@ private:
             a = ultimoFine;
             profondita += 8;
         }
+    }
+
+    // Sorts voci_[da, a), which are in the order of arrival, as Prima does: a stable pass
+    // for each byte, from the count of bytes left to the word's highest byte, skipping
+    // those in which all agree.
+    void Radice(std::size_t da, std::size_t a) {
+        const std::size_t n = a - da;
+        if (appoggio_.size() < n) appoggio_.resize(n);
+        constexpr std::size_t kPassi = 9;  // the count of bytes left, then the eight bytes
+        const auto Cifra = [](const Voce& v, std::size_t passo) -> unsigned {
+            return passo == 0 ? v.resto
+                              : static_cast<unsigned>(v.parola >> (8 * (passo - 1))) & 0xFF;
+        };
+        std::array<std::array<std::size_t, 256>, kPassi> conta{};
+        for (std::size_t i = da; i < a; ++i)
+            for (std::size_t passo = 0; passo < kPassi; ++passo) ++conta[passo][Cifra(voci_[i], passo)];
+        Voce* da_ = voci_.data() + da;
+        Voce* a_ = appoggio_.data();
+        for (std::size_t passo = 0; passo < kPassi; ++passo) {
+            auto& c = conta[passo];
+            if (c[Cifra(*da_, passo)] == n) continue;
+            std::size_t posto = 0;
+            for (std::size_t& k : c) posto += std::exchange(k, posto);
+            for (std::size_t i = 0; i < n; ++i) a_[c[Cifra(da_[i], passo)]++] = da_[i];
+            std::swap(da_, a_);
+        }
+        if (da_ != voci_.data() + da) std::copy(da_, da_ + n, voci_.data() + da);
     }
 
     // How many bytes past `profondita` all keys of voci_[da, a) share.
@@ -163,6 +193,7 @@ private:
     std::string_view chiavi_;
     const std::vector<std::size_t>& inizi_;
     std::vector<Voce> voci_;
+    std::vector<Voce> appoggio_;  // where a pass of Radice puts what it moves
 };
 
 // The order of n lines: indexes in list order. Each line's key (testo::AccodaChiaveOrdine)
