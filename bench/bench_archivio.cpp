@@ -103,6 +103,46 @@ BENCHMARK_CAPTURE(RicercaContatti, tre_filtri,
                   ricerca::FiltriContatto{"ro", "forl", "", "", "", "", "", "", "", "perché"})
     ->Unit(benchmark::kMillisecond);
 
+// A command's choice alone: the scan and its rule over every record, counting what it
+// takes, with no lines made; beside each list command, to show what the scan costs and
+// what the list does.
+template <class ArchivioDi, class Vista, class Prendi>
+void Scelta(benchmark::State& stato, std::filesystem::path (*file)(), Prendi nuova) {
+    misura::Cronometro t(stato, file());
+    for (auto _ : stato) {
+        auto prendi = nuova();
+        std::int64_t prese = 0;
+        ArchivioDi a;
+        a.Apri(file());
+        a.ScorriTutte([&](std::int64_t, const Vista& s) {
+            if (prendi(s)) ++prese;
+            return true;
+        });
+        a.Chiudi();
+        stato.counters["prese"] = static_cast<double>(prese);
+        t.Base();
+    }
+}
+
+void SceltaRicercaContatti(benchmark::State& stato, ricerca::FiltriContatto filtri) {
+    Scelta<TArchivioContatti, VistaContatto>(stato, Contatti, [&filtri] {
+        return [cerca = ricerca::RicercaContatti(filtri)](const VistaContatto& s) {
+            return cerca.Trovata(s);
+        };
+    });
+}
+BENCHMARK_CAPTURE(SceltaRicercaContatti, filtri_vuoti, ricerca::FiltriContatto{})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SceltaRicercaContatti, tre_filtri,
+                  ricerca::FiltriContatto{"ro", "forl", "", "", "", "", "", "", "", "perché"})
+    ->Unit(benchmark::kMillisecond);
+
+void SceltaRicontatta(benchmark::State& stato) {
+    Scelta<TArchivioContatti, VistaContatto>(
+        stato, Contatti, [] { return [](const VistaContatto& s) { return ricerca::DaRicontattare(s); }; });
+}
+BENCHMARK(SceltaRicontatta)->Unit(benchmark::kMillisecond);
+
 // The recontact list.
 void Ricontatta(benchmark::State& stato) {
     misura::Cronometro t(stato, Contatti());
@@ -210,6 +250,18 @@ BENCHMARK_CAPTURE(RicercaScadenze, contatto,
                   scadenza::FiltriScadenza{"", "", "rossi"})
     ->Unit(benchmark::kMillisecond);
 
+void SceltaRicercaScadenze(benchmark::State& stato, scadenza::FiltriScadenza filtri) {
+    Scelta<TArchivioScadenze, VistaScadenza>(stato, Scadenze, [&filtri] {
+        return [cerca = scadenza::RicercaScadenze(filtri)](const VistaScadenza& s) {
+            return cerca.Trovata(s);
+        };
+    });
+}
+BENCHMARK_CAPTURE(SceltaRicercaScadenze, filtri_vuoti, scadenza::FiltriScadenza{})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SceltaRicercaScadenze, contatto, scadenza::FiltriScadenza{"", "", "rossi"})
+    ->Unit(benchmark::kMillisecond);
+
 // The three lists of commitments by state.
 void Impegni(benchmark::State& stato, scadenza::StatoImpegni quali) {
     ElencoScadenze(stato, [quali] {
@@ -223,6 +275,18 @@ BENCHMARK_CAPTURE(Impegni, non_assolti, scadenza::StatoImpegni::NonAssolti)
 BENCHMARK_CAPTURE(Impegni, scaduti, scadenza::StatoImpegni::Scaduti)
     ->Unit(benchmark::kMillisecond);
 
+void SceltaImpegni(benchmark::State& stato, scadenza::StatoImpegni quali) {
+    Scelta<TArchivioScadenze, VistaScadenza>(stato, Scadenze, [quali] {
+        return [quali](const VistaScadenza& s) { return scadenza::Elencato(quali, s, kOggi); };
+    });
+}
+BENCHMARK_CAPTURE(SceltaImpegni, da_confermare, scadenza::StatoImpegni::DaConfermare)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SceltaImpegni, non_assolti, scadenza::StatoImpegni::NonAssolti)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SceltaImpegni, scaduti, scadenza::StatoImpegni::Scaduti)
+    ->Unit(benchmark::kMillisecond);
+
 // The interval summary of the whole year: every record taken, its amount added.
 void Riepilogo(benchmark::State& stato) {
     const riepilogo::RichiestaRiepilogo anno{Scadenze(), "", "", Data{1, 1, generatore::kAnno},
@@ -234,6 +298,17 @@ void Riepilogo(benchmark::State& stato) {
     });
 }
 BENCHMARK(Riepilogo)->Unit(benchmark::kMillisecond);
+
+void SceltaRiepilogo(benchmark::State& stato) {
+    const riepilogo::RichiestaRiepilogo anno{Scadenze(), "", "", Data{1, 1, generatore::kAnno},
+                                             Data{31, 12, generatore::kAnno}};
+    Scelta<TArchivioScadenze, VistaScadenza>(stato, Scadenze, [&anno] {
+        return [r = riepilogo::Riepilogo(anno)](const VistaScadenza& s) mutable {
+            return r.Prendi(s);
+        };
+    });
+}
+BENCHMARK(SceltaRiepilogo)->Unit(benchmark::kMillisecond);
 
 // The viewer's imminence check on opening.
 void ContaImminenti(benchmark::State& stato) {

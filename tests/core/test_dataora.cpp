@@ -19,8 +19,12 @@ TEST(DataOra, TextBothWays) {
     EXPECT_EQ(TestoData({5, 3, 2021}), "05/03/2021");
     EXPECT_EQ(DataDaTesto("05/03/2021"), (Data{5, 3, 2021}));
     EXPECT_EQ(DataDaTesto("5/3/2021"), (Data{5, 3, 2021}));
+    EXPECT_EQ(DataDaTesto(" 29/02/2024\r\n"), (Data{29, 2, 2024}));
+    EXPECT_EQ(DataDaTesto("05/3/2021"), (Data{5, 3, 2021}));
     for (const char* male : {"31/02/2021", "", "05/03/21", "05-03-2021", "aa/bb/cccc",
-                             "05/03/2021x", "123/03/2021"})
+                             "05/03/2021x", "123/03/2021", "29/02/2023", "00/03/2021",
+                             "05/00/2021", "05/0a/2021", "+5/03/2021", "05/03/-021",
+                             "5/03/20211", "05/03/2\xC3\xA0" "1"})
         EXPECT_FALSE(DataDaTesto(male).has_value()) << male;
 }
 
@@ -45,6 +49,13 @@ TEST(DataOra, AmountsUseTheComma) {
     EXPECT_FALSE(ImportoDaTesto("12.5"));
     EXPECT_FALSE(ImportoDaTesto("1,2,3"));
     EXPECT_FALSE(ImportoDaTesto(""));
+    const std::pair<const char*, bool> scritti[] = {
+        {"12,5", true}, {" -3 ", true}, {"+,5", true}, {"5,", true},  {"-", false},
+        {"1-2", false}, {"1,2,3", false}, {"", false}, {"\x80 5", false}, {"12.5", false}};
+    for (const auto& [t, si] : scritti) {
+        EXPECT_EQ(ScrittoComeImporto(t), si) << t;
+        EXPECT_EQ(ImportoDaTesto(t).has_value(), si) << t;
+    }
     EXPECT_EQ(TestoImporto(12.5), "12,5");
     EXPECT_EQ(TestoImporto(1234), "1234");
     EXPECT_EQ(TestoImporto(0.1 + 0.2), "0,3");

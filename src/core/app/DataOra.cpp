@@ -45,8 +45,22 @@ int LeggiNumero(std::string_view s, std::size_t& i, int minCifre, int maxCifre) 
 
 std::optional<Data> DataDaTesto(std::string_view testo) {
     const std::string_view t = testo::RifilaVista(testo);
-    std::size_t i = 0;
     Data d;
+    // The form every saved date has, "gg/mm/aaaa", read at once: a scan reads thousands.
+    const auto Cifra = [&t](std::size_t k) { return t[k] >= '0' && t[k] <= '9' ? t[k] - '0' : -1; };
+    if (t.size() == 10 && t[2] == '/' && t[5] == '/') {
+        int c[8];
+        const std::size_t posti[8] = {0, 1, 3, 4, 6, 7, 8, 9};
+        bool cifre = true;
+        for (std::size_t k = 0; k < 8; ++k) cifre = (c[k] = Cifra(posti[k])) >= 0 && cifre;
+        if (!cifre) return std::nullopt;
+        d.giorno = c[0] * 10 + c[1];
+        d.mese = c[2] * 10 + c[3];
+        d.anno = ((c[4] * 10 + c[5]) * 10 + c[6]) * 10 + c[7];
+        if (!DataValida(d)) return std::nullopt;
+        return d;
+    }
+    std::size_t i = 0;
     d.giorno = LeggiNumero(t, i, 1, 2);
     if (d.giorno < 0 || i >= t.size() || t[i++] != '/') return std::nullopt;
     d.mese = LeggiNumero(t, i, 1, 2);
@@ -100,27 +114,32 @@ std::optional<OraMinuti> OraDaTesto(std::string_view testo) {
     return o;
 }
 
-std::optional<double> ImportoDaTesto(std::string_view testo) {
+bool ScrittoComeImporto(std::string_view testo) {
     const std::string_view t = testo::RifilaVista(testo);
-    if (t.empty()) return std::nullopt;
-    std::string conPunto;
-    bool negativo = false;
     int virgole = 0, cifre = 0;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const char c = t[i];
         if (c >= '0' && c <= '9') {
             ++cifre;
-            conPunto.push_back(c);
         } else if (c == ',') {
-            if (++virgole > 1) return std::nullopt;
-            conPunto.push_back('.');
-        } else if ((c == '-' || c == '+') && i == 0) {
-            negativo = c == '-';
-        } else {
-            return std::nullopt;
+            if (++virgole > 1) return false;
+        } else if (!((c == '-' || c == '+') && i == 0)) {
+            return false;
         }
     }
-    if (cifre == 0) return std::nullopt;
+    return cifre > 0;
+}
+
+std::optional<double> ImportoDaTesto(std::string_view testo) {
+    if (!ScrittoComeImporto(testo)) return std::nullopt;
+    const std::string_view t = testo::RifilaVista(testo);
+    const bool negativo = t[0] == '-';
+    std::string conPunto;
+    for (char c : t)
+        if (c >= '0' && c <= '9')
+            conPunto.push_back(c);
+        else if (c == ',')
+            conPunto.push_back('.');
     // from_chars, not strtod: the reading must not follow the process locale, which the
     // window toolkit sets from the desktop (an Italian one reads "12.5" as 12).
     double valore = 0;

@@ -44,6 +44,9 @@ std::optional<OraMinuti> OraDaTesto(std::string_view testo);
 // most one comma (blanks around it allowed) does not convert, nor does one too large for
 // its text to be read back (over 1.79769313486231e308, that is 309 digits).
 std::optional<double> ImportoDaTesto(std::string_view testo);
+// Whether a text is written as an amount: digits with at most one comma, a sign in front at
+// most, blanks around; every such text converts unless it is too large.
+bool ScrittoComeImporto(std::string_view testo);
 // Rounds to `decimali` decimals, halves away from zero: whole(|v| × 10^d + 0.5) / 10^d with
 // v's sign, so that an amount below zero rounds like its opposite. Values too large to
 // have such decimals come back unchanged.

@@ -4,6 +4,8 @@
 #include <exception>
 #include <optional>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "core/app/Testo.h"
 #include "core/deadlines/RigaScadenza.h"
@@ -44,8 +46,18 @@ Imminenti CercaImminenti(const std::filesystem::path& cartella, const Data& oggi
             if (si) trovate.schede.push_back(s.Tutta());
             return true;
         });
-    std::stable_sort(trovate.schede.begin(), trovate.schede.end(),
-                     [](const auto& a, const auto& b) { return Quando(a) < Quando(b); });
+    // Each record's date and time read once, not at every comparison.
+    using Chiave = decltype(Quando(std::declval<const TSchedaScadenza&>()));
+    std::vector<std::pair<Chiave, std::size_t>> ordine;
+    ordine.reserve(trovate.schede.size());
+    for (std::size_t i = 0; i < trovate.schede.size(); ++i)
+        ordine.emplace_back(Quando(trovate.schede[i]), i);
+    // Equal dates and times keep file order: the index decides.
+    std::sort(ordine.begin(), ordine.end());
+    std::vector<TSchedaScadenza> ordinate;
+    ordinate.reserve(ordine.size());
+    for (const auto& [quando, i] : ordine) ordinate.push_back(std::move(trovate.schede[i]));
+    trovate.schede = std::move(ordinate);
     return trovate;
 }
 

@@ -20,8 +20,9 @@ bool SommaSicura(std::int64_t a, std::int64_t b, std::int64_t& risultato) {
 }  // namespace
 
 bool SommaImporti::Aggiungi(std::string_view testo) {
-    // One notion of what an amount is: the one every other reader of amounts uses.
-    if (!ImportoDaTesto(testo)) return false;
+    // One notion of what an amount is: the one every other reader of amounts uses (within
+    // the digits allowed below, every text written so converts).
+    if (!ScrittoComeImporto(testo)) return false;
     const std::string_view t = testo::RifilaVista(testo);
     std::size_t inizio = 0;
     const bool negativo = t[0] == '-';
