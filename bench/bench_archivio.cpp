@@ -85,10 +85,9 @@ void RicercaContatti(benchmark::State& stato, ricerca::FiltriContatto filtri) {
         elenco::Righe righe = Righe(), elenco = Righe();
         TArchivioContatti a;
         a.Apri(Contatti());
-        a.ScorriTutte([&](std::int64_t, const VistaContatto& s) {
-            if (cerca.Trovata(s)) righe.Accoda(ricerca::RigaContatto(s));
-            return true;
-        });
+        elenco::AccodaRighe<TSchedaContatto>(
+            a, [&](const VistaContatto& s) { return cerca.Trovata(s); },
+            ricerca::AccodaRigaContatto, righe);
         a.Chiudi();
         elenco::Inserisci(elenco, std::move(righe));
         stato.counters["righe"] = static_cast<double>(elenco.size());
@@ -150,10 +149,8 @@ void Ricontatta(benchmark::State& stato) {
         elenco::Righe righe = Righe(), elenco = Righe();
         TArchivioContatti a;
         a.Apri(Contatti());
-        a.ScorriTutte([&](std::int64_t, const VistaContatto& s) {
-            if (ricerca::DaRicontattare(s)) righe.Accoda(ricerca::RigaRicontatto(s));
-            return true;
-        });
+        elenco::AccodaRighe<TSchedaContatto>(a, ricerca::DaRicontattare,
+                                             ricerca::AccodaRigaRicontatto, righe);
         a.Chiudi();
         elenco::Inserisci(elenco, std::move(righe));
         stato.counters["righe"] = static_cast<double>(elenco.size());
@@ -171,7 +168,7 @@ void SceltaRiga(benchmark::State& stato) {
         TArchivioContatti a;
         a.Apri(Contatti());
         const auto n = elenco::CopiaSchedeUguali<TSchedaContatto>(
-            a, riga, ricerca::RigaContatto,
+            a, riga, ricerca::AccodaRigaContatto,
             [](std::int64_t, const TSchedaContatto& s) { benchmark::DoNotOptimize(&s); });
         benchmark::DoNotOptimize(n);
         t.Base();
@@ -226,10 +223,9 @@ void ElencoScadenze(benchmark::State& stato, Nuova nuova) {
         elenco::Righe righe = Righe(), elenco = Righe();
         TArchivioScadenze a;
         a.Apri(Scadenze());
-        a.ScorriTutte([&](std::int64_t, const VistaScadenza& s) {
-            if (prendi(s)) righe.Accoda(scadenza::RigaScadenza(s));
-            return true;
-        });
+        elenco::AccodaRighe<TSchedaScadenza>(
+            a, [&](const VistaScadenza& s) { return prendi(s); }, scadenza::AccodaRigaScadenza,
+            righe);
         a.Chiudi();
         elenco::Inserisci(elenco, std::move(righe));
         stato.counters["righe"] = static_cast<double>(elenco.size());

@@ -149,7 +149,7 @@ TEST(SceltaRiga, TheLaterOfTwoEqualRecordsStaysWithItsPosition) {
     const std::string scelta = Riga(uguale) + "   ";
     std::vector<std::pair<std::int64_t, std::string>> copiate;
     const auto n = elenco::CopiaSchedeUguali<TSchedaContatto>(
-        a, scelta, ricerca::RigaContatto,
+        a, scelta, ricerca::AccodaRigaContatto,
         [&](std::int64_t pos, const TSchedaContatto& s) { copiate.emplace_back(pos, s.CodFisc); });
     a.Chiudi();
     EXPECT_EQ(n, 2u);
@@ -159,7 +159,7 @@ TEST(SceltaRiga, TheLaterOfTwoEqualRecordsStaysWithItsPosition) {
     // A line nobody gives copies nothing.
     a.Apri(file);
     EXPECT_EQ(elenco::CopiaSchedeUguali<TSchedaContatto>(
-                  a, "Nessuno", ricerca::RigaContatto,
+                  a, "Nessuno", ricerca::AccodaRigaContatto,
                   [](std::int64_t, const TSchedaContatto&) { ADD_FAILURE(); }),
               0u);
 }

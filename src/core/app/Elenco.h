@@ -183,9 +183,29 @@ using Scelta = std::function<void(std::int64_t posizione, const Scheda&)>;
 // Two lines are the same line when they are equal once trimmed.
 bool RigheUguali(std::string_view a, std::string_view b);
 
-// How a list window makes the line of a record, from the record as stored.
+// How a list window makes the line of a record, from the record as stored: appended to
+// `riga`, so that one buffer serves a whole scan.
 template <class Scheda>
-using Componi = std::function<std::string(const VistaScheda<Scheda>&)>;
+using Componi = std::function<void(std::string& riga, const VistaScheda<Scheda>&)>;
+
+// Adds to `righe`, in file order, the line of every record of the open archive that
+// `prendi` takes. Archive failures propagate, with the lines made so far in `righe`.
+template <class Scheda>
+void AccodaRighe(Archivio<Scheda>& archivio,
+                 const std::function<bool(const VistaScheda<Scheda>&)>& prendi,
+                 const Componi<Scheda>& componi, Righe& righe) {
+    // Room for every record: what does not come is given back once the lines are in order.
+    righe.Riserva(static_cast<std::size_t>(archivio.NumeroSchede()));
+    std::string riga;
+    archivio.ScorriTutte([&](std::int64_t, const VistaScheda<Scheda>& s) {
+        if (prendi(s)) {
+            riga.clear();
+            componi(riga, s);
+            righe.Accoda(riga);
+        }
+        return true;
+    });
+}
 
 // Reads the whole archive and hands every record whose line equals `riga` to `copia`, with
 // its position, in file order: when several records give the same line, the last one is
@@ -195,8 +215,11 @@ template <class Scheda>
 std::size_t CopiaSchedeUguali(Archivio<Scheda>& archivio, std::string_view riga,
                               const Componi<Scheda>& componi, const Scelta<Scheda>& copia) {
     std::size_t uguali = 0;
+    std::string sua;
     archivio.ScorriTutte([&](std::int64_t posizione, const VistaScheda<Scheda>& vista) {
-        if (RigheUguali(componi(vista), riga)) {
+        sua.clear();
+        componi(sua, vista);
+        if (RigheUguali(sua, riga)) {
             copia(posizione, vista.Tutta());
             ++uguali;
         }

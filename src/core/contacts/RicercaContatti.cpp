@@ -11,14 +11,13 @@ namespace {
 
 using C = TSchedaContatto;
 
-std::string Riga(const VistaContatto& s, PosizioneCampo ultima) {
+void AccodaRiga(std::string& r, const VistaContatto& s, PosizioneCampo ultima) {
     constexpr PosizioneCampo kCliente = CampoDi<C>(&C::Cliente),
                              kRecapito = CampoDi<C>(&C::Recapito),
                              kOccupazione = CampoDi<C>(&C::Occupazione),
                              kProdotti = CampoDi<C>(&C::Prodotti);
     const std::string_view fine = s.Byte(ultima);
-    std::string r;
-    r.reserve(115 + fine.size() * 2);
+    r.reserve(r.size() + 115 + fine.size() * 3);
     testo::AccodaDaArchivio(r, s.Byte(kCliente), 26);
     r += std::string_view("  Tel. ");
     testo::AccodaDaArchivio(r, s.Byte(kRecapito), 15);
@@ -28,17 +27,32 @@ std::string Riga(const VistaContatto& s, PosizioneCampo ultima) {
     testo::AccodaDaArchivio(r, s.Byte(kProdotti), 30);
     r += std::string_view("  ");
     testo::AccodaDaArchivio(r, fine);
-    return r;
 }
 
 }  // namespace
 
-std::string RigaContatto(const VistaContatto& s) { return Riga(s, CampoDi<C>(&C::Note)); }
+void AccodaRigaContatto(std::string& riga, const VistaContatto& s) {
+    AccodaRiga(riga, s, CampoDi<C>(&C::Note));
+}
+
+std::string RigaContatto(const VistaContatto& s) {
+    std::string riga;
+    AccodaRigaContatto(riga, s);
+    return riga;
+}
 
 bool DaRicontattare(const VistaContatto& s) {
     return flag::LeggiArchivio(s.Byte(CampoDi<C>(&C::Ricontatta))) == 1;
 }
 
-std::string RigaRicontatto(const VistaContatto& s) { return Riga(s, CampoDi<C>(&C::Questioni)); }
+void AccodaRigaRicontatto(std::string& riga, const VistaContatto& s) {
+    AccodaRiga(riga, s, CampoDi<C>(&C::Questioni));
+}
+
+std::string RigaRicontatto(const VistaContatto& s) {
+    std::string riga;
+    AccodaRigaRicontatto(riga, s);
+    return riga;
+}
 
 }  // namespace ricerca

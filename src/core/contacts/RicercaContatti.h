@@ -30,10 +30,12 @@ public:
 
 // Name, telephone, occupation and products in fixed columns, then the notes whole.
 std::string RigaContatto(const VistaContatto& s);
+void AccodaRigaContatto(std::string& riga, const VistaContatto& s);
 
 // The recontact list: contacts whose flag is exactly "Sì", with the pending questions in
 // place of the notes.
 bool DaRicontattare(const VistaContatto& s);
 std::string RigaRicontatto(const VistaContatto& s);
+void AccodaRigaRicontatto(std::string& riga, const VistaContatto& s);
 
 }  // namespace ricerca

@@ -4,13 +4,12 @@
 
 namespace scadenza {
 
-std::string RigaScadenza(const VistaScheda<TSchedaScadenza>& s) {
+void AccodaRigaScadenza(std::string& riga, const VistaScheda<TSchedaScadenza>& s) {
     using S = TSchedaScadenza;
     using testo::AccodaDaArchivio;
     // Built in place: a search may make a hundred thousand of these.
     const std::string_view costo = s.Byte(&S::Costo);
-    std::string riga;
-    riga.reserve(160 + 2 * costo.size());
+    riga.reserve(riga.size() + 160 + 3 * costo.size());
     AccodaDaArchivio(riga, s.Byte(&S::Dettagli), 40);
     riga += "  Data: ";
     AccodaDaArchivio(riga, s.Byte(&S::Data), 10);
@@ -22,6 +21,11 @@ std::string RigaScadenza(const VistaScheda<TSchedaScadenza>& s) {
     AccodaDaArchivio(riga, s.Byte(&S::Beneficiario), 24);
     riga += "  \xE2\x82\xAC ";
     AccodaDaArchivio(riga, costo);
+}
+
+std::string RigaScadenza(const VistaScheda<TSchedaScadenza>& s) {
+    std::string riga;
+    AccodaRigaScadenza(riga, s);
     return riga;
 }
 

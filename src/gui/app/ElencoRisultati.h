@@ -140,11 +140,7 @@ void ElencoRisultati::Elenca(const std::filesystem::path& file,
         Archivio<Scheda> archivio;
         archivio.Apri(file, Accesso::SolaLettura);
         lista_->clear();
-        righe.Riserva(static_cast<std::size_t>(archivio.NumeroSchede()));
-        archivio.ScorriTutte([&](std::int64_t, const VistaScheda<Scheda>& s) {
-            if (prendi(s)) righe.Accoda(componi(s));
-            return true;
-        });
+        elenco::AccodaRighe(archivio, prendi, componi, righe);
         archivio.Chiudi();
     } catch (...) {
         lista_->Aggiungi(std::move(righe));

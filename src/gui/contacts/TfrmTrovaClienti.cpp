@@ -38,11 +38,11 @@ void TfrmTrovaClienti::Apri(QWidget* chiamante, const QString& modo, SceltaConta
 
 void TfrmTrovaClienti::btnCercaClick() {
     Cerca<TSchedaContatto>(filtri_, ricerca::CampiFiltro,
-                           PercorsoProgramma(TArchivioContatti::NomeFile), ricerca::RigaContatto,
+                           PercorsoProgramma(TArchivioContatti::NomeFile), ricerca::AccodaRigaContatto,
                            QStringLiteral("Il presente riepilogo contiene %1 schede."));
 }
 
 void TfrmTrovaClienti::lstRecordsDblClick() {
     risultati->Scegli<TSchedaContatto>(PercorsoProgramma(TArchivioContatti::NomeFile),
-                                       ricerca::RigaContatto, scelta_);
+                                       ricerca::AccodaRigaContatto, scelta_);
 }
