@@ -417,6 +417,11 @@ std::filesystem::path ArchivioScadenze(std::int64_t quante, int anno) {
     return fatti[{quante, anno}] = file;
 }
 
+void ScriviScadenze(const std::filesystem::path& file, std::int64_t quante,
+                    const std::function<TSchedaScadenza(std::int64_t)>& genera) {
+    ScriviArchivio<TSchedaScadenza>(file, quante, genera);
+}
+
 std::uint64_t LeggiByte(const std::filesystem::path& file) {
     static std::vector<unsigned char> blocco(1 << 20);
     std::FILE* f = std::fopen(file.c_str(), "rb");

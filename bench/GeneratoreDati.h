@@ -5,6 +5,7 @@
 // record, so figures from different runs and programs compare.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 
 #include "core/contacts/TSchedaContatto.h"
 #include "core/deadlines/TSchedaScadenza.h"
@@ -24,6 +25,11 @@ TSchedaScadenza Scadenza(std::int64_t n, int anno = kAnno);
 std::filesystem::path ArchivioContatti(std::int64_t quante = kSchede);
 // The same for a year archive "<anno>.rcd".
 std::filesystem::path ArchivioScadenze(std::int64_t quante = kSchede, int anno = kAnno);
+
+// Writes `quante` deadlines, genera(1) to genera(quante), to `file` as the archive stores
+// them, in large blocks: for a benchmark's own variant of the generated year.
+void ScriviScadenze(const std::filesystem::path& file, std::int64_t quante,
+                    const std::function<TSchedaScadenza(std::int64_t)>& genera);
 
 // Reads the whole file in large blocks, as a plain copy would: the baseline of every scan.
 std::uint64_t LeggiByte(const std::filesystem::path& file);

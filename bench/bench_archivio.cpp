@@ -18,7 +18,7 @@
 #include "core/summary/Riepilogo.h"
 #include "core/viewer/ElenchiScadenze.h"
 #include "core/viewer/RegoleVisualizzatore.h"
-#include "gui/app/PagineGrandi.h"
+#include "core/app/PagineGrandi.h"
 
 namespace {
 
@@ -325,7 +325,7 @@ void ElencoImminenti(benchmark::State& stato) {
     using visualizzatore::Imminenti;
     misura::Cronometro t(stato, Scadenze());
     for (auto _ : stato) {
-        griglia::TabellaTesti righe;
+        griglia::TabellaTesti righe(0, MemoriaPagineGrandi());  // as the list window holds it
         visualizzatore::Riempi(righe, Imminenti, Scadenze(), kOggi);
         stato.counters["righe"] = static_cast<double>(righe.Righe());
         t.Base();

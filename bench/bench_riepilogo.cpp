@@ -30,7 +30,7 @@ public:
     void MostraMessaggio(QWidget*, const QString& t) override { Errore(t); }
     int MostraModale(QDialog* finestra) override {
         finestra->show();
-        if (auto* f = qobject_cast<TfrmRiepCosti*>(finestra)) righe = f->lstRecords->Righe().size();
+        if (auto* f = qobject_cast<TfrmRiepCosti*>(finestra)) righe = f->lstRecords->count();
         finestra->hide();
         return 0;
     }

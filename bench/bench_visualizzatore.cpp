@@ -15,6 +15,7 @@
 #include <string>
 
 #include "GeneratoreDati.h"
+#include "core/app/PagineGrandi.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/viewer/ElenchiScadenze.h"
 
@@ -96,10 +97,9 @@ std::filesystem::path File(int schede) {
     std::filesystem::create_directories(cartella);
     f = TArchivioScadenze::Percorso(cartella, 2021);
     std::mt19937 caso(7);
-    TArchivioScadenze a;
-    a.Apri(f);
-    for (int i = 0; i < schede; ++i) a.AccodaScheda(Scadenza(i, caso));
-    a.Chiudi();
+    generatore::ScriviScadenze(f, schede, [&caso](std::int64_t n) {
+        return Scadenza(static_cast<int>(n - 1), caso);
+    });
     return f;
 }
 
@@ -128,7 +128,8 @@ void ElencoImminenti(benchmark::State& stato) {
     const std::size_t prima = gPicco = gInUso.load();
     std::size_t righe = 0, memoria = 0;
     for (auto _ : stato) {
-        griglia::TabellaTesti t;
+        // As the list window holds it.
+        griglia::TabellaTesti t(0, MemoriaPagineGrandi());
         visualizzatore::Riempi(t, visualizzatore::Imminenti, file, kOggi);
         righe = t.Righe();
         memoria = t.Memoria();

@@ -279,6 +279,12 @@ void Ordina(std::vector<std::string>& righe) {
     righe = std::move(ordinate);
 }
 
+std::vector<std::uint32_t> OrdineTesti(std::size_t n,
+                                       const std::function<std::string_view(std::size_t)>& testo) {
+    const auto ordine = Ordine(n, testo, std::pmr::get_default_resource());
+    return std::vector<std::uint32_t>(ordine.begin(), ordine.end());
+}
+
 // --- Righe ---------------------------------------------------------------------------------
 
 namespace {

@@ -93,6 +93,10 @@ private:
 bool PrimaDi(std::string_view a, std::string_view b);
 // Sorts lines into list order; lines equal in that order keep the order they came in.
 void Ordina(std::vector<std::string>& righe);
+// The list order of n texts, `testo(i)` for i below n, as their indexes; texts equal in
+// that order keep the order of their indexes.
+std::vector<std::uint32_t> OrdineTesti(std::size_t n,
+                                       const std::function<std::string_view(std::size_t)>& testo);
 
 // The lines of a result list. Their text is packed in a few large blocks, never moved once
 // written, and the list order is an index over them: 100,000 lines cost a handful of

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <numeric>
 #include <stdexcept>
 
+#include "core/app/Elenco.h"
 #include "core/app/Testo.h"
 
 namespace griglia {
@@ -88,11 +88,9 @@ void TabellaTesti::Compatta() {
 void TabellaTesti::OrdinaRighe(std::size_t colonna) {
     const std::size_t n = Righe();
     if (n < 2 || colonna >= colonne_) return;
-    std::vector<std::size_t> ordine(n);
-    std::iota(ordine.begin(), ordine.end(), std::size_t{0});
-    std::stable_sort(ordine.begin(), ordine.end(), [&](std::size_t a, std::size_t b) {
-        return testo::ConfrontaSenzaMaiuscole(Cella(a, colonna), Cella(b, colonna)) < 0;
-    });
+    // The order of the result lists: each key made once.
+    const std::vector<std::uint32_t> ordine =
+        elenco::OrdineTesti(n, [&](std::size_t r) { return Cella(r, colonna); });
     Celle riordinate(Fonte());
     riordinate.reserve(celle_.size());
     for (std::size_t r : ordine)

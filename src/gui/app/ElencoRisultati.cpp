@@ -10,10 +10,10 @@
 #include <stdexcept>
 
 #include "core/app/Messaggi.h"
+#include "core/app/PagineGrandi.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"
-#include "gui/app/PagineGrandi.h"
 #include "gui/app/TestoQt.h"
 
 namespace {

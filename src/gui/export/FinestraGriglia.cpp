@@ -5,10 +5,10 @@
 #include <QStyledItemDelegate>
 
 #include "core/app/Messaggi.h"
+#include "core/app/PagineGrandi.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Figure.h"
-#include "gui/app/PagineGrandi.h"
 #include "gui/app/Piattaforma.h"
 #include "gui/app/RigaStato.h"
 #include "gui/app/TMisc.h"

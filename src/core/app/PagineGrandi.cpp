@@ -1,4 +1,4 @@
-#include "gui/app/PagineGrandi.h"
+#include "core/app/PagineGrandi.h"
 
 #include <cstdint>
 #include <new>
