@@ -137,6 +137,11 @@ std::size_t ScriviDaWindows1252(char* out, std::string_view cp1252) {
 }
 
 void AccodaDaWindows1252(std::string& out, std::string_view cp1252) {
+    // Plain ASCII, most fields, goes in as it is.
+    if (PrimoNonAscii(cp1252, 0) == cp1252.size()) {
+        out.append(cp1252);
+        return;
+    }
     const std::size_t da = out.size();
     out.resize(da + 3 * cp1252.size());
     out.resize(da + ScriviDaWindows1252(out.data() + da, cp1252));
