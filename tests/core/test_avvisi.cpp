@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "CartellaTemporanea.h"
 #include "core/app/ArchivioScheda.h"
@@ -47,6 +50,34 @@ TEST(Avvisi, NearestFirstWhateverTheFileOrder) {
     EXPECT_EQ(trovate.schede[1].Dettagli, "B");
     EXPECT_EQ(trovate.schede[2].Dettagli, "C");
     EXPECT_EQ(trovate.saltate, 1u);
+}
+
+TEST(Avvisi, ManyComeInDateAndTimeOrderWithEqualOnesInFileOrder) {
+    // Few dates and times for many records, some times unreadable (they come after the
+    // readable ones of their day): every cycle of the reordering is walked.
+    CartellaTemporanea cartella;
+    const auto file = TArchivioScadenze::Percorso(cartella.percorso(), 2021);
+    const char* date[] = {"14/03/2021", "11/03/2021", "12/03/2021", "10/03/2021"};
+    const char* ore[] = {"18:00", "08:05", "", "09:30", "xx"};
+    std::vector<TSchedaScadenza> scritte;
+    {
+        TArchivioScadenze a;
+        a.Apri(file);
+        for (int i = 0; i < 150; ++i) {
+            scritte.push_back(Scheda(date[(i * 7) % 4], ore[(i * 3) % 5], std::to_string(i)));
+            a.AccodaScheda(scritte.back());
+        }
+    }
+    auto attese = scritte;
+    std::stable_sort(attese.begin(), attese.end(), [](const auto& x, const auto& y) {
+        const auto ox = OraDaTesto(x.Ora), oy = OraDaTesto(y.Ora);
+        return std::make_tuple(*DataDaTesto(x.Data), !ox, ox.value_or(OraMinuti{})) <
+               std::make_tuple(*DataDaTesto(y.Data), !oy, oy.value_or(OraMinuti{}));
+    });
+    const auto trovate = avvisi::CercaImminenti(cartella.percorso(), kOggi, Segnata);
+    ASSERT_EQ(trovate.schede.size(), attese.size());
+    for (std::size_t i = 0; i < attese.size(); ++i)
+        EXPECT_EQ(trovate.schede[i].Dettagli, attese[i].Dettagli) << i;
 }
 
 TEST(Avvisi, ReadsOnlyTodaysYearAndCreatesNothing) {

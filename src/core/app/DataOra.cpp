@@ -104,7 +104,7 @@ std::string TestoOra(int ore, int minuti, int secondi) {
 }
 
 std::optional<OraMinuti> OraDaTesto(std::string_view testo) {
-    const std::string t = testo::Rifila(testo);
+    const std::string_view t = testo::RifilaVista(testo);
     std::size_t i = 0;
     OraMinuti o;
     o.ore = LeggiNumero(t, i, 1, 2);

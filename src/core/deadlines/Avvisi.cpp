@@ -54,10 +54,20 @@ Imminenti CercaImminenti(const std::filesystem::path& cartella, const Data& oggi
         ordine.emplace_back(Quando(trovate.schede[i]), i);
     // Equal dates and times keep file order: the index decides.
     std::sort(ordine.begin(), ordine.end());
-    std::vector<TSchedaScadenza> ordinate;
-    ordinate.reserve(ordine.size());
-    for (const auto& [quando, i] : ordine) ordinate.push_back(std::move(trovate.schede[i]));
-    trovate.schede = std::move(ordinate);
+    // The records move into their places along the cycles of the order, in place.
+    auto& schede = trovate.schede;
+    for (std::size_t i = 0; i < ordine.size(); ++i) {
+        if (ordine[i].second == i) continue;
+        TSchedaScadenza prima = std::move(schede[i]);
+        std::size_t j = i;
+        for (std::size_t da = ordine[j].second; da != i; da = ordine[j].second) {
+            schede[j] = std::move(schede[da]);
+            ordine[j].second = j;
+            j = da;
+        }
+        schede[j] = std::move(prima);
+        ordine[j].second = j;
+    }
     return trovate;
 }
 
