@@ -168,7 +168,7 @@ void SceltaRiga(benchmark::State& stato) {
         TArchivioContatti a;
         a.Apri(Contatti());
         const auto n = elenco::CopiaSchedeUguali<TSchedaContatto>(
-            a, riga, ricerca::AccodaRigaContatto,
+            a, riga, ricerca::FormaContatto,
             [](std::int64_t, const TSchedaContatto& s) { benchmark::DoNotOptimize(&s); });
         benchmark::DoNotOptimize(n);
         t.Base();

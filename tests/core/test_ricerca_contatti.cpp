@@ -149,7 +149,7 @@ TEST(SceltaRiga, TheLaterOfTwoEqualRecordsStaysWithItsPosition) {
     const std::string scelta = Riga(uguale) + "   ";
     std::vector<std::pair<std::int64_t, std::string>> copiate;
     const auto n = elenco::CopiaSchedeUguali<TSchedaContatto>(
-        a, scelta, ricerca::AccodaRigaContatto,
+        a, scelta, ricerca::FormaContatto,
         [&](std::int64_t pos, const TSchedaContatto& s) { copiate.emplace_back(pos, s.CodFisc); });
     a.Chiudi();
     EXPECT_EQ(n, 2u);
@@ -159,7 +159,51 @@ TEST(SceltaRiga, TheLaterOfTwoEqualRecordsStaysWithItsPosition) {
     // A line nobody gives copies nothing.
     a.Apri(file);
     EXPECT_EQ(elenco::CopiaSchedeUguali<TSchedaContatto>(
-                  a, "Nessuno", ricerca::AccodaRigaContatto,
+                  a, "Nessuno", ricerca::FormaContatto,
                   [](std::int64_t, const TSchedaContatto&) { ADD_FAILURE(); }),
               0u);
+}
+
+TEST(SceltaRiga, HandsWhatAWholeComparisonWouldWhateverTheFirstColumn) {
+    // Names blank, short, cut by the column (at a blank too), accented, in other cases,
+    // and with the column's own text; each chosen line, as shown and with blanks around,
+    // must bring back exactly the records whose whole line is the same once trimmed.
+    const std::vector<std::string> nomi = {"", "Rossi Mario", "ROSSI MARIO", "Nicolò Bianchi",
+                                           "Rossi Mario Giuseppe Antonio", "Rossi Mario Giusepp",
+                                           "Rossi Mario Giuseppe Anto", "Tel.", "x"};
+    const std::vector<std::string> telefoni = {"", "0543 123456", "Tel."};
+    CartellaTemporanea cartella;
+    const auto file = TArchivioContatti::Percorso(cartella.percorso());
+    std::vector<TSchedaContatto> schede;
+    TArchivioContatti a;
+    a.Apri(file);
+    for (std::size_t i = 0; i < nomi.size() * telefoni.size() * 2; ++i) {
+        TSchedaContatto s = Contatto(nomi[i % nomi.size()], "", i % 2 ? "nota" : "");
+        s.Recapito = telefoni[(i / nomi.size()) % telefoni.size()];
+        s.CodFisc = std::to_string(i + 1);
+        schede.push_back(s);
+        a.AccodaScheda(s);
+    }
+    for (const TSchedaContatto& scelta : schede) {
+        for (const std::string& riga : {Riga(scelta), "  " + Riga(scelta) + " \t"}) {
+            std::vector<std::string> attese, copiate;
+            for (const auto& s : schede)
+                if (elenco::RigheUguali(Riga(s), riga)) attese.push_back(s.CodFisc);
+            elenco::CopiaSchedeUguali<TSchedaContatto>(
+                a, riga, ricerca::FormaContatto,
+                [&](std::int64_t, const TSchedaContatto& s) { copiate.push_back(s.CodFisc); });
+            EXPECT_EQ(copiate, attese) << "[" << riga << "]";
+        }
+    }
+    // The first column alone decides for most records: it is read from the stored bytes.
+    const elenco::PrimaColonna colonna(Riga(schede[1]), ricerca::kColonnaNome);
+    EXPECT_TRUE(colonna.Possibile("Rossi Mario"));
+    EXPECT_TRUE(colonna.Possibile("  Rossi Mario \r\n"));
+    EXPECT_TRUE(colonna.Possibile(""));
+    EXPECT_FALSE(colonna.Possibile("ROSSI MARIO"));
+    EXPECT_FALSE(colonna.Possibile("Rossi"));
+    EXPECT_FALSE(colonna.Possibile("Rossi Mario Giuseppe"));
+    const elenco::PrimaColonna accenti(Riga(schede[3]), ricerca::kColonnaNome);
+    EXPECT_TRUE(accenti.Possibile("Nicol\xF2 Bianchi"));
+    EXPECT_FALSE(accenti.Possibile("Nicolo Bianchi"));
 }

@@ -18,7 +18,7 @@ void AccodaRiga(std::string& r, const VistaContatto& s, PosizioneCampo ultima) {
                              kProdotti = CampoDi<C>(&C::Prodotti);
     const std::string_view fine = s.Byte(ultima);
     r.reserve(r.size() + 115 + fine.size() * 3);
-    testo::AccodaDaArchivio(r, s.Byte(kCliente), 26);
+    testo::AccodaDaArchivio(r, s.Byte(kCliente), kColonnaNome);
     r += std::string_view("  Tel. ");
     testo::AccodaDaArchivio(r, s.Byte(kRecapito), 15);
     r += std::string_view("  ");

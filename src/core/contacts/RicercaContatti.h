@@ -31,11 +31,19 @@ public:
 // Name, telephone, occupation and products in fixed columns, then the notes whole.
 std::string RigaContatto(const VistaContatto& s);
 void AccodaRigaContatto(std::string& riga, const VistaContatto& s);
+// The width of the name, the column every contact line starts with.
+inline constexpr std::size_t kColonnaNome = 26;
 
 // The recontact list: contacts whose flag is exactly "Sì", with the pending questions in
 // place of the notes.
 bool DaRicontattare(const VistaContatto& s);
 std::string RigaRicontatto(const VistaContatto& s);
 void AccodaRigaRicontatto(std::string& riga, const VistaContatto& s);
+
+// The shapes of the two lists' lines, for making them and for picking one.
+inline const elenco::FormaRiga<TSchedaContatto> FormaContatto{
+    AccodaRigaContatto, &TSchedaContatto::Cliente, kColonnaNome};
+inline const elenco::FormaRiga<TSchedaContatto> FormaRicontatto{
+    AccodaRigaRicontatto, &TSchedaContatto::Cliente, kColonnaNome};
 
 }  // namespace ricerca

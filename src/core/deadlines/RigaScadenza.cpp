@@ -10,7 +10,7 @@ void AccodaRigaScadenza(std::string& riga, const VistaScheda<TSchedaScadenza>& s
     // Built in place: a search may make a hundred thousand of these.
     const std::string_view costo = s.Byte(&S::Costo);
     riga.reserve(riga.size() + 160 + 3 * costo.size());
-    AccodaDaArchivio(riga, s.Byte(&S::Dettagli), 40);
+    AccodaDaArchivio(riga, s.Byte(&S::Dettagli), kColonnaCausale);
     riga += "  Data: ";
     AccodaDaArchivio(riga, s.Byte(&S::Data), 10);
     riga += "  Ora: ";

@@ -3,6 +3,7 @@
 // lists and the interval summary.
 #include <string>
 
+#include "core/app/Elenco.h"
 #include "core/app/Scheda.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
@@ -13,5 +14,10 @@ namespace scadenza {
 std::string RigaScadenza(const VistaScheda<TSchedaScadenza>& s);
 // The same appended to `riga`.
 void AccodaRigaScadenza(std::string& riga, const VistaScheda<TSchedaScadenza>& s);
+// The width of the reason, the column every deadline line starts with.
+inline constexpr std::size_t kColonnaCausale = 40;
+// The shape of the lines, for making them and for picking one.
+inline const elenco::FormaRiga<TSchedaScadenza> FormaScadenza{
+    AccodaRigaScadenza, &TSchedaScadenza::Dettagli, kColonnaCausale};
 
 }  // namespace scadenza

@@ -83,14 +83,14 @@ public:
     template <class Scheda>
     void Elenca(const std::filesystem::path& file,
                 const std::function<bool(const VistaScheda<Scheda>&)>& prendi,
-                const elenco::Componi<Scheda>& componi);
+                const elenco::FormaRiga<Scheda>& forma);
 
     // The pick (double click): rereads the archive and hands every record whose line
     // equals the selected one to `copia`, in file order, so the last one stays; then
     // closes the window. A failure, or no line selected, just ends the pick: what was
     // copied stays copied and the window closes all the same, without a message.
     template <class Scheda>
-    void Scegli(const std::filesystem::path& file, const elenco::Componi<Scheda>& componi,
+    void Scegli(const std::filesystem::path& file, const elenco::FormaRiga<Scheda>& forma,
                 const std::function<void(std::int64_t, const Scheda&)>& copia);
 
     // The selected line; throws when there is none.
@@ -134,13 +134,13 @@ inline constexpr quint32 kColoreElenco = 0xFF8BB2D3;
 template <class Scheda>
 void ElencoRisultati::Elenca(const std::filesystem::path& file,
                              const std::function<bool(const VistaScheda<Scheda>&)>& prendi,
-                             const elenco::Componi<Scheda>& componi) {
+                             const elenco::FormaRiga<Scheda>& forma) {
     elenco::Righe righe = lista_->NuoveRighe();
     try {
         Archivio<Scheda> archivio;
         archivio.Apri(file, Accesso::SolaLettura);
         lista_->clear();
-        elenco::AccodaRighe(archivio, prendi, componi, righe);
+        elenco::AccodaRighe(archivio, prendi, forma.componi, righe);
         archivio.Chiudi();
     } catch (...) {
         lista_->Aggiungi(std::move(righe));
@@ -151,13 +151,13 @@ void ElencoRisultati::Elenca(const std::filesystem::path& file,
 
 template <class Scheda>
 void ElencoRisultati::Scegli(const std::filesystem::path& file,
-                             const elenco::Componi<Scheda>& componi,
+                             const elenco::FormaRiga<Scheda>& forma,
                              const std::function<void(std::int64_t, const Scheda&)>& copia) {
     try {
         const std::string riga = RigaScelta();
         Archivio<Scheda> archivio;
         archivio.Apri(file, Accesso::SolaLettura);
-        elenco::CopiaSchedeUguali<Scheda>(archivio, riga, componi, copia);
+        elenco::CopiaSchedeUguali<Scheda>(archivio, riga, forma, copia);
         archivio.Chiudi();
     } catch (...) {
         // Nothing to say: the window closes as after a pick.

@@ -48,7 +48,7 @@ protected:
     template <class Scheda, std::size_t N>
     void Cerca(const std::array<QLineEdit*, N>& filtri,
                const std::array<std::string Scheda::*, N>& campi, const std::filesystem::path& file,
-               const elenco::Componi<Scheda>& componi, const QString& conteggio) {
+               const elenco::FormaRiga<Scheda>& forma, const QString& conteggio) {
         std::array<std::string, N> testi;
         for (std::size_t i = 0; i < N; ++i) testi[i] = S(filtri[i]->text());
         const elenco::Ricerca<Scheda, N> ricerca(testi, campi);
@@ -56,7 +56,7 @@ protected:
         bool riuscita = true;
         try {
             risultati->Elenca<Scheda>(
-                file, [&](const VistaScheda<Scheda>& s) { return ricerca.Trovata(s); }, componi);
+                file, [&](const VistaScheda<Scheda>& s) { return ricerca.Trovata(s); }, forma);
         } catch (...) {
             riuscita = false;
         }

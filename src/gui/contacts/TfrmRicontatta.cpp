@@ -24,7 +24,7 @@ void TfrmRicontatta::FormShow() {
     risultati->Dimentica();
     try {
         risultati->Elenca<TSchedaContatto>(PercorsoProgramma(TArchivioContatti::NomeFile),
-                                           ricerca::DaRicontattare, ricerca::AccodaRigaRicontatto);
+                                           ricerca::DaRicontattare, ricerca::FormaRicontatto);
     } catch (...) {
         // A list that only reads shows what it could read, without a message.
     }
@@ -38,5 +38,5 @@ void TfrmRicontatta::closeEvent(QCloseEvent* e) {
 
 void TfrmRicontatta::lstRecordsDblClick() {
     risultati->Scegli<TSchedaContatto>(PercorsoProgramma(TArchivioContatti::NomeFile),
-                                       ricerca::AccodaRigaRicontatto, scelta_);
+                                       ricerca::FormaRicontatto, scelta_);
 }

@@ -38,11 +38,11 @@ void TfrmTrovaClienti::Apri(QWidget* chiamante, const QString& modo, SceltaConta
 
 void TfrmTrovaClienti::btnCercaClick() {
     Cerca<TSchedaContatto>(filtri_, ricerca::CampiFiltro,
-                           PercorsoProgramma(TArchivioContatti::NomeFile), ricerca::AccodaRigaContatto,
+                           PercorsoProgramma(TArchivioContatti::NomeFile), ricerca::FormaContatto,
                            QStringLiteral("Il presente riepilogo contiene %1 schede."));
 }
 
 void TfrmTrovaClienti::lstRecordsDblClick() {
     risultati->Scegli<TSchedaContatto>(PercorsoProgramma(TArchivioContatti::NomeFile),
-                                       ricerca::AccodaRigaContatto, scelta_);
+                                       ricerca::FormaContatto, scelta_);
 }

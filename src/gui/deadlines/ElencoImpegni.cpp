@@ -66,7 +66,7 @@ void ElencoImpegni::FormShow() {
         risultati->Elenca<TSchedaScadenza>(
             archivio_,
             [&](const scadenza::VistaScadenza& s) { return scadenza::Elencato(stato_, s, oggi); },
-            scadenza::AccodaRigaScadenza);
+            scadenza::FormaScadenza);
     } catch (...) {
         // A list that only reads shows what it could read, without a message.
     }
@@ -79,5 +79,5 @@ void ElencoImpegni::closeEvent(QCloseEvent* e) {
 }
 
 void ElencoImpegni::lstRecordsDblClick() {
-    risultati->Scegli<TSchedaScadenza>(archivio_, scadenza::AccodaRigaScadenza, scelta_);
+    risultati->Scegli<TSchedaScadenza>(archivio_, scadenza::FormaScadenza, scelta_);
 }

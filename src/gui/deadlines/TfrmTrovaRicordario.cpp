@@ -39,11 +39,11 @@ void TfrmTrovaRicordario::Apri(QWidget* scheda, const std::filesystem::path& arc
 }
 
 void TfrmTrovaRicordario::btnCercaClick() {
-    Cerca<TSchedaScadenza>(filtri_, scadenza::CampiFiltro, archivio_, scadenza::AccodaRigaScadenza,
+    Cerca<TSchedaScadenza>(filtri_, scadenza::CampiFiltro, archivio_, scadenza::FormaScadenza,
                            QStringLiteral("Il presente elenco contiene %1 schede."));
 }
 
 void TfrmTrovaRicordario::lstRecordsDblClick() {
     // An empty callback throws inside the pick, which then just closes the window.
-    risultati->Scegli<TSchedaScadenza>(archivio_, scadenza::AccodaRigaScadenza, scelta_);
+    risultati->Scegli<TSchedaScadenza>(archivio_, scadenza::FormaScadenza, scelta_);
 }

@@ -89,7 +89,7 @@ void TfrmRiepCosti::FormShow() {
         risultati_->Elenca<TSchedaScadenza>(
             richiesta_.file,
             [&riepilogo](const VistaScheda<TSchedaScadenza>& s) { return riepilogo.Prendi(s); },
-            scadenza::AccodaRigaScadenza);
+            scadenza::FormaScadenza);
     } catch (...) {
         // The archive could not be read: what was listed stays, with no total and no
         // interval, as every list that only reads does.
