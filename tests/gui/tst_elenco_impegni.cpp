@@ -57,10 +57,6 @@ class TestElencoImpegni : public QObject {
     FakePiattaforma* fake = nullptr;
     TfrmRicordario* scheda = nullptr;
 
-    std::filesystem::path File() const { return PercorsoProgramma("2021.rcd"); }
-    void Scrivi(const std::vector<TSchedaScadenza>& schede) {
-        Accoda<TArchivioScadenze>(File(), schede);
-    }
     // Opens a list with one of the card's commands, and drives it while it is shown.
     void Apri(QAbstractButton* comando, const std::function<void(ElencoImpegni*)>& guida) {
         fake->allaModale = [&](QDialog* d) {
@@ -111,7 +107,7 @@ private slots:
         QFETCH(QString, finestra);
         QFETCH(QString, titolo);
         QFETCH(QStringList, righe);
-        Scrivi(Impegni());
+        AccodaScadenze(2021, Impegni());
         Apri(Comando(comando), [&](ElencoImpegni* f) {
             QCOMPARE(f->objectName(), finestra);
             QCOMPARE(f->windowTitle(), titolo);
@@ -124,7 +120,7 @@ private slots:
     }
 
     void theExpiredListTakesTodayFromTheClock() {
-        Scrivi(Impegni());
+        AccodaScadenze(2021, Impegni());
         fake->adesso = QDateTime(QDate(2021, 4, 11), QTime(0, 0, 1));
         Apri(Comando("cmdEffettuate"), [](ElencoImpegni* f) {
             QCOMPARE(f->lstRecords->Righe(), Righe({1, 8, 7, 0}));
@@ -135,7 +131,7 @@ private slots:
     }
 
     void anEmptyListAnswersTrovaWithTheMessage() {
-        Scrivi({Impegno("assolto", "01/04/2021", "Sì")});
+        AccodaScadenze(2021, {Impegno("assolto", "01/04/2021", "Sì")});
         Apri(Comando("cmdDaConfermare"), [](ElencoImpegni* f) {
             QCOMPARE(f->lstRecords->count(), 0);
             QCOMPARE(Trova(f, "assolto"), -1);
@@ -146,7 +142,7 @@ private slots:
     }
 
     void showFocusesTheFindFieldAndEachWindowRemembersItsOwnText() {
-        Scrivi(Impegni());
+        AccodaScadenze(2021, Impegni());
         Apri(Comando("cmdDaEffettuare"), [](ElencoImpegni* f) {
             QCOMPARE(Trova(f, "non assolto"), 1);
             QCOMPARE(Trova(f, "non assolto"), 2);
@@ -164,7 +160,7 @@ private slots:
     }
 
     void aPickShowsTheRecordOnTheCardAtItsPosition() {
-        Scrivi(Impegni());
+        AccodaScadenze(2021, Impegni());
         scheda->chkEffettuata->setChecked(true);
         scheda->chkDaConfermare->setChecked(true);
         Apri(Comando("cmdEffettuate"), [](ElencoImpegni* f) {
@@ -184,7 +180,7 @@ private slots:
     }
 
     void anArchiveThatCannotBeOpenedGivesAnEmptyListWithoutMessage() {
-        std::filesystem::create_directory(File());
+        std::filesystem::create_directory(FileAnno(2021));
         Apri(Comando("cmdDaEffettuare"),
              [](ElencoImpegni* f) { QCOMPARE(f->lstRecords->count(), 0); });
         QCOMPARE(fake->chiamate.size(), 1);  // only the window itself, no message
@@ -195,7 +191,7 @@ private slots:
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
         fake->stampanteAccettata = true;
-        Scrivi(Impegni());
+        AccodaScadenze(2021, Impegni());
         Apri(Comando("cmdEffettuate"),
              [](ElencoImpegni* f) { QTest::mouseClick(f->btnStampa, Qt::LeftButton); });
         QProcess p;

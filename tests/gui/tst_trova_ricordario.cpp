@@ -45,10 +45,6 @@ class TestTrovaRicordario : public QObject {
     FakePiattaforma* fake = nullptr;
     TfrmRicordario* scheda = nullptr;
 
-    std::filesystem::path File() const { return PercorsoProgramma("2021.rcd"); }
-    void Scrivi(const std::vector<TSchedaScadenza>& schede) {
-        Accoda<TArchivioScadenze>(File(), schede);
-    }
     // Opens the search with the card's command, and drives it while it is shown.
     void Apri(const std::function<void(TfrmTrovaRicordario*)>& guida) {
         fake->allaModale = [&](QDialog* d) {
@@ -87,8 +83,8 @@ private slots:
             f->txtTrova->setText("rata");
             QTest::mouseClick(f->btnTrova, Qt::LeftButton);
         });
-        QVERIFY(std::filesystem::is_regular_file(File()));
-        QCOMPARE(std::filesystem::file_size(File()), 0u);
+        QVERIFY(std::filesystem::is_regular_file(FileAnno(2021)));
+        QCOMPARE(std::filesystem::file_size(FileAnno(2021)), 0u);
         QCOMPARE(fake->Di("MostraMessaggio").size(), 1);
         QCOMPARE(fake->Ultima().testo, QString(messaggi::ListaVuota));
         QVERIFY(!scheda->findChild<QDialog*>());  // destroyed after use
@@ -98,7 +94,7 @@ private slots:
         const std::vector<TSchedaScadenza> schede = {
             Scadenza("Rata mutuo", "05", "03"), Scadenza("bolletta luce", "10", "01"),
             Scadenza("Visita", "03", "04"), Scadenza("Assicurazione auto", "30", "03")};
-        Scrivi(schede);
+        AccodaScadenze(2021, schede);
         Apri([&](TfrmTrovaRicordario* f) {
             f->txtNote->setText("  ");  // blank: not filled
             Cerca(f);
@@ -118,7 +114,7 @@ private slots:
         TSchedaScadenza lunga = Scadenza("", "30", "03", "Bianchi");
         lunga.Dettagli = std::string(40, 'r') + "XXXXX";  // 45 characters
         lunga.Costo = "1234567,8912";
-        Scrivi({Scadenza("Rata mutuo", "05", "03"), Scadenza("Visita", "03", "04"), lunga,
+        AccodaScadenze(2021, {Scadenza("Rata mutuo", "05", "03"), Scadenza("Visita", "03", "04"), lunga,
                 Scadenza("Bolletta", "13", "03"), Scadenza("Tassa", "03", "01")});
         Apri([](TfrmTrovaRicordario* f) {
             f->txtData->setText("03/2021");
@@ -156,7 +152,7 @@ private slots:
         terza.Costo = "99,90";
         terza.Effettuata = "Sì";
         terza.DaConfermare = "forse";  // neither "Sì" nor "No"
-        Scrivi({Scadenza("Rata mutuo", "05", "03"), Scadenza("Visita", "03", "04"), terza});
+        AccodaScadenze(2021, {Scadenza("Rata mutuo", "05", "03"), Scadenza("Visita", "03", "04"), terza});
         scheda->chkDaConfermare->setChecked(daConfermarePrima);
         scheda->chkEffettuata->setChecked(false);
         scheda->lblAnno->setText("1999");
@@ -188,7 +184,7 @@ private slots:
         prima.Note = "prima";
         TSchedaScadenza dopo = prima;
         dopo.Note = "dopo";
-        Scrivi({prima, Scadenza("Altro", "01", "01"), dopo});
+        AccodaScadenze(2021, {prima, Scadenza("Altro", "01", "01"), dopo});
         Apri([](TfrmTrovaRicordario* f) {
             Cerca(f);
             QCOMPARE(f->lstRecords->Riga(1), f->lstRecords->Riga(2));
@@ -199,13 +195,13 @@ private slots:
     }
 
     void aPickThatCannotReadTheArchiveClosesAndLeavesTheCard() {
-        Scrivi({Scadenza("Rata", "05", "03")});
+        AccodaScadenze(2021, {Scadenza("Rata", "05", "03")});
         scheda->txtDettagli->setText("sulla scheda");
         Apri([&](TfrmTrovaRicordario* f) {
             Cerca(f);
             f->lstRecords->Seleziona(0);
-            std::filesystem::remove(File());
-            std::filesystem::create_directory(File());
+            std::filesystem::remove(FileAnno(2021));
+            std::filesystem::create_directory(FileAnno(2021));
             DoppioClic(f, 0);
             QVERIFY(!f->isVisible());
         });
@@ -215,7 +211,7 @@ private slots:
     }
 
     void aFolderInPlaceOfTheArchiveGivesTheAccessMessageAndKeepsTheFilters() {
-        std::filesystem::create_directory(File());
+        std::filesystem::create_directory(FileAnno(2021));
         Apri([](TfrmTrovaRicordario* f) {
             f->txtPagatore->setText("rossi");
             Cerca(f);
@@ -266,7 +262,7 @@ private slots:
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
         fake->stampanteAccettata = true;
-        Scrivi({Scadenza("Zeta", "01", "01"), Scadenza("alfa", "02", "01"),
+        AccodaScadenze(2021, {Scadenza("Zeta", "01", "01"), Scadenza("alfa", "02", "01"),
                 Scadenza("Beta", "03", "01")});
         Apri([](TfrmTrovaRicordario* f) {
             Cerca(f);

@@ -5,11 +5,13 @@
 // tests).
 #include <QtTest>
 #include <filesystem>
+#include <string>
 #include <type_traits>
 #include <vector>
 
 #include "SchedeDiProva.h"
 #include "core/contacts/TArchivioContatti.h"
+#include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/Finestre.h"
 #include "support/FakePiattaforma.h"
 
@@ -53,4 +55,12 @@ inline std::filesystem::path FileContatti() {
 }
 inline void AccodaContatti(const std::vector<TSchedaContatto>& schede) {
     Accoda<TArchivioContatti>(FileContatti(), schede);
+}
+
+// The year file of the program folder.
+inline std::filesystem::path FileAnno(int anno) {
+    return PercorsoProgramma(QString::number(anno) + ".rcd");
+}
+inline void AccodaScadenze(int anno, const std::vector<TSchedaScadenza>& schede) {
+    Accoda<TArchivioScadenze>(FileAnno(anno), schede);
 }
