@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/Scheda.h"
-#include "core/app/Testo.h"
+#include "core/records/Scheda.h"
+#include "core/text/Testo.h"
 
 namespace generatore {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "GeneratoreDati.h"
 #include "Misura.h"
-#include "core/app/Elenco.h"
+#include "core/lists/Elenco.h"
 #include "core/contacts/RicercaContatti.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/Avvisi.h"
@@ -18,7 +18,7 @@
 #include "core/summary/Riepilogo.h"
 #include "core/viewer/ElenchiScadenze.h"
 #include "core/viewer/RegoleVisualizzatore.h"
-#include "core/app/PagineGrandi.h"
+#include "core/memory/PagineGrandi.h"
 
 namespace {
 

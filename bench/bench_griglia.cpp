@@ -11,7 +11,7 @@
 #include "Misura.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/export/Esportazioni.h"
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "GeneratoreDati.h"
-#include "core/app/PagineGrandi.h"
+#include "core/memory/PagineGrandi.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/viewer/ElenchiScadenze.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/app/FileArchivio.h"
+#include "core/archive/FileArchivio.h"
 
 class FileCheCede : public FileArchivio {
 public:

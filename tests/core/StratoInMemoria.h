@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/app/FileArchivio.h"
+#include "core/archive/FileArchivio.h"
 
 class StratoInMemoria : public StratoFile {
 public:

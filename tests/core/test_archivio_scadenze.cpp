@@ -2,8 +2,8 @@
 
 #include "CartellaTemporanea.h"
 #include "SchedeDiProva.h"
-#include "core/app/ArchivioScheda.h"
-#include "core/app/Navigazione.h"
+#include "core/archive/ArchivioScheda.h"
+#include "core/archive/Navigazione.h"
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
 

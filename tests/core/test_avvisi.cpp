@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CartellaTemporanea.h"
-#include "core/app/ArchivioScheda.h"
+#include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/Avvisi.h"
 #include "core/deadlines/TArchivioScadenze.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CartellaTemporanea.h"
-#include "core/app/FileIntero.h"
+#include "core/archive/FileIntero.h"
 #include "core/export/Calendario.h"
 
 namespace {

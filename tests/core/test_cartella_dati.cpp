@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "CartellaTemporanea.h"
-#include "core/app/CartellaDati.h"
-#include "core/app/Password.h"
+#include "core/archive/CartellaDati.h"
+#include "core/password/Password.h"
 
 namespace fs = std::filesystem;
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "core/app/DataOra.h"
+#include "core/text/DataOra.h"
 
 TEST(DataOra, GregorianValidity) {
     struct Caso { Data d; bool valida; } casi[] = {

@@ -14,8 +14,8 @@
 
 #include "CartellaTemporanea.h"
 #include "StratoInMemoria.h"
-#include "core/app/ArchivioScheda.h"
-#include "core/app/Navigazione.h"
+#include "core/archive/ArchivioScheda.h"
+#include "core/archive/Navigazione.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/TArchivioScadenze.h"
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "CartellaTemporanea.h"
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 
 using guida::Guida;
 

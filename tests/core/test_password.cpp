@@ -10,7 +10,7 @@
 
 #include "CartellaTemporanea.h"
 #include "LimiteFile.h"
-#include "core/app/Password.h"
+#include "core/password/Password.h"
 
 using namespace password;
 

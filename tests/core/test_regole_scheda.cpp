@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Navigazione.h"
-#include "core/app/RegoleScheda.h"
+#include "core/archive/Navigazione.h"
+#include "core/records/RegoleScheda.h"
 
 TEST(RegoleScheda, PositionLabel) {
     const std::pair<const char*, std::int64_t> casi[] = {

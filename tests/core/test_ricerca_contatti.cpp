@@ -2,7 +2,7 @@
 
 #include "CartellaTemporanea.h"
 #include "SchedeDiProva.h"
-#include "core/app/Elenco.h"
+#include "core/lists/Elenco.h"
 #include "core/contacts/RicercaContatti.h"
 #include "core/contacts/TArchivioContatti.h"
 

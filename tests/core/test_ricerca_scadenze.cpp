@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Elenco.h"
+#include "core/lists/Elenco.h"
 #include "core/deadlines/RicercaScadenze.h"
 
 using scadenza::FiltriScadenza;

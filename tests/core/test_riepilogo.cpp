@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/app/Messaggi.h"
+#include "core/text/Messaggi.h"
 #include "core/summary/Riepilogo.h"
 #include "core/summary/SommaImporti.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 using namespace testo;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CartellaTemporanea.h"
-#include "core/app/ArchivioScheda.h"
+#include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/viewer/ElenchiScadenze.h"
 

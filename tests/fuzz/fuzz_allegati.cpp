@@ -1,7 +1,7 @@
 // Attachment names: any text as the name of an attached file never leads out of the
 // attachments folder.
 #include "Verifica.h"
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 #include "core/contacts/Allegati.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {

@@ -3,7 +3,7 @@
 #include <ctime>
 
 #include "Verifica.h"
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 #include "core/export/Calendario.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "Verifica.h"
-#include "core/app/DataOra.h"
+#include "core/text/DataOra.h"
 #include "core/deadlines/RegoleScadenza.h"
 
 namespace {

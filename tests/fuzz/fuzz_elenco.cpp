@@ -3,8 +3,8 @@
 #include <numeric>
 
 #include "Verifica.h"
-#include "core/app/Elenco.h"
-#include "core/app/Testo.h"
+#include "core/lists/Elenco.h"
+#include "core/text/Testo.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "Verifica.h"
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 #include "core/export/Foglio.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "Verifica.h"
-#include "core/app/Password.h"
+#include "core/password/Password.h"
 
 namespace {
 

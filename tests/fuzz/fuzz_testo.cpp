@@ -1,7 +1,7 @@
 // The text conversions: Windows-1252 both ways, the storing and showing conversions of a
 // record field, trimming, case folding, padding and the list comparison.
 #include "Verifica.h"
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     const std::string_view s = Testo(dati, n);

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "core/app/ArchivioScheda.h"
+#include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/RigaDiComando.h"
 #include "support/FakePiattaforma.h"

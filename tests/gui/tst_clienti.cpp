@@ -7,7 +7,7 @@
 #include <iterator>
 #include <optional>
 
-#include "core/app/Messaggi.h"
+#include "core/text/Messaggi.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "gui/app/Programma.h"
 #include "gui/app/ElencoRisultati.h"

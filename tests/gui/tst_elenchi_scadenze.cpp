@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/app/ArchivioScheda.h"
+#include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 #include "gui/viewer/TfrmScadenze.h"
 #include "support/FakePiattaforma.h"
 #include "support/Griglie.h"

@@ -6,13 +6,13 @@
 #include <iterator>
 
 #include "../core/LimiteFile.h"
-#include "core/app/ArchivioScheda.h"
-#include "core/app/FileIntero.h"
+#include "core/archive/ArchivioScheda.h"
+#include "core/archive/FileIntero.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/deadlines/TfrmRicordario.h"
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 #include "support/FakePiattaforma.h"
 #include "support/Griglie.h"
 

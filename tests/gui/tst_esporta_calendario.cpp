@@ -2,7 +2,7 @@
 #include <QtTest>
 #include <sstream>
 
-#include "core/app/ArchivioScheda.h"
+#include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/export/Calendario.h"
 #include "gui/app/RigaDiComando.h"

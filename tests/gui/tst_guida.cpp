@@ -2,7 +2,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 #include "gui/app/TfrmAvvio.h"
 #include "gui/app/TfrmGuida.h"
 #include "support/Banco.h"

@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/app/Password.h"
+#include "core/password/Password.h"
 #include "gui/app/Programma.h"
 #include "../core/LimiteFile.h"
 #include "gui/contacts/TfrmClienti.h"

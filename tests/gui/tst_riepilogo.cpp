@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/app/Messaggi.h"
+#include "core/text/Messaggi.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"

@@ -2,7 +2,7 @@
 #include <QtTest>
 #include <filesystem>
 
-#include "core/app/ArchivioScheda.h"
+#include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/Programma.h"
 #include "gui/viewer/TfrmScadenze.h"

@@ -15,8 +15,8 @@
 #include <iterator>
 #include <map>
 
-#include "core/app/ArchivioScheda.h"
-#include "core/app/Messaggi.h"
+#include "core/archive/ArchivioScheda.h"
+#include "core/text/Messaggi.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/contacts/TfrmClienti.h"
@@ -25,7 +25,7 @@
 #include "gui/deadlines/ElencoImpegni.h"
 #include "gui/deadlines/TfrmRicordario.h"
 #include "gui/deadlines/TfrmTrovaRicordario.h"
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 #include "gui/export/TfrmExpClienti.h"
 #include "gui/summary/TfrmMenuRiepCosti.h"
 #include "gui/summary/TfrmRiepCosti.h"

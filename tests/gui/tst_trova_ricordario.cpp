@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/app/Messaggi.h"
+#include "core/text/Messaggi.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/deadlines/TfrmRicordario.h"

@@ -15,7 +15,7 @@
 #include <exception>
 #include <vector>
 
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "core/app/Password.h"
+#include "core/password/Password.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

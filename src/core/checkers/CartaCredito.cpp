@@ -1,6 +1,6 @@
 #include "core/checkers/CartaCredito.h"
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 namespace controlli {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 namespace controlli {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 namespace controlli {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 namespace controlli {
 

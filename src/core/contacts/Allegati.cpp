@@ -3,8 +3,8 @@
 #include <fstream>
 #include <vector>
 
-#include "core/app/FileIntero.h"
-#include "core/app/Testo.h"
+#include "core/archive/FileIntero.h"
+#include "core/text/Testo.h"
 
 namespace fs = std::filesystem;
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "core/app/Messaggi.h"
-#include "core/app/RegoleScheda.h"
+#include "core/text/Messaggi.h"
+#include "core/records/RegoleScheda.h"
 #include "core/contacts/TSchedaContatto.h"
 
 namespace contatto {

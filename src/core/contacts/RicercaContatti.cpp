@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 namespace ricerca {
 namespace {

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "core/app/Elenco.h"
+#include "core/lists/Elenco.h"
 #include "core/contacts/TSchedaContatto.h"
 
 namespace ricerca {

@@ -1,6 +1,6 @@
 #include "core/contacts/StampaContatto.h"
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 RigheScheda RigheStampaContatto(const TSchedaContatto& s, bool perPdf) {
     auto t = [](const std::string& v) { return testo::Rifila(v); };

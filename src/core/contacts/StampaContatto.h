@@ -2,7 +2,7 @@
 // What a printed contact card shows: its title and 24 caption/value rows.
 #include <string_view>
 
-#include "core/app/RigaStampa.h"
+#include "core/records/RigaStampa.h"
 #include "core/contacts/TSchedaContatto.h"
 
 inline constexpr std::string_view TitoloStampaContatto = "SCHEDA ANAGRAFICA CONTATTO";

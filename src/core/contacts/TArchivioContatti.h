@@ -2,7 +2,7 @@
 // The contact archive: every contact in one file, "Contatti.rub", in the program folder.
 #include <filesystem>
 
-#include "core/app/Archivio.h"
+#include "core/archive/Archivio.h"
 #include "core/contacts/TSchedaContatto.h"
 
 class TArchivioContatti : public Archivio<TSchedaContatto> {

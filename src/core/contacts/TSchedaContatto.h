@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "core/app/Scheda.h"
+#include "core/records/Scheda.h"
 
 struct TSchedaContatto {
     std::string Cliente;

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
 

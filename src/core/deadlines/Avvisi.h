@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/DataOra.h"
-#include "core/app/Scheda.h"
+#include "core/text/DataOra.h"
+#include "core/records/Scheda.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
 namespace avvisi {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/app/DataOra.h"
-#include "core/app/Testo.h"
+#include "core/text/DataOra.h"
+#include "core/text/Testo.h"
 
 namespace scadenza {
 namespace {

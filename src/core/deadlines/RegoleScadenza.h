@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/Messaggi.h"
-#include "core/app/RegoleScheda.h"
-#include "core/app/RigaStampa.h"
+#include "core/text/Messaggi.h"
+#include "core/records/RegoleScheda.h"
+#include "core/records/RigaStampa.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
 namespace scadenza {

@@ -1,6 +1,6 @@
 #include "core/deadlines/RicercaScadenze.h"
 
-#include "core/app/Scheda.h"
+#include "core/records/Scheda.h"
 
 namespace scadenza {
 namespace {

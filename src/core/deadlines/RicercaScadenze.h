@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "core/app/DataOra.h"
-#include "core/app/Elenco.h"
+#include "core/text/DataOra.h"
+#include "core/lists/Elenco.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
 namespace scadenza {

@@ -1,6 +1,6 @@
 #include "core/deadlines/RigaScadenza.h"
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 namespace scadenza {
 

@@ -3,8 +3,8 @@
 // lists and the interval summary.
 #include <string>
 
-#include "core/app/Elenco.h"
-#include "core/app/Scheda.h"
+#include "core/lists/Elenco.h"
+#include "core/records/Scheda.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
 namespace scadenza {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 bool TArchivioScadenze::AnnoValido(std::string_view anno) {
     return anno.size() == 4 && testo::SoloCifre(anno);

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/Archivio.h"
+#include "core/archive/Archivio.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
 class TArchivioScadenze : public Archivio<TSchedaScadenza> {

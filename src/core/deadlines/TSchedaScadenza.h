@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "core/app/Scheda.h"
+#include "core/records/Scheda.h"
 
 struct TSchedaScadenza {
     std::string Giorno;

@@ -8,9 +8,9 @@
 #include <optional>
 #include <utility>
 
-#include "core/app/DataOra.h"
-#include "core/app/FileIntero.h"
-#include "core/app/Testo.h"
+#include "core/text/DataOra.h"
+#include "core/archive/FileIntero.h"
+#include "core/text/Testo.h"
 
 namespace calendario {
 namespace {

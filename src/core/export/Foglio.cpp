@@ -1,6 +1,6 @@
 #include "core/export/Foglio.h"
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 namespace foglio {
 namespace {

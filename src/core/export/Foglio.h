@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/FileIntero.h"
+#include "core/archive/FileIntero.h"
 
 namespace foglio {
 

@@ -5,8 +5,8 @@
 #include <limits>
 #include <stdexcept>
 
-#include "core/app/Elenco.h"
-#include "core/app/Testo.h"
+#include "core/lists/Elenco.h"
+#include "core/text/Testo.h"
 
 namespace griglia {
 

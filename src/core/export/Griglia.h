@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/Allocatore.h"
-#include "core/app/Archivio.h"
+#include "core/memory/Allocatore.h"
+#include "core/archive/Archivio.h"
 #include "core/export/Foglio.h"
 
 namespace griglia {

@@ -1,8 +1,8 @@
 #include "core/summary/Riepilogo.h"
 
-#include "core/app/Elenco.h"
-#include "core/app/Messaggi.h"
-#include "core/app/Testo.h"
+#include "core/lists/Elenco.h"
+#include "core/text/Messaggi.h"
+#include "core/text/Testo.h"
 #include "core/deadlines/TArchivioScadenze.h"
 
 namespace riepilogo {

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/DataOra.h"
-#include "core/app/Elenco.h"
-#include "core/app/Scheda.h"
+#include "core/text/DataOra.h"
+#include "core/lists/Elenco.h"
+#include "core/records/Scheda.h"
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TSchedaScadenza.h"
 #include "core/summary/SommaImporti.h"

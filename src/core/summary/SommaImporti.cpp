@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "core/app/DataOra.h"
-#include "core/app/Testo.h"
+#include "core/text/DataOra.h"
+#include "core/text/Testo.h"
 
 namespace {
 

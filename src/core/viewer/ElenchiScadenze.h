@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "core/app/DataOra.h"
+#include "core/text/DataOra.h"
 #include "core/deadlines/TSchedaScadenza.h"
 #include "core/export/Esportazioni.h"
 #include "core/export/Griglia.h"

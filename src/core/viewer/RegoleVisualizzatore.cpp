@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
 

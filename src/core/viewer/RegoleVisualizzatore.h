@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/DataOra.h"
-#include "core/app/Scheda.h"
+#include "core/text/DataOra.h"
+#include "core/records/Scheda.h"
 #include "core/deadlines/TSchedaScadenza.h"
 
 namespace visualizzatore {

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "core/app/Province.h"
+#include "core/text/Province.h"
 #include "gui/app/Filtri.h"
 #include "gui/app/FiltroEventi.h"
 

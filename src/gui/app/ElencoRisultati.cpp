@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "core/app/Messaggi.h"
-#include "core/app/PagineGrandi.h"
+#include "core/text/Messaggi.h"
+#include "core/memory/PagineGrandi.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"

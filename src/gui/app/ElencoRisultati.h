@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/Archivio.h"
-#include "core/app/Elenco.h"
+#include "core/archive/Archivio.h"
+#include "core/lists/Elenco.h"
 #include "gui/reports/Modelli.h"
 
 class QPushButton;

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 #include "gui/app/FiltroEventi.h"
 #include "gui/app/TestoQt.h"
 

@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "core/app/ArchivioScheda.h"
-#include "core/app/Messaggi.h"
-#include "core/app/RegoleScheda.h"
+#include "core/archive/ArchivioScheda.h"
+#include "core/text/Messaggi.h"
+#include "core/records/RegoleScheda.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/FinestraScheda.h"
 #include "gui/app/TestoQt.h"

@@ -2,7 +2,7 @@
 
 #include <QCloseEvent>
 
-#include "core/app/Messaggi.h"
+#include "core/text/Messaggi.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"

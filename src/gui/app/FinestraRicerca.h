@@ -13,7 +13,7 @@
 #include <span>
 #include <string>
 
-#include "core/app/Elenco.h"
+#include "core/lists/Elenco.h"
 #include "gui/app/ElencoRisultati.h"
 #include "gui/app/Finestre.h"
 #include "gui/app/TestoQt.h"

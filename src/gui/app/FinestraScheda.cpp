@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 
-#include "core/app/Messaggi.h"
-#include "core/app/RegoleScheda.h"
+#include "core/text/Messaggi.h"
+#include "core/records/RegoleScheda.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"

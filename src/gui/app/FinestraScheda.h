@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "core/app/Navigazione.h"
+#include "core/archive/Navigazione.h"
 #include "gui/app/Figure.h"
 #include "gui/app/Finestre.h"
 #include "gui/app/RigaStato.h"

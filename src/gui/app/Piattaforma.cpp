@@ -12,7 +12,7 @@
 #include <QStandardPaths>
 #include <memory>
 
-#include "core/app/CartellaDati.h"
+#include "core/archive/CartellaDati.h"
 #include "gui/app/Suono.h"
 
 namespace {

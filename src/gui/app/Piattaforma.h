@@ -8,7 +8,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "core/app/DataOra.h"
+#include "core/text/DataOra.h"
 
 class QDialog;
 class QPrinter;

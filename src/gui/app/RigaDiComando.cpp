@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <iostream>
 
-#include "core/app/FileIntero.h"
+#include "core/archive/FileIntero.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/export/Calendario.h"
 #include "gui/app/Notifica.h"

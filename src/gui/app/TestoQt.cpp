@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 QStringList Q(const std::vector<std::string>& voci) {
     QStringList l;

@@ -1,6 +1,6 @@
 #include "gui/app/TfrmAvvio.h"
 
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Figure.h"
 #include "gui/app/Piattaforma.h"

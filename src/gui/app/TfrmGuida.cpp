@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Controlli.h"
 #include "gui/app/Piattaforma.h"

@@ -2,8 +2,8 @@
 
 #include <QCloseEvent>
 
-#include "core/app/Password.h"
-#include "core/app/Testo.h"
+#include "core/password/Password.h"
+#include "core/text/Testo.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"

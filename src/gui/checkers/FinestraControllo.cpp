@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 #include "core/contacts/Allegati.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 #include "core/contacts/RegoleContatto.h"
 #include "core/contacts/StampaContatto.h"
 #include "gui/app/Aspetto.h"

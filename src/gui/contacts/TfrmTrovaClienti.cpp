@@ -1,6 +1,6 @@
 #include "gui/contacts/TfrmTrovaClienti.h"
 
-#include "core/app/Messaggi.h"
+#include "core/text/Messaggi.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "gui/app/Finestre.h"
 #include "gui/app/Piattaforma.h"

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/app/Elenco.h"
+#include "core/lists/Elenco.h"
 #include "core/deadlines/RicercaScadenze.h"
 #include "core/deadlines/TSchedaScadenza.h"
 #include "gui/app/ElencoRisultati.h"

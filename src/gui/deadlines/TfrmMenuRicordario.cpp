@@ -3,9 +3,9 @@
 #include <QCloseEvent>
 #include <utility>
 
-#include "core/app/Guida.h"
-#include "core/app/Messaggi.h"
-#include "core/app/Testo.h"
+#include "core/help/Guida.h"
+#include "core/text/Messaggi.h"
+#include "core/text/Testo.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"

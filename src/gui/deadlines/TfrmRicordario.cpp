@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <tuple>
 
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 #include "core/deadlines/RegoleScadenza.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Controlli.h"

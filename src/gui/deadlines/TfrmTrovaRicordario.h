@@ -5,7 +5,7 @@
 #include <array>
 #include <filesystem>
 
-#include "core/app/Elenco.h"
+#include "core/lists/Elenco.h"
 #include "core/deadlines/RicercaScadenze.h"
 #include "core/deadlines/TSchedaScadenza.h"
 #include "gui/app/FinestraRicerca.h"

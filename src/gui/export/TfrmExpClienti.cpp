@@ -1,6 +1,6 @@
 #include "gui/export/TfrmExpClienti.h"
 
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/export/Esportazioni.h"
 #include "gui/app/Finestre.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Every contact of the archive in a grid, exported as "Contatti.xls".
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 
 class TfrmExpClienti : public FinestraGriglia {
     Q_OBJECT

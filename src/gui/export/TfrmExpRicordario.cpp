@@ -1,6 +1,6 @@
 #include "gui/export/TfrmExpRicordario.h"
 
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 #include "core/export/Esportazioni.h"
 #include "gui/app/Finestre.h"
 #include "gui/export/EsportaCalendario.h"

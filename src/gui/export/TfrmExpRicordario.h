@@ -2,7 +2,7 @@
 // Every deadline of one year archive in a grid, exported as "Scadenze_e_Appuntamenti.xls".
 #include <filesystem>
 
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 
 class TfrmExpRicordario : public FinestraGriglia {
     Q_OBJECT

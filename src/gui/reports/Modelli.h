@@ -3,7 +3,7 @@
 // variants) and the list (`frxReport`), with the filling of a list.
 #include <QStringList>
 
-#include "core/app/RigaStampa.h"
+#include "core/records/RigaStampa.h"
 #include "gui/reports/Report.h"
 #include "gui/reports/Stampa.h"
 

@@ -1,6 +1,6 @@
 #include "gui/summary/TfrmRiepCosti.h"
 
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TSchedaScadenza.h"
 #include "gui/app/Aspetto.h"

@@ -1,6 +1,6 @@
 #include "gui/viewer/FinestraElenco.h"
 
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/Piattaforma.h"
 

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "core/viewer/ElenchiScadenze.h"
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 
 // The declaration of a list window: `giorno` is asked when the rows are filled, and names
 // both the year file read (created empty when missing) and the day the selection is for.

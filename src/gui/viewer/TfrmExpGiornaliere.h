@@ -3,7 +3,7 @@
 // that year's file; exported as "Scadenze_Giornaliere.xls".
 #include <QDate>
 
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 
 class TfrmExpGiornaliere : public FinestraGriglia {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #pragma once
 // The deadlines of the current year that are imminent today, in order of date and time,
 // exported as "Scadenze_Imminenti.xls".
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 
 class TfrmExpImminenti : public FinestraGriglia {
     Q_OBJECT

@@ -3,7 +3,7 @@
 // that year's file; exported as "Scadenze_Mensili.xls".
 #include <QDate>
 
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 
 class TfrmExpMensili : public FinestraGriglia {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include <QCalendarWidget>
 
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/viewer/RegoleVisualizzatore.h"
 #include "gui/app/Aspetto.h"

@@ -2,7 +2,7 @@
 // Driving a grid window that a command opens as a per-use window.
 #include <functional>
 
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 #include "support/FakePiattaforma.h"
 
 // Runs `premi` (a click on the command that opens the window) and hands the grid window to

@@ -1,4 +1,4 @@
-#include "core/app/Elenco.h"
+#include "core/lists/Elenco.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 namespace elenco {
 

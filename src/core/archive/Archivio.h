@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "core/app/FileArchivio.h"
-#include "core/app/Scheda.h"
+#include "core/archive/FileArchivio.h"
+#include "core/records/Scheda.h"
 
 template <class Scheda>
 class Archivio {

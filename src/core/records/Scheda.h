@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 template <class Scheda>
 struct Campo {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/app/FileArchivio.h"
+#include "core/archive/FileArchivio.h"
 
 enum class Navigazione { Primo, Indietro, Avanti, Ultimo };
 

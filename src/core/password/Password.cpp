@@ -1,10 +1,10 @@
-#include "core/app/Password.h"
+#include "core/password/Password.h"
 
 #include <fstream>
 #include <vector>
 
-#include "core/app/FileIntero.h"
-#include "core/app/Testo.h"
+#include "core/archive/FileIntero.h"
+#include "core/text/Testo.h"
 
 namespace password {
 namespace {

@@ -1,7 +1,7 @@
-#include "core/app/CartellaDati.h"
+#include "core/archive/CartellaDati.h"
 
-#include "core/app/Guida.h"
-#include "core/app/Password.h"
+#include "core/help/Guida.h"
+#include "core/password/Password.h"
 
 namespace fs = std::filesystem;
 

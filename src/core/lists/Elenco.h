@@ -14,8 +14,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "core/app/Allocatore.h"
-#include "core/app/Archivio.h"
+#include "core/memory/Allocatore.h"
+#include "core/archive/Archivio.h"
 
 namespace elenco {
 

@@ -1,4 +1,4 @@
-#include "core/app/FileArchivio.h"
+#include "core/archive/FileArchivio.h"
 
 #include <algorithm>
 #include <cerrno>

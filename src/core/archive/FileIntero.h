@@ -13,7 +13,7 @@
 #include <functional>
 #include <string_view>
 
-#include "core/app/FileArchivio.h"
+#include "core/archive/FileArchivio.h"
 
 // A whole file that could not be written (the temporary file, its content or the rename).
 class ErroreScritturaFile : public ErroreAccessoArchivio {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 // How the window puts a refusal: MostraAvviso of kind warning, or MostraMessaggio.
 enum class ModoRifiuto { Avviso, Messaggio };

@@ -1,4 +1,4 @@
-#include "core/app/Navigazione.h"
+#include "core/archive/Navigazione.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "core/app/DataOra.h"
+#include "core/text/DataOra.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 bool Bisestile(int anno) { return (anno % 4 == 0 && anno % 100 != 0) || anno % 400 == 0; }
 

@@ -1,10 +1,10 @@
-#include "core/app/Guida.h"
+#include "core/help/Guida.h"
 
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
-#include "core/app/Testo.h"
+#include "core/text/Testo.h"
 
 namespace guida {
 

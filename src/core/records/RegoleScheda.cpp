@@ -1,4 +1,4 @@
-#include "core/app/RegoleScheda.h"
+#include "core/records/RegoleScheda.h"
 
 #include <charconv>
 

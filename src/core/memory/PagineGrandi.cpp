@@ -1,4 +1,4 @@
-#include "core/app/PagineGrandi.h"
+#include "core/memory/PagineGrandi.h"
 
 #include <cstdint>
 #include <new>

@@ -1,4 +1,4 @@
-#include "core/app/FileIntero.h"
+#include "core/archive/FileIntero.h"
 
 #include <cerrno>
 #include <cstring>

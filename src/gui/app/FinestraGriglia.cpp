@@ -1,11 +1,11 @@
-#include "gui/export/FinestraGriglia.h"
+#include "gui/app/FinestraGriglia.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
-#include "core/app/Messaggi.h"
-#include "core/app/PagineGrandi.h"
+#include "core/text/Messaggi.h"
+#include "core/memory/PagineGrandi.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Figure.h"
