@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <utility>
+#include <vector>
 
 #include "GeneratoreDati.h"
 
@@ -23,6 +24,9 @@ inline double MsProcessore() {
 class Cronometro {
 public:
     Cronometro(benchmark::State& stato, std::filesystem::path file)
+        : Cronometro(stato, std::vector<std::filesystem::path>{std::move(file)}) {}
+    // A command that reads several files, beside reading all of them.
+    Cronometro(benchmark::State& stato, std::vector<std::filesystem::path> file)
         : stato_(stato), file_(std::move(file)), inizio_(MsProcessore()) {}
     // Work inside the loop that is not the command's (preparing its input).
     void Pausa() {
@@ -37,7 +41,7 @@ public:
     void Base() {
         Pausa();
         const double t0 = MsProcessore();
-        benchmark::DoNotOptimize(generatore::LeggiByte(file_));
+        for (const auto& f : file_) benchmark::DoNotOptimize(generatore::LeggiByte(f));
         base_ += MsProcessore() - t0;
         Riprendi();
     }
@@ -53,7 +57,7 @@ public:
 
 private:
     benchmark::State& stato_;
-    std::filesystem::path file_;
+    std::vector<std::filesystem::path> file_;
     double inizio_;
     double fermo_ = 0;
     double base_ = 0;

@@ -80,13 +80,14 @@ TEST(Avvisi, ManyComeInDateAndTimeOrderWithEqualOnesInFileOrder) {
         EXPECT_EQ(trovate.schede[i].Dettagli, attese[i].Dettagli) << i;
 }
 
-TEST(Avvisi, ReadsOnlyTodaysYearAndCreatesNothing) {
+TEST(Avvisi, LastYearIsNotReadAndNothingIsCreated) {
     CartellaTemporanea cartella;
-    SalvaScheda<TArchivioScadenze>(TArchivioScadenze::Percorso(cartella.percorso(), 2022), 0,
-                                   Scheda("02/01/2022", "09:00", "Anno dopo"));
+    SalvaScheda<TArchivioScadenze>(TArchivioScadenze::Percorso(cartella.percorso(), 2020), 0,
+                                   Scheda("31/12/2020", "09:00", "Anno prima"));
     const auto trovate = avvisi::CercaImminenti(cartella.percorso(), kOggi, Segnata);
     EXPECT_TRUE(trovate.schede.empty());
     EXPECT_FALSE(std::filesystem::exists(cartella / "2021.rcd"));
+    EXPECT_FALSE(std::filesystem::exists(cartella / "2022.rcd"));
 }
 
 TEST(Avvisi, AnArchiveThatCannotBeReadIsAnAccessFailure) {

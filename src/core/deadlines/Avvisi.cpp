@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -29,13 +30,12 @@ std::string SuUnaRiga(std::string_view t) {
     return r;
 }
 
-}  // namespace
-
-Imminenti CercaImminenti(const std::filesystem::path& cartella, const Data& oggi,
-                         const RegolaImminenza& imminente) {
+// The imminent records of one year file, nearest first.
+Imminenti CercaNellAnno(const std::filesystem::path& cartella, int anno, const Data& oggi,
+                        const RegolaImminenza& imminente) {
     Imminenti trovate;
     ScorriScadenzeSenzaCreare(
-        TArchivioScadenze::Percorso(cartella, oggi.anno),
+        TArchivioScadenze::Percorso(cartella, anno),
         [&](std::int64_t, const VistaScheda<TSchedaScadenza>& s) {
             bool si = false;
             try {
@@ -67,6 +67,22 @@ Imminenti CercaImminenti(const std::filesystem::path& cartella, const Data& oggi
         }
         schede[j] = std::move(prima);
         ordine[j].second = j;
+    }
+    return trovate;
+}
+
+}  // namespace
+
+Imminenti CercaImminenti(const std::filesystem::path& cartella, const Data& oggi,
+                         const RegolaImminenza& imminente) {
+    Imminenti trovate = CercaNellAnno(cartella, oggi.anno, oggi, imminente);
+    // Next year's deadlines may already be in their warning period; they come after this
+    // year's.
+    if (oggi.anno < 9999) {
+        Imminenti dopo = CercaNellAnno(cartella, oggi.anno + 1, oggi, imminente);
+        trovate.schede.insert(trovate.schede.end(), std::make_move_iterator(dopo.schede.begin()),
+                              std::make_move_iterator(dopo.schede.end()));
+        trovate.saltate += dopo.saltate;
     }
     return trovate;
 }

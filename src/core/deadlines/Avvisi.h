@@ -1,6 +1,7 @@
 #pragma once
-// The warning given at login: which deadlines of today's year file are imminent, in date
-// and time order, and the texts that name them. Reads only; never creates the year file.
+// The warning given at login: which deadlines of today's year file, then of next year's,
+// are imminent, in date and time order, and the texts that name them. Reads only; never
+// creates a year file.
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -25,8 +26,9 @@ struct Imminenti {
     std::size_t saltate = 0;              // records the rule could not judge
 };
 
-// The imminent records of `cartella`/<year of oggi>.rcd. A missing file has none and is not
-// created; a file that cannot be read throws ErroreAccessoArchivio.
+// The imminent records of `cartella`/<year of oggi>.rcd, then those of the next year's file
+// after them. A missing file has none and is not created; a file that cannot be read throws
+// ErroreAccessoArchivio.
 Imminenti CercaImminenti(const std::filesystem::path& cartella, const Data& oggi,
                          const RegolaImminenza& imminente);
 

@@ -105,4 +105,12 @@ static_assert(IntestazioniGiornoMese.size() + 1 == ColonneGiornaliere.size());
 void Riempi(griglia::TabellaTesti& t, const ElencoScadenze& elenco,
             const std::filesystem::path& file, const Data& giorno);
 
+// The imminent list on `oggi` from the year files of `cartella`: today's year's rows as
+// Riempi gives them, then the imminent rows of next year's file, when it exists (read only,
+// never created), sorted among themselves on the same key and put after, their ordinals
+// going on from this year's. A failure in next year's file is thrown once its rows read so
+// far follow this year's, unsorted.
+void RiempiImminenti(griglia::TabellaTesti& t, const std::filesystem::path& cartella,
+                     const Data& oggi);
+
 }  // namespace visualizzatore

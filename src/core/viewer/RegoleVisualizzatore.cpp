@@ -90,4 +90,15 @@ std::int64_t ContaImminenti(const std::filesystem::path& file, const Data& oggi)
     return imminenti;
 }
 
+std::int64_t ContaImminentiDaOggi(const std::filesystem::path& cartella, const Data& oggi) {
+    std::int64_t imminenti = ContaImminenti(TArchivioScadenze::Percorso(cartella, oggi.anno), oggi);
+    if (oggi.anno < 9999)
+        ScorriScadenzeSenzaCreare(TArchivioScadenze::Percorso(cartella, oggi.anno + 1),
+                                  [&](std::int64_t, const VistaScheda<TSchedaScadenza>& r) {
+                                      if (ScadenzaImminente(r, oggi)) ++imminenti;
+                                      return true;
+                                  });
+    return imminenti;
+}
+
 }  // namespace visualizzatore

@@ -43,5 +43,9 @@ bool DelMese(const VistaScheda<TSchedaScadenza>& r, const Data& giorno);
 // The imminence check: counts the imminent records of the year file on `oggi`, opened for
 // reading only. A missing file is created empty (count 0). Archive failures throw ErroreAccessoArchivio.
 std::int64_t ContaImminenti(const std::filesystem::path& file, const Data& oggi);
+// The viewer's check on `oggi` over the year files of `cartella`: today's year as above
+// (created empty when missing), then next year's, whose deadlines may already be in their
+// warning period: read only when it exists, never created.
+std::int64_t ContaImminentiDaOggi(const std::filesystem::path& cartella, const Data& oggi);
 
 }  // namespace visualizzatore

@@ -1,0 +1,60 @@
+#pragma once
+// Repeating a saved deadline: the days of the series (every 1, 2, 3, 4, 6 or 12 months, or
+// every week; a number of times or until a day), and the writing of each occurrence as an
+// ordinary record in its own year's file. The record repeated is never changed.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/deadlines/TSchedaScadenza.h"
+#include "core/text/DataOra.h"
+
+namespace ripetizione {
+
+inline constexpr int kMassimoRipetizioni = 500;
+inline constexpr int kMassimoAnni = 50;
+// The steps offered, in months; 0 is every week.
+inline constexpr int kSettimana = 0;
+inline constexpr int kPassi[] = {kSettimana, 1, 2, 3, 4, 6, 12};
+
+struct Richiesta {
+    int mesi = 1;              // one of kPassi
+    std::optional<int> volte;  // how many repeats after the record's own day...
+    std::optional<Data> fino;  // ... or every one up to this day, included
+    bool lavorativo = false;   // each occurrence moved to the next working day
+};
+
+struct Piano {
+    std::vector<Data> date;              // in order, the record's own day excluded
+    std::optional<std::string> rifiuto;  // why nothing can be repeated
+};
+
+// The days after `inizio`. A month lacking the series' day gets its last day, and the next
+// month goes back to the series' day (31/01 → 28/02 → 31/03).
+Piano Pianifica(const Data& inizio, const Richiesta& richiesta);
+
+// The occurrence of `origine` on `giorno`: day, month name, year and date as the card
+// stores them, not fulfilled, every other field as it is.
+TSchedaScadenza Occorrenza(const TSchedaScadenza& origine, const Data& giorno);
+
+struct NellAnno {
+    int anno;
+    int schede;
+};
+
+struct Esito {
+    std::vector<NellAnno> scritte;                 // the records written, by year, in order
+    std::optional<std::filesystem::path> fallito;  // the year file a write failed on
+    int Totale() const;
+    // What the window says at the end.
+    std::string Messaggio() const;
+};
+
+// Appends each occurrence to its year's file in `cartella` (created when missing), a year
+// file at a time, each record on disk before the next. A failure stops there: what was
+// written stays, and the outcome names the file.
+Esito Scrivi(const std::filesystem::path& cartella, const TSchedaScadenza& origine,
+             const std::vector<Data>& date);
+
+}  // namespace ripetizione
