@@ -84,6 +84,21 @@ public:
         return n;
     }
 
+    // Appends several records in one write, forced to disk once: a series written into a
+    // year file. A crash midway leaves the whole records written so far and at most a
+    // piece shorter than a record after them, as for one append. Returns the first's number.
+    std::int64_t AccodaSchede(const std::vector<Scheda>& schede) {
+        Scrivibile();
+        const std::int64_t n = NumeroSchede() + 1;
+        if (schede.empty()) return n;
+        std::vector<unsigned char> dati(schede.size() * Dimensione);
+        for (std::size_t i = 0; i < schede.size(); ++i)
+            CodificaScheda(schede[i], dati.data() + i * Dimensione);
+        File().Scrivi(Offset(n), dati.data(), dati.size());
+        File().Sincronizza();
+        return n;
+    }
+
     // Hands every record with its position to the visitor, first to last, reading the
     // file in large blocks; the visitor returns false to stop. The visitor sees the record
     // as stored and converts only the fields it needs; the view lasts for the call.

@@ -141,14 +141,14 @@ Esito Scrivi(const std::filesystem::path& cartella, const TSchedaScadenza& origi
         std::filesystem::path file;
         try {
             file = TArchivioScadenze::Percorso(cartella, anno);
+            std::vector<TSchedaScadenza> schede;
+            for (std::size_t j = i; j < date.size() && date[j].anno == anno; ++j)
+                schede.push_back(Occorrenza(origine, date[j]));
             TArchivioScadenze archivio;
             archivio.Apri(file);
-            for (; i < date.size() && date[i].anno == anno; ++i) {
-                archivio.AccodaScheda(Occorrenza(origine, date[i]));
-                if (esito.scritte.empty() || esito.scritte.back().anno != anno)
-                    esito.scritte.push_back({anno, 0});
-                ++esito.scritte.back().schede;
-            }
+            archivio.AccodaSchede(schede);
+            i += schede.size();
+            esito.scritte.push_back({anno, static_cast<int>(schede.size())});
             archivio.Chiudi();
         } catch (const std::exception&) {
             esito.fallito = file.empty() ? cartella / std::to_string(anno) : file;

@@ -51,9 +51,9 @@ struct Esito {
     std::string Messaggio() const;
 };
 
-// Appends each occurrence to its year's file in `cartella` (created when missing), a year
-// file at a time, each record on disk before the next. A failure stops there: what was
-// written stays, and the outcome names the file.
+// Appends the occurrences to their year's files in `cartella` (created when missing), a year
+// file at a time, each year's records on disk before the next year's. A failure stops
+// there: what was written stays, and the outcome names the file.
 Esito Scrivi(const std::filesystem::path& cartella, const TSchedaScadenza& origine,
              const std::vector<Data>& date);
 
