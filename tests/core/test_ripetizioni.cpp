@@ -117,6 +117,13 @@ TEST(Ripetizioni, NonsenseIsRefusedWithAReason) {
               "Attenzione: le ripetizioni non possono andare oltre l'anno 9999.");
 }
 
+TEST(Ripetizioni, TheTypedNumberOfRepeats) {
+    const std::vector<std::pair<std::string, int>> casi = {
+        {"14", 14}, {" 3 ", 3},  {"", 0},     {"0", 0},  {"-2", -2},
+        {"+5", 5},  {"abc", -1}, {"1,5", -1}, {"-", -1}, {"99999999999", kMassimoRipetizioni + 1}};
+    for (const auto& [testo, volte] : casi) EXPECT_EQ(VolteDaTesto(testo), volte) << testo;
+}
+
 TEST(Ripetizioni, AnOccurrenceIsTheCardsRecordOnItsDayNotFulfilled) {
     TSchedaScadenza origine = prova::Scadenza("31/01/2026", "09:30");
     origine.Effettuata = flag::Da(true);

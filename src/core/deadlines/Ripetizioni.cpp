@@ -8,6 +8,7 @@
 #include "core/deadlines/Festivita.h"
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "core/text/Testo.h"
 
 namespace ripetizione {
 namespace {
@@ -50,6 +51,18 @@ std::string PerAnno(const std::vector<NellAnno>& scritte) {
 
 }  // namespace
 
+int VolteDaTesto(std::string_view testo) {
+    std::string_view t = testo::RifilaVista(testo);
+    if (t.empty()) return 0;
+    const bool meno = t.front() == '-';
+    if (meno || t.front() == '+') t.remove_prefix(1);
+    if (t.empty() || !testo::SoloCifre(t)) return -1;
+    // Past a few digits no series is possible: the exact size does not matter.
+    if (t.size() > 6) return meno ? -1 : kMassimoRipetizioni + 1;
+    const int n = std::stoi(std::string(t));
+    return meno ? -n : n;
+}
+
 Piano Pianifica(const Data& inizio, const Richiesta& r) {
     Piano piano;
     auto rifiuta = [&](std::string perche) {
@@ -57,7 +70,8 @@ Piano Pianifica(const Data& inizio, const Richiesta& r) {
         piano.rifiuto = std::move(perche);
         return piano;
     };
-    if (std::find(std::begin(kPassi), std::end(kPassi), r.mesi) == std::end(kPassi))
+    if (std::none_of(std::begin(kPassi), std::end(kPassi),
+                     [&](const VocePasso& v) { return v.mesi == r.mesi; }))
         return rifiuta("Attenzione: scegliere ogni quanto ripetere la scadenza.");
     if (r.volte.has_value() == r.fino.has_value())
         return rifiuta(

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/deadlines/TSchedaScadenza.h"
@@ -14,12 +15,28 @@ namespace ripetizione {
 
 inline constexpr int kMassimoRipetizioni = 500;
 inline constexpr int kMassimoAnni = 50;
-// The steps offered, in months; 0 is every week.
+// The steps offered, in months (0 is every week), as the window names them.
 inline constexpr int kSettimana = 0;
-inline constexpr int kPassi[] = {kSettimana, 1, 2, 3, 4, 6, 12};
+struct VocePasso {
+    int mesi;
+    std::string_view testo;
+};
+inline constexpr VocePasso kPassi[] = {
+    {kSettimana, "ogni settimana"},
+    {1, "ogni mese"},
+    {2, "ogni 2 mesi"},
+    {3, "ogni 3 mesi"},
+    {4, "ogni 4 mesi"},
+    {6, "ogni 6 mesi"},
+    {12, "ogni anno"},
+};
+
+// The number of repeats as typed: trimmed, optionally signed digits; an empty text is 0, a
+// text that is no number is -1, one too large for any series is one over the maximum.
+int VolteDaTesto(std::string_view testo);
 
 struct Richiesta {
-    int mesi = 1;              // one of kPassi
+    int mesi = 1;              // one of kPassi' months
     std::optional<int> volte;  // how many repeats after the record's own day...
     std::optional<Data> fino;  // ... or every one up to this day, included
     bool lavorativo = false;   // each occurrence moved to the next working day

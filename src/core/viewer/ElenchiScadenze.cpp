@@ -28,19 +28,29 @@ void RiempiImminenti(griglia::TabellaTesti& t, const std::filesystem::path& cart
         t.Compatta();
     };
     try {
-        ScorriScadenzeSenzaCreare(
-            TArchivioScadenze::Percorso(cartella, oggi.anno + 1),
-            [&](std::int64_t, const VistaScheda<S>& v) {
-                if (ScadenzaImminente(v, oggi))
-                    griglia::AccodaRiga(dopo, colonne, posti, v, primi + dopo.Righe() + 1, intera);
-                return true;
-            });
+        ScorriScadenzeSenzaCreare(TArchivioScadenze::Percorso(cartella, oggi.anno + 1),
+                                  [&](std::int64_t, const VistaScheda<S>& v) {
+                                      if (ScadenzaImminente(v, oggi))
+                                          griglia::AccodaRiga(dopo, colonne, posti, v,
+                                                              primi + dopo.Righe() + 1, intera);
+                                      return true;
+                                  });
     } catch (...) {
         accoda();
         throw;
     }
     dopo.OrdinaRighe(Imminenti.ColonnaChiave());
     accoda();
+}
+
+void RiempiDaCartella(griglia::TabellaTesti& t, const ElencoScadenze& elenco,
+                      const std::filesystem::path& cartella, const Data& giorno) {
+    if (elenco.annoDopo) {
+        // Only the imminent list reads two years, and it has its own selection.
+        RiempiImminenti(t, cartella, giorno);
+        return;
+    }
+    Riempi(t, elenco, TArchivioScadenze::Percorso(cartella, giorno.anno), giorno);
 }
 
 }  // namespace visualizzatore

@@ -8,10 +8,10 @@
 #include <span>
 #include <string>
 
-#include "core/text/DataOra.h"
 #include "core/deadlines/TSchedaScadenza.h"
 #include "core/export/Esportazioni.h"
 #include "core/export/Griglia.h"
+#include "core/text/DataOra.h"
 #include "core/viewer/RegoleVisualizzatore.h"
 
 namespace visualizzatore {
@@ -26,8 +26,8 @@ namespace dettaglio {
 inline constexpr std::size_t kComeEsportazione = 18;  // grid columns 0 to 17
 inline constexpr ColonnaElenco DaConfermare{"colDaConfermare", "Da confermare", 200, true,
                                             &S::DaConfermare};
-inline constexpr ColonnaElenco Codice{"colCodice", "Codice univoco", 150, true, nullptr, nullptr,
-                                      &ChiaveCronologica};
+inline constexpr ColonnaElenco Codice{"colCodice", "Codice univoco",  150, true, nullptr,
+                                      nullptr,     &ChiaveCronologica};
 
 template <std::size_t N>
 constexpr std::array<ColonnaElenco, N> Colonne(bool effettuata) {
@@ -82,12 +82,15 @@ struct ElencoScadenze {
     griglia::Dichiarazione<S> griglia;
     // Reads only the fields it needs of the record as stored.
     bool (*prendi)(const VistaScheda<S>&, const Data&);
+    // Next year's file too: its deadlines may already be in their warning period.
+    bool annoDopo = false;
     std::size_t ColonnaChiave() const { return griglia.colonne.size() - 1; }
 };
 
 inline constexpr ElencoScadenze Imminenti{
     {ColonneImminenti, {"Scadenze_Imminenti.xls", "Scadenze imminenti", IntestazioniImminenti}},
-    &ScadenzaImminente};
+    &ScadenzaImminente,
+    true};
 inline constexpr ElencoScadenze Giornaliere{
     {ColonneGiornaliere,
      {"Scadenze_Giornaliere.xls", "Scadenze del giorno", IntestazioniGiornoMese}},
@@ -112,5 +115,10 @@ void Riempi(griglia::TabellaTesti& t, const ElencoScadenze& elenco,
 // far follow this year's, unsorted.
 void RiempiImminenti(griglia::TabellaTesti& t, const std::filesystem::path& cartella,
                      const Data& oggi);
+
+// A list window's filling from the year files of `cartella`: the file of `giorno`'s year by
+// Riempi, or, for a list that reads next year's too, RiempiImminenti.
+void RiempiDaCartella(griglia::TabellaTesti& t, const ElencoScadenze& elenco,
+                      const std::filesystem::path& cartella, const Data& giorno);
 
 }  // namespace visualizzatore

@@ -2,9 +2,9 @@
 
 #include <charconv>
 
-#include "core/text/Testo.h"
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "core/text/Testo.h"
 
 namespace visualizzatore {
 

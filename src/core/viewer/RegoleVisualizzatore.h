@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/text/DataOra.h"
-#include "core/records/Scheda.h"
 #include "core/deadlines/TSchedaScadenza.h"
+#include "core/records/Scheda.h"
+#include "core/text/DataOra.h"
 
 namespace visualizzatore {
 
@@ -41,7 +41,8 @@ bool DelMese(const TSchedaScadenza& r, const Data& giorno);
 bool DelMese(const VistaScheda<TSchedaScadenza>& r, const Data& giorno);
 
 // The imminence check: counts the imminent records of the year file on `oggi`, opened for
-// reading only. A missing file is created empty (count 0). Archive failures throw ErroreAccessoArchivio.
+// reading only. A missing file is created empty (count 0). Archive failures throw
+// ErroreAccessoArchivio.
 std::int64_t ContaImminenti(const std::filesystem::path& file, const Data& oggi);
 // The viewer's check on `oggi` over the year files of `cartella`: today's year as above
 // (created empty when missing), then next year's, whose deadlines may already be in their

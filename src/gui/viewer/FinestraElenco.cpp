@@ -1,7 +1,6 @@
 #include "gui/viewer/FinestraElenco.h"
 
 #include "core/help/Guida.h"
-#include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/Piattaforma.h"
 
 FinestraGriglia::Dichiarazione DichiarazioneElenco(const char* classe, const char* titolo,
@@ -14,8 +13,6 @@ FinestraGriglia::Dichiarazione DichiarazioneElenco(const char* classe, const cha
             elenco.griglia.esportazione,
             [&elenco, giorno = std::move(giorno)](griglia::TabellaTesti& t) {
                 const Data g = giorno();
-                visualizzatore::Riempi(
-                    t, elenco, TArchivioScadenze::Percorso(PercorsoProgramma(QString()), g.anno),
-                    g);
+                visualizzatore::RiempiDaCartella(t, elenco, PercorsoProgramma(QString()), g);
             }};
 }

@@ -1,6 +1,7 @@
 #pragma once
-// What the viewer's three lists share: a grid window over one year file, filled for a day
-// with the list's own selection and sorted on the chronological key.
+// What the viewer's three lists share: a grid window over the year file of a day (the
+// imminent list: and next year's), filled with the list's own selection and sorted on the
+// chronological key.
 #include <functional>
 
 #include "core/viewer/ElenchiScadenze.h"

@@ -1,10 +1,11 @@
 #include "gui/viewer/TfrmScadenze.h"
 
 #include <QCalendarWidget>
+#include <QTextCharFormat>
 
 #include "core/help/Guida.h"
-#include "core/deadlines/TArchivioScadenze.h"
 #include "core/viewer/RegoleVisualizzatore.h"
+#include "core/viewer/SegniCalendario.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Controlli.h"
 #include "gui/app/Figure.h"
@@ -65,6 +66,7 @@ TfrmScadenze::TfrmScadenze()
     calAppuntamenti->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     // Set to today once: between showings it keeps the day last picked.
     calAppuntamenti->setSelectedDate(piattaforma().Adesso().date());
+    connect(calAppuntamenti, &QCalendarWidget::currentPageChanged, this, &TfrmScadenze::SegnaMese);
 
     btnGiorno = Immagine::Comando(p, "btnGiorno", {48, 462, 220, 30},
                                   QStringLiteral("SCADENZE DEL GIORNO"), kBluScuro);
@@ -117,12 +119,37 @@ void TfrmScadenze::MostraEsito(bool presenti) {
     btnOK->setEnabled(presenti);
 }
 
+void TfrmScadenze::SegnaMese(int anno, int mese) {
+    calAppuntamenti->setDateTextFormat(QDate(), QTextCharFormat());
+    visualizzatore::SegniMese segni;
+    try {
+        segni = visualizzatore::Segni(PercorsoProgramma(QString()), anno, mese);
+    } catch (const std::exception&) {
+        // A year file that cannot be read marks no deadlines; the holidays stay.
+        segni.scadenze.reset();
+        segni.feste = visualizzatore::FesteDelMese(anno, mese);
+    }
+    // Holidays red, as the calendar draws Saturdays and Sundays; days with deadlines bold.
+    const QTextCharFormat fineSettimana = calAppuntamenti->weekdayTextFormat(Qt::Sunday);
+    for (int g = 1; g <= QDate(anno, mese, 1).daysInMonth(); ++g) {
+        const auto k = static_cast<std::size_t>(g);
+        if (!segni.scadenze[k] && !segni.feste[k]) continue;
+        const QDate giorno(anno, mese, g);
+        QTextCharFormat f = calAppuntamenti->dateTextFormat(giorno);
+        if (segni.feste[k]) f.setForeground(fineSettimana.foreground());
+        if (segni.scadenze[k]) f.setFontWeight(QFont::Bold);
+        calAppuntamenti->setDateTextFormat(giorno, f);
+    }
+}
+
 void TfrmScadenze::FormShow() {
+    // The file may have changed since the window was last shown.
+    SegnaMese(calAppuntamenti->yearShown(), calAppuntamenti->monthShown());
     const Data oggi = Oggi();
     std::int64_t imminenti = 0;
     try {
-        imminenti = visualizzatore::ContaImminenti(
-            TArchivioScadenze::Percorso(PercorsoProgramma(QString()), oggi.anno), oggi);
+        // This year's file and, when it exists, next year's.
+        imminenti = visualizzatore::ContaImminentiDaOggi(PercorsoProgramma(QString()), oggi);
     } catch (const std::exception&) {
         // The window stays as it was, without a word and without a sound.
         return;

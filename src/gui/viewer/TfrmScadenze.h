@@ -1,8 +1,9 @@
 #pragma once
-// The deadline viewer: a read-only window over the current year's archive. Each time it is
-// shown from the launcher it tells, by a banner, the OK button and the alarm sound, whether
-// any deadline is imminent; its calendar picks the day (of any year) whose day or month the
-// lists show.
+// The deadline viewer: a read-only window over the current year's archive, and next year's
+// when it exists. Each time it is shown from the launcher it tells, by a banner, the OK
+// button and the alarm sound, whether any deadline is imminent; its calendar picks the day
+// (of any year) whose day or month the lists show, with the days holding deadlines in bold
+// and the national holidays in red.
 #include <QDate>
 #include <QPushButton>
 
@@ -37,6 +38,8 @@ public:
     void btnOKClick();
     void imgGuidaClick();
     void imgEsciClick() { close(); }
+    // Marks the shown month from its year's file, read only.
+    void SegnaMese(int anno, int mese);
 
 protected:
     // The imminence check.
