@@ -10,12 +10,17 @@
 
 namespace visualizzatore {
 
+std::bitset<32> FesteDelMese(int anno, int mese) {
+    std::bitset<32> feste;
+    for (int g = 1; g <= GiorniNelMese(mese, anno); ++g)
+        if (festivita::FestaNazionale({g, mese, anno})) feste.set(static_cast<std::size_t>(g));
+    return feste;
+}
+
 SegniMese Segni(const std::filesystem::path& cartella, int anno, int mese) {
     SegniMese segni;
     const int giorni = GiorniNelMese(mese, anno);
-    for (int g = 1; g <= giorni; ++g)
-        if (festivita::FestaNazionale({g, mese, anno}))
-            segni.feste.set(static_cast<std::size_t>(g));
+    segni.feste = FesteDelMese(anno, mese);
 
     // "/mm/yyyy": the part every date of the month shares, as the day list compares it.
     const std::string coda = TestoData({1, mese, anno}).substr(2);
