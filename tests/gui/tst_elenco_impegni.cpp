@@ -80,7 +80,7 @@ private slots:
     void init() {
         Prepara(fake, scheda);
         fake->adesso = QDateTime(QDate(2021, 4, 10), QTime(23, 59, 0));
-        scheda->lblFile->setText(fake->cartella() + "2021.rcd");
+        scheda->ImpostaAnno(2021, (fake->cartella() + "2021.rcd").toStdString());
     }
     void cleanup() { Smonta(fake, scheda); }
 

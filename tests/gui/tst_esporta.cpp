@@ -97,7 +97,7 @@ private slots:
         fake = new FakePiattaforma;
         clienti = new TfrmClienti;
         ricordario = new TfrmRicordario;
-        ricordario->lblFile->setText(fake->cartella() + "2021.rcd");
+        ricordario->ImpostaAnno(2021, (fake->cartella() + "2021.rcd").toStdString());
     }
     void cleanup() {
         delete ricordario;

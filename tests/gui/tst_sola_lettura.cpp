@@ -168,7 +168,7 @@ private slots:
             return 0;
         };
         const auto nessuna = [](std::int64_t, const TSchedaContatto&) {};
-        TfrmTrovaClienti::Apri(&w, QStringLiteral("clienti"), nessuna);
+        TfrmTrovaClienti::Apri(&w, nessuna);
         TfrmRicontatta::Apri(&w, nessuna);
         QCOMPARE(trovate, 1);
         QCOMPARE(daRicontattare, 2);
@@ -179,9 +179,7 @@ private slots:
 
     void theDeadlineCardBrowsesAndASaveChangesNothing() {
         TfrmRicordario s;
-        s.lblAnno->setText("2026");
-        s.lblFile->setText(
-            QString::fromStdString(TArchivioScadenze::Percorso(Sola(), 2026).string()));
+        s.ImpostaAnno(2026, TArchivioScadenze::Percorso(Sola(), 2026));
         s.Apri();
         QTest::mouseClick(s.findChild<QAbstractButton*>("cmdPrimo"), Qt::LeftButton);
         QCOMPARE(s.txtDettagli->text(), QString("Rata"));
