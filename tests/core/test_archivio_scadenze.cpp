@@ -16,11 +16,9 @@ std::string Testo(const std::vector<unsigned char>& byte, std::size_t offset) {
 }
 
 TSchedaScadenza Scheda(const std::string& causale) {
-    TSchedaScadenza s = prova::Scadenza("05/03/2021", "09:30", "Rossi Mario", causale);
-    s.Costo = "12,50";
-    s.DaConfermare = flag::Da(false);
-    s.Effettuata = flag::Da(true);
-    return s;
+    return prova::NuovaScadenza(prova::Scadenza("05/03/2021", "09:30", "Rossi Mario", causale))
+        .Costo("12,50")
+        .Spunte(false, true);
 }
 
 class ArchivioScadenze : public ::testing::Test {

@@ -54,13 +54,10 @@ class TestAllegati : public QObject {
     // tells whether the window was still open afterwards.
     bool Apri(const std::function<void(TfrmAllegaCartella*)>& guida) {
         bool aperta = false;
-        fake->allaModale = [&](QDialog* d) {
-            if (auto* f = qobject_cast<TfrmAllegaCartella*>(d)) {
-                guida(f);
-                aperta = f->isVisible();
-            }
-            return 0;
-        };
+        fake->Rispondi([&](TfrmAllegaCartella* f) {
+            guida(f);
+            aperta = f->isVisible();
+        });
         TfrmAllegaCartella::Apri(
             scheda, scheda->allegati,
             [this](const TfrmAllegaCartella::Allegati& a) { scheda->allegati = a; });

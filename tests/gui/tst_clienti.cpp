@@ -566,12 +566,12 @@ private slots:
 
     void checkButtonsHandTheTrimmedFieldToTheirChecker() {
         QString finestra, consegnato;
-        fake->allaModale = [&](QDialog* d) {
+        fake->Rispondi([&](QDialog* d) {
             finestra = d->objectName();
             for (const char* campo : {"txtCodFisc", "txtPartitaIva", "txtNumero", "txtIban"})
                 if (auto* e = d->findChild<QLineEdit*>(campo)) consegnato = e->text();
             return int(QDialog::Rejected);
-        };
+        });
         struct Caso {
             const char* pulsante;
             const char* campo;
@@ -602,7 +602,7 @@ private slots:
         bianchi.Ricontatta = "Sì";
         AccodaContatti({Piena("Rossi Mario"), bianchi});
         QStringList finestre;
-        fake->allaModale = [&](QDialog* d) {
+        fake->Rispondi([&](QDialog* d) {
             finestre << d->objectName();
             if (auto* cerca = d->findChild<QAbstractButton*>("btnCerca");
                 cerca && cerca->isVisible())
@@ -615,7 +615,7 @@ private slots:
                                    lista->RettangoloRiga(trovata).center());
             }
             return int(QDialog::Accepted);
-        };
+        });
         Clic("cmdTrova");
         QCOMPARE(Testo("txtCliente"), Q(bianchi.Cliente));
         QCOMPARE(Posizione(), QString("2"));
@@ -631,7 +631,7 @@ private slots:
         TfrmAllegaCartella::Allegati allegati;
         allegati[1] = {"contratto.pdf", "Contratto 2026"};
         w->ImpostaAllegati(allegati);
-        fake->allaModale = [](QDialog* d) {
+        fake->Rispondi([](QDialog* d) {
             [&] {
                 QCOMPARE(d->objectName(), QString("TfrmAllegaCartella"));
                 QCOMPARE(d->findChild<QLineEdit*>("txtFile02")->text(), QString("contratto.pdf"));
@@ -639,7 +639,7 @@ private slots:
                 QTest::mouseClick(d->findChild<QAbstractButton*>("btnApplica"), Qt::LeftButton);
             }();
             return int(QDialog::Accepted);
-        };
+        });
         Clic("cmdFile");
         QCOMPARE(w->Allegati()[1].descrizione, QString("Contratto firmato"));
         QCOMPARE(w->Allegati()[1].file, QString("contratto.pdf"));

@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <sstream>
 
+#include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/export/Calendario.h"
@@ -12,15 +13,13 @@
 namespace {
 
 TSchedaScadenza Scheda(const char* data, const char* motivo) {
-    TSchedaScadenza s;
-    s.Data = data;
-    s.Ora = "09:30";
-    s.Avviso = "2";
-    s.Dettagli = motivo;
-    s.Costo = "0,00";
-    s.DaConfermare = flag::Da(false);
-    s.Effettuata = flag::Da(false);
-    return s;
+    return prova::NuovaScadenza()
+        .Data(data)
+        .Ora("09:30")
+        .Avviso("2")
+        .Dettagli(motivo)
+        .Costo("0,00")
+        .Spunte(false, false);
 }
 
 std::filesystem::path Percorso(const QString& p) { return std::filesystem::path(p.toStdString()); }

@@ -137,10 +137,10 @@ private slots:
 
     void helpOpensTheDeadlineEntryPage() {
         QString titolo;
-        fake->allaModale = [&](QDialog* d) {
+        fake->Rispondi([&](QDialog* d) {
             titolo = d->findChild<QLabel*>("lblTitolo")->text();
             return int(QDialog::Rejected);
-        };
+        });
         QTest::mouseClick(menu->imgGuida, Qt::LeftButton);
         QCOMPARE(fake->Ultima().testo, QString("TfrmGuida"));
         QCOMPARE(titolo, QString("Applicazione Inserimento scadenze."));

@@ -26,12 +26,11 @@ QString Obbligo(const char* coda) {
 }
 
 TSchedaScadenza Record(const char* pagatore, const char* giorno = "10") {
-    TSchedaScadenza s =
-        prova::Scadenza(std::string(giorno) + "/04/2021", "08:15", pagatore, "Rata");
-    s.Avviso = "7";
-    s.Costo = "10,00";
-    s.DaConfermare = std::string(flag::Si);
-    return s;
+    return prova::NuovaScadenza(
+               prova::Scadenza(std::string(giorno) + "/04/2021", "08:15", pagatore, "Rata"))
+        .Avviso("7")
+        .Costo("10,00")
+        .DaConfermare(flag::Si);
 }
 
 }  // namespace
@@ -555,12 +554,12 @@ private slots:
 
     void taxCodeButtonChoosesTheChecker() {
         QStringList aperti;
-        fake->allaModale = [&](QDialog* d) {
+        fake->Rispondi([&](QDialog* d) {
             const auto* campo = d->findChild<QLineEdit*>(
                 d->objectName() == "TfrmPartitaIva" ? "txtPartitaIva" : "txtCodFisc");
             aperti << d->objectName() + ":" + (campo ? campo->text() : "?");
             return int(QDialog::Rejected);
-        };
+        });
         for (const char* codice : {" 01234567890 ", "RSSMRA80A01H501U", "0123456789X", ""}) {
             s->txtCodFisc->setText(codice);
             QTest::mouseClick(s->btnCodFisc, Qt::LeftButton);
@@ -571,29 +570,25 @@ private slots:
     }
 
     void contactImportFillsSixFieldsAndKeepsTheCardState() {
-        TSchedaContatto contatto;
-        contatto.Cliente = "Bianchi Anna";
-        contatto.CodFisc = "BNCNNA70A41F205X";
-        contatto.Zona = "Forlì";
-        contatto.Questioni = "Preventivo";
-        contatto.TelCel = "333 7654321";
-        contatto.Recapito = "Sera";
-        contatto.Note = "non sulla scheda";
-        AccodaContatti({contatto});
+        AccodaContatti({prova::NuovoContatto()
+                            .Cliente("Bianchi Anna")
+                            .CodFisc("BNCNNA70A41F205X")
+                            .Zona("Forlì")
+                            .Questioni("Preventivo")
+                            .TelCel("333 7654321")
+                            .Recapito("Sera")
+                            .Note("non sulla scheda")});
         bool scegli = false;
-        fake->allaModale = [&](QDialog* d) {
-            auto* cerca = qobject_cast<TfrmTrovaClienti*>(d);
-            if (!cerca) return -1;
+        fake->Rispondi([&](TfrmTrovaClienti* cerca) {
             QTest::mouseClick(cerca->btnCerca, Qt::LeftButton);
             if (scegli && cerca->lstRecords->count() == 1) {
                 ListaRisultati* l = cerca->lstRecords;
                 QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
                                    l->RettangoloRiga(0).center());
             } else {
-                d->close();  // closed without a pick
+                cerca->close();  // closed without a pick
             }
-            return 0;
-        };
+        });
         for (const char* posizione : {"", "5"}) {
             s->cmdNuovoClick();
             s->txtNote->setText("mia nota");
@@ -656,10 +651,10 @@ private slots:
 
     void helpOpensTheDeadlineEntryPage() {
         QString titolo;
-        fake->allaModale = [&](QDialog* d) {
+        fake->Rispondi([&](QDialog* d) {
             titolo = d->findChild<QLabel*>("lblTitolo")->text();
             return int(QDialog::Rejected);
-        };
+        });
         QTest::mouseClick(s->cmdGuida, Qt::LeftButton);
         QCOMPARE(titolo, QString("Applicazione Inserimento scadenze."));
     }

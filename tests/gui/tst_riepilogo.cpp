@@ -2,10 +2,11 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/text/Messaggi.h"
+#include "SchedeDiProva.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "core/text/Messaggi.h"
 #include "gui/app/Programma.h"
 #include "gui/app/TfrmGuida.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
@@ -17,14 +18,13 @@ namespace {
 
 TSchedaScadenza Scadenza(const char* pagatore, const char* dettagli, const char* data,
                          const char* costo, const char* tipo = "Pagamento") {
-    TSchedaScadenza s;
-    s.Pagatore = pagatore;
-    s.Dettagli = dettagli;
-    s.Data = data;
-    s.Ora = "09:30";
-    s.Beneficiario = tipo;
-    s.Costo = costo;
-    return s;
+    return prova::NuovaScadenza()
+        .Pagatore(pagatore)
+        .Dettagli(dettagli)
+        .Data(data)
+        .Ora("09:30")
+        .Beneficiario(tipo)
+        .Costo(costo);
 }
 
 QString Riga(const TSchedaScadenza& s) {
@@ -74,15 +74,12 @@ class TestRiepilogo : public QObject {
     }
     // Asks for the summary as the user does, and drives the summary window while it is shown.
     void Visualizza(const std::function<void(TfrmRiepCosti*)>& guida) {
-        fake->allaModale = [this, &guida](QDialog* d) {
-            if (auto* f = qobject_cast<TfrmRiepCosti*>(d))
-                guida(f);
-            else if (auto* g = qobject_cast<TfrmGuida*>(d))
-                paginaGuida = g->lblTitolo->text();  // a window the summary opened
-            return 0;
-        };
+        fake->Rispondi([&guida](TfrmRiepCosti* f) { guida(f); },
+                       [this](TfrmGuida* g) {
+                           paginaGuida = g->lblTitolo->text();  // a window the summary opened
+                       });
         QTest::mouseClick(menu->btnVisualizza, Qt::LeftButton);
-        fake->allaModale = nullptr;
+        fake->SmettiDiRispondere();
     }
     // The whole year, no filters.
     void AnnoIntero(const std::function<void(TfrmRiepCosti*)>& guida) {
@@ -292,21 +289,16 @@ private slots:
     void theContactSearchPickFillsTheContactField() {
         TArchivioContatti contatti;
         contatti.Apri(PercorsoProgramma(TArchivioContatti::NomeFile));
-        TSchedaContatto c;
-        c.Cliente = "Rossi Mario";
-        contatti.AccodaScheda(c);
+        contatti.AccodaScheda(prova::NuovoContatto().Cliente("Rossi Mario"));
         contatti.Chiudi();
         bool cercato = false;
-        fake->allaModale = [&](QDialog* d) {
-            auto* ricerca = qobject_cast<TfrmTrovaClienti*>(d);
-            if (!ricerca) qFatal("not the contact search");
+        fake->Rispondi([&](TfrmTrovaClienti* ricerca) {
             cercato = true;
             QTest::mouseClick(ricerca->btnCerca, Qt::LeftButton);
             auto* l = ricerca->lstRecords;
             QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
                                l->visualRect(l->model()->index(0, 0)).center());
-            return 0;
-        };
+        });
         QTest::mouseClick(menu->impCliente, Qt::LeftButton);
         QVERIFY(cercato);
         QCOMPARE(menu->txtCliente->text(), QString("Rossi Mario"));

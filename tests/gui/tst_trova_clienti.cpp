@@ -12,14 +12,13 @@
 namespace {
 
 TSchedaContatto Contatto(const char* cliente, const char* note = "", const char* codFisc = "") {
-    TSchedaContatto s = prova::Contatto(cliente, "", note);
-    s.Recapito = "0543 11";
-    s.Occupazione = "Impiegato";
-    s.CodFisc = codFisc;
-    s.Zona = std::string("zona ") + codFisc;
-    s.Questioni = std::string("questioni ") + codFisc;
-    s.TelCel = std::string("333 ") + codFisc;
-    return s;
+    return prova::NuovoContatto(prova::Contatto(cliente, "", note))
+        .Recapito("0543 11")
+        .Occupazione("Impiegato")
+        .CodFisc(codFisc)
+        .Zona(std::string("zona ") + codFisc)
+        .Questioni(std::string("questioni ") + codFisc)
+        .TelCel(std::string("333 ") + codFisc);
 }
 
 QString Riga(const TSchedaContatto& s) {
@@ -47,14 +46,7 @@ class TestTrovaClienti : public QObject {
     Chiamante* chiamante = nullptr;
 
     // Drives the search while it is shown.
-    void Guida(const std::function<void(TfrmTrovaClienti*)>& guida) {
-        fake->allaModale = [guida](QDialog* d) {
-            auto* f = qobject_cast<TfrmTrovaClienti*>(d);
-            if (!f) qFatal("not the search window");
-            guida(f);
-            return 0;
-        };
-    }
+    void Guida(const std::function<void(TfrmTrovaClienti*)>& guida) { fake->Rispondi(guida); }
     // Opens the search as an opener does, and drives it while it is shown.
     void Apri(const std::function<void(TfrmTrovaClienti*)>& guida) {
         Guida(guida);

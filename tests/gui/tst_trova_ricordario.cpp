@@ -14,23 +14,16 @@ namespace {
 
 TSchedaScadenza Scadenza(const char* dettagli, const char* giorno, const char* mese,
                          const char* pagatore = "Rossi Mario") {
-    static const char* nomi[] = {"", "Gennaio", "Febbraio", "Marzo", "Aprile"};
-    TSchedaScadenza s;
-    s.Giorno = giorno;
-    s.Mese = nomi[std::atoi(mese)];
-    s.Anno = "2021";
-    s.Data = std::string(giorno) + "/" + mese + "/2021";
-    s.OreApp = "09";
-    s.MinutiApp = "30";
-    s.Ora = "09:30";
-    s.Avviso = "3";
-    s.Pagatore = pagatore;
-    s.Beneficiario = "Pagamento";
-    s.Dettagli = dettagli;
-    s.Costo = "12,50";
-    s.DaConfermare = "No";
-    s.Effettuata = "No";
-    return s;
+    return prova::NuovaScadenza()
+        .Il(std::string(giorno) + "/" + mese + "/2021")
+        .Alle("09:30")
+        .Avviso("3")
+        .Pagatore(pagatore)
+        .Beneficiario("Pagamento")
+        .Dettagli(dettagli)
+        .Costo("12,50")
+        .DaConfermare("No")
+        .Effettuata("No");
 }
 
 QString Riga(const TSchedaScadenza& s) {
@@ -47,12 +40,7 @@ class TestTrovaRicordario : public QObject {
 
     // Opens the search with the card's command, and drives it while it is shown.
     void Apri(const std::function<void(TfrmTrovaRicordario*)>& guida) {
-        fake->allaModale = [&](QDialog* d) {
-            auto* f = qobject_cast<TfrmTrovaRicordario*>(d);
-            if (!f) qFatal("not the deadline search");
-            guida(f);
-            return 0;
-        };
+        fake->Rispondi(guida);
         QTest::mouseClick(scheda->cmdTrova, Qt::LeftButton);
     }
     static void Cerca(TfrmTrovaRicordario* f) { QTest::mouseClick(f->btnCerca, Qt::LeftButton); }
@@ -140,12 +128,13 @@ private slots:
     }
     void aPickShowsTheRecordOnTheCardWithItsFlagsAndPosition() {
         QFETCH(bool, daConfermarePrima);
-        TSchedaScadenza terza = Scadenza("Rinnovo polizza", "07", "02", "Verdi Anna");
-        terza.CodFisc = "VRDNNA80A41H199X";
-        terza.Note = "portare il libretto";
-        terza.Costo = "99,90";
-        terza.Effettuata = "Sì";
-        terza.DaConfermare = "forse";  // neither "Sì" nor "No"
+        const TSchedaScadenza terza =
+            prova::NuovaScadenza(Scadenza("Rinnovo polizza", "07", "02", "Verdi Anna"))
+                .CodFisc("VRDNNA80A41H199X")
+                .Note("portare il libretto")
+                .Costo("99,90")
+                .Effettuata("Sì")
+                .DaConfermare("forse");  // neither "Sì" nor "No"
         AccodaScadenze(2021, {Scadenza("Rata mutuo", "05", "03"), Scadenza("Visita", "03", "04"), terza});
         scheda->chkDaConfermare->setChecked(daConfermarePrima);
         scheda->chkEffettuata->setChecked(false);
