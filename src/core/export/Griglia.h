@@ -1,7 +1,9 @@
 #pragma once
 // The record tables of the grid windows: the rows' texts, kept compactly, and the
-// declaration of a grid (its columns, what each shows of a record, the exported header
-// cells, file and worksheet names), from which the rows are filled and exported.
+// declaration of a grid (its columns: the header text, what each shows of a record and
+// whether typing in it is allowed; the exported header cells, file and worksheet names),
+// from which the rows are filled and exported. How wide a column is drawn and what its
+// control is called belong to the window.
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
@@ -69,11 +71,9 @@ private:
     TestiImpaccati testi_;
 };
 
-// A grid column: its control name, header, width, and whether typing in it is allowed.
+// A grid column: its header, and whether typing in it is allowed.
 struct Colonna {
-    std::string_view nome;
     std::string_view intestazione;
-    int larghezza;
     bool modificabile;
 };
 
@@ -82,15 +82,13 @@ struct Colonna {
 // second field (the blank is there even when the second is empty), or a calculation.
 template <class Scheda>
 struct ColonnaDi {
-    std::string_view nome;
     std::string_view intestazione;
-    int larghezza;
     bool modificabile;
     std::string Scheda::*campo = nullptr;
     std::string Scheda::*seguito = nullptr;
     std::string (*calcolo)(const Scheda&) = nullptr;
 
-    Colonna Generale() const { return {nome, intestazione, larghezza, modificabile}; }
+    Colonna Generale() const { return {intestazione, modificabile}; }
 };
 
 // What a grid window exports: the file (in the program folder), the worksheet, and the

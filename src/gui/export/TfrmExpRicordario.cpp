@@ -1,8 +1,9 @@
 #include "gui/export/TfrmExpRicordario.h"
 
-#include "core/help/Guida.h"
 #include "core/export/Esportazioni.h"
+#include "core/help/Guida.h"
 #include "gui/app/Finestre.h"
+#include "gui/export/AspettoScadenze.h"
 #include "gui/export/EsportaCalendario.h"
 
 namespace {
@@ -11,7 +12,7 @@ namespace {
 FinestraGriglia::Dichiarazione DichiarazioneScadenze(const std::filesystem::path& archivio) {
     auto d = GrigliaDiArchivio<TSchedaScadenza>(
         "TfrmExpRicordario", " Esporta archivio scadenze e appuntamenti",
-        guida::EsportazioneScadenze, esportazione::Scadenze, archivio);
+        guida::EsportazioneScadenze, esportazione::Scadenze, AspettoScadenze, archivio);
     d.comandi.push_back({"cmdCalendario", "esporta_calendario",
                          "Esporta le scadenze dell'anno come calendario (iCalendar).",
                          [lblFile = QString::fromStdU16String(archivio.u16string())](
