@@ -1,9 +1,10 @@
 #include "gui/export/TfrmExpRicordario.h"
 
-#include "core/help/Guida.h"
 #include "core/export/Esportazioni.h"
+#include "core/help/Guida.h"
 #include "gui/app/Finestre.h"
 #include "gui/app/Piattaforma.h"
+#include "gui/export/AspettoScadenze.h"
 #include "gui/export/EsportaCalendario.h"
 
 namespace {
@@ -13,7 +14,7 @@ FinestraGriglia::Dichiarazione DichiarazioneScadenze(const std::filesystem::path
                                                      int anno) {
     auto d = GrigliaDiArchivio<TSchedaScadenza>(
         "TfrmExpRicordario", " Esporta archivio scadenze e appuntamenti",
-        guida::EsportazioneScadenze, esportazione::Scadenze, archivio);
+        guida::EsportazioneScadenze, esportazione::Scadenze, AspettoScadenze, archivio);
     d.comandi.push_back({"cmdCalendario", "esporta_calendario",
                          "Esporta le scadenze dell'anno come calendario (iCalendar).",
                          [anno](FinestraGriglia* f) {
