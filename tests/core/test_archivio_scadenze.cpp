@@ -71,7 +71,6 @@ TEST(TracciatoScadenza, FileNames) {
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, "2021"), "/programma/2021.rcd");
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, 2021), "/programma/2021.rcd");
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, 7), "/programma/0007.rcd");
-    EXPECT_EQ(TArchivioScadenze::PercorsoDa("  /programma/2024.rcd \t"), "/programma/2024.rcd");
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, "0000"), "/programma/0000.rcd");
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, 9999), "/programma/9999.rcd");
 }

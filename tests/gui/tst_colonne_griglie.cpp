@@ -47,7 +47,7 @@ private slots:
               {"colNote", 25, 350},
               {"colCodice", -1, 0}}},
             {"TfrmExpRicordario",
-             [] { return std::make_unique<TfrmExpRicordario>(nullptr, "2021.rcd"); },
+             [] { return std::make_unique<TfrmExpRicordario>(nullptr, "2021.rcd", 2021); },
              {{"colNum", 0, 60},
               {"colOfficina", 5, 250},
               {"colCodFisc", 9, 180},
