@@ -138,4 +138,8 @@ TEST(Festivita, TheCardsNoteNamesWhyAndTheNextWorkingDay) {
               "successivo è il 15/03/2021.");
     EXPECT_FALSE(NotaNonLavorativo({15, 3, 2021}));
     EXPECT_FALSE(NotaNonLavorativo({31, 2, 2021}));
+    EXPECT_EQ(NotaNonLavorativo(std::string_view("01/05/2022")),
+              "Il 01/05/2022 non è un giorno lavorativo (Festa del Lavoro): il primo giorno "
+              "lavorativo successivo è il 02/05/2022.");
+    EXPECT_FALSE(NotaNonLavorativo(std::string_view("/05/2022")));
 }

@@ -240,6 +240,28 @@ private slots:
         QCOMPARE(servizio_->Ricevute().size(), prima);
     }
 
+    // Next year's deadlines the rule takes follow this year's; next year's file is only read.
+    void nextYearsDeadlinesComeAfterThisYears() {
+        FakePiattaforma fake;
+        fake.adesso = QDateTime(QDate(2021, 3, 10), QTime(8, 0));
+        const auto cartella = std::filesystem::path(fake.cartella().toStdString());
+        SalvaScheda<TArchivioScadenze>(TArchivioScadenze::Percorso(cartella, 2022), 0,
+                                       Scheda("02/01/2022", "09:00", "Affitto", "imminente"));
+        SalvaScheda<TArchivioScadenze>(TArchivioScadenze::Percorso(cartella, 2021), 0,
+                                       Scheda("12/03/2021", "18:00", "Bollo auto", "imminente"));
+        Esito e = Esegui(Cliente());
+        QCOMPARE(e.stato, 0);
+        const QStringList righe = e.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(righe.size(), 2);
+        QVERIFY(righe[0].startsWith("Bollo auto"));
+        QVERIFY(righe[1].startsWith("Affitto"));
+
+        std::filesystem::remove(TArchivioScadenze::Percorso(cartella, 2022));
+        e = Esegui(Cliente());
+        QCOMPARE(e.out.count('\n'), 1);
+        QVERIFY(!std::filesystem::exists(TArchivioScadenze::Percorso(cartella, 2022)));
+    }
+
     // The day comes from the platform's clock: a record imminent for the test's rule on
     // 10/03/2021 is not looked for in another year's file.
     void todayComesFromTheClock() {

@@ -94,6 +94,28 @@ private slots:
         delete fake;
     }
 
+    // Next year's deadlines whose warning reaches today come last, in date and time order,
+    // their key built as every other; next year's file is only read.
+    void nextYearsImminentDeadlinesComeLast() {
+        fake->risposte.clear();  // nothing is exported
+        fake->adesso = QDateTime(QDate(2021, 12, 20), QTime(8, 0));
+        Salva({Scheda("05/01/2022", "08:00", "30"), Scheda("22/12/2021", "10:00", "5"),
+               Scheda("03/01/2022", "10:00", "20"), Scheda("04/01/2022", "10:00", "5"),
+               Scheda("21/12/2021", "09:00", "3")});
+        Apri(viewer->btnOK, [](FinestraGriglia* f) {
+            QCOMPARE(Colonna(f->grdRecords, 1),
+                     (QStringList{"21/12/2021", "22/12/2021", "03/01/2022", "05/01/2022"}));
+            QCOMPARE(Colonna(f->grdRecords, 19),
+                     (QStringList{"12210900", "12221000", "01031000", "01050800"}));
+            QCOMPARE(Colonna(f->grdRecords, 0), (QStringList{"2", "1", "4", "3"}));
+        });
+        std::filesystem::remove(File("2022.rcd"));
+        Apri(viewer->btnOK, [](FinestraGriglia* f) {
+            QCOMPARE(Colonna(f->grdRecords, 1), (QStringList{"21/12/2021", "22/12/2021"}));
+        });
+        QVERIFY(!std::filesystem::exists(File("2022.rcd")));
+    }
+
     // OK lists today's imminent deadlines by date and time, the ordinal moving with its row;
     // damaged records between them hide none of them; the export has 19 cells a row.
     void imminentListSortedAndExported() {
@@ -101,7 +123,7 @@ private slots:
                Scheda("18/03/2021", "16:30", "30"), Scheda("19/03/2021", "08:00", "x"),
                Scheda("19/03/2021", "08:00", "30", "Sì"), Scheda("09/03/2021", "08:00", "30"),
                Scheda("18/03/2021", "09:15", "30"),
-               Scheda("18/03/2022", "09:15", "400")});  // next year's file is not read
+               Scheda("18/03/2023", "09:15", "999")});  // the year after next is not read
         Apri(viewer->btnOK, [](FinestraGriglia* f) {
             QCOMPARE(f->objectName(), QString("TfrmExpImminenti"));
             QCOMPARE(f->windowTitle(), QString(" Scadenze imminenti"));

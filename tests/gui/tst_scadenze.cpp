@@ -124,8 +124,8 @@ private slots:
     }
 
     void missingYearFileIsCreatedEmptyAndNothingIsAnnounced() {
-        Salva("2020", "10/03/2020", "5");  // other years never count
-        Salva("2022", "10/03/2022", "400");
+        Salva("2020", "10/03/2020", "5");  // last year's file is never read
+        Salva("2023", "10/03/2023", "999");  // nor the file of the year after next
         MettiSuono();
         ApriDalLanciatore();
         QVERIFY(std::filesystem::exists(File("2021.rcd")));
@@ -133,6 +133,31 @@ private slots:
         VerificaEsito(false);
         QVERIFY(Suono().isEmpty());
         QVERIFY(fake->chiamate.isEmpty());
+    }
+
+    // Next year's file, when it exists, is read too: a deadline of its first days whose
+    // warning reaches today raises the alarm. It is only read: when missing, not created.
+    void nextYearsDeadlineWhoseWarningReachesTodayRaisesTheAlarm() {
+        fake->adesso = QDateTime(QDate(2021, 12, 20), QTime(8, 0));
+        Salva("2022", "05/01/2022", "10");  // warning from 26 December: not yet
+        MettiSuono();
+        ApriDalLanciatore();
+        VerificaEsito(false);
+        QVERIFY(Suono().isEmpty());
+        viewer->imgEsciClick();
+
+        Salva("2022", "05/01/2022", "16");  // warning from 20 December: today
+        ApriDalLanciatore();
+        VerificaEsito(true);
+        QCOMPARE(Suono(), QStringList{"CaricaSuono"} << "Suona");
+        viewer->imgEsciClick();
+
+        std::filesystem::remove(File("2022.rcd"));
+        fake->chiamate.clear();
+        ApriDalLanciatore();
+        VerificaEsito(false);
+        QVERIFY(!std::filesystem::exists(File("2022.rcd")));
+        viewer->imgEsciClick();
     }
 
     void anImminentDeadlineRaisesBannerOkAndAlarm() {

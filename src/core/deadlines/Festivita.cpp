@@ -87,4 +87,10 @@ std::optional<std::string> NotaNonLavorativo(const Data& giorno) {
     return nota;
 }
 
+std::optional<std::string> NotaNonLavorativo(std::string_view data) {
+    const std::optional<Data> giorno = DataDaTesto(data);
+    if (!giorno) return std::nullopt;
+    return NotaNonLavorativo(*giorno);
+}
+
 }  // namespace festivita

@@ -29,5 +29,8 @@ std::optional<Data> ProssimoLavorativo(const Data& giorno);
 // For a day that is not a working day, why ("sabato", "domenica" or the holiday) and the
 // next working day, as the card shows them; nothing for a working day.
 std::optional<std::string> NotaNonLavorativo(const Data& giorno);
+// The same for a date as the card makes it ("dd/mm/yyyy"); nothing for a text that is not a
+// date.
+std::optional<std::string> NotaNonLavorativo(std::string_view data);
 
 }  // namespace festivita

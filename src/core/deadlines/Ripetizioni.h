@@ -13,6 +13,11 @@
 
 namespace ripetizione {
 
+// As the copy of a card, a repeat needs the card saved first.
+inline constexpr std::string_view NonArchiviata =
+    "Attenzione: la ripetizione di una scheda può avvenire soltanto dopo che questa è stata "
+    "inserita in archivio.";
+
 inline constexpr int kMassimoRipetizioni = 500;
 inline constexpr int kMassimoAnni = 50;
 // The steps offered, in months (0 is every week), as the window names them.

@@ -6,8 +6,11 @@
 #include <tuple>
 
 #include "core/help/Guida.h"
+#include "core/deadlines/Festivita.h"
 #include "core/deadlines/RegoleScadenza.h"
+#include "core/deadlines/Ripetizioni.h"
 #include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"
 #include "gui/app/Figure.h"
 #include "gui/app/Filtri.h"
@@ -18,6 +21,7 @@
 #include "gui/checkers/TfrmPartitaIva.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
 #include "gui/deadlines/ElencoImpegni.h"
+#include "gui/deadlines/TfrmRipeti.h"
 #include "gui/deadlines/TfrmTrovaRicordario.h"
 #include "gui/export/TfrmExpRicordario.h"
 #include "gui/reports/Modelli.h"
@@ -155,6 +159,15 @@ void TfrmRicordario::CreaCampi(QWidget* p) {
         l->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     }
 
+    // The working-day hint, on the free end of the warning line.
+    lblLavorativo = Etichetta(p, "lblLavorativo", QString(), {470, 142}, Carattere("Verdana", 8, true),
+                              Argb(0xFFB22222));
+    lblLavorativo->setGeometry(470, 142, 312, 52);
+    lblLavorativo->setWordWrap(true);
+    for (QComboBox* c : {txtGiorno, txtMese})
+        connect(c, &QComboBox::currentTextChanged, this,
+                &TfrmRicordario::MostraGiornoLavorativo);
+
     struct Testo {
         QLineEdit** membro;
         const char* nome;
@@ -249,6 +262,11 @@ void TfrmRicordario::CreaComandi() {
     };
     // clang-format on
     AggiungiComandi(comandi);
+    // Repeat stands below the column, over the top of the decoration, which keeps its place.
+    cmdRipeti = Immagine::Comando(Pannello(), "cmdRipeti", {814, 520, 148, 32}, QStringLiteral("Ripeti"));
+    connect(cmdRipeti, &QAbstractButton::clicked, this, &TfrmRicordario::cmdRipetiClick);
+    Descrivi(cmdRipeti, "Ripete la scheda corrente ogni settimana, ogni mese o più mesi, "
+                        "nell'archivio dell'anno di ogni ripetizione.");
     Descrivi(chkDaConfermare,
              "Spunta questa casella per annotare che l'appuntamento è in attesa di conferma.");
     Descrivi(chkEffettuata, "Spunta questa casella per annotare che l'impegno è stato assolto.");
@@ -263,6 +281,32 @@ void TfrmRicordario::ImpostaAnno(int anno, std::filesystem::path file) {
     ScriviCampo("Anno", S(testo));
     lblFile->setText(QString::fromStdU16String(file_.u16string()));
     setWindowTitle(Titolo(QStringLiteral("Archivio scadenze e appuntamenti anno ") + testo));
+}
+
+void TfrmRicordario::MostraGiornoLavorativo() {
+    const auto data = scadenza::ComponiData(S(txtGiorno->currentText()), S(txtMese->currentText()),
+                                            S(lblAnno->text()));
+    const auto nota = data ? festivita::NotaNonLavorativo(std::string_view(*data)) : std::nullopt;
+    lblLavorativo->setText(nota ? Q(*nota) : QString());
+}
+
+void TfrmRicordario::cmdRipetiClick() {
+    if (Posizione() <= 0) {
+        MostraAvviso(this, Q(std::string(ripetizione::NonArchiviata)), TipoAvviso::Avvertimento);
+        return;
+    }
+    // The record as saved: what the card shows may hold changes not yet saved.
+    TSchedaScadenza salvata;
+    try {
+        TArchivioScadenze archivio;
+        archivio.Apri(file_, Accesso::SolaLettura);
+        salvata = archivio.LeggiScheda(Posizione());
+        archivio.Chiudi();
+    } catch (const std::exception&) {
+        ErroreAccesso();
+        return;
+    }
+    TfrmRipeti::Apri(this, std::move(salvata), file_.parent_path());
 }
 
 void TfrmRicordario::txtCostoExit() {

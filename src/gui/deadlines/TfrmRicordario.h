@@ -25,6 +25,8 @@ public:
     QLabel* lblAnno;  // the year, also the record's Anno field
     QLabel* lblData;  // hidden: the record's Data field, made by Salva
     QLabel* lblOra;   // hidden: the record's Ora field, made by Salva
+    // Beside the days of warning: whether the date chosen is a working day (a hint only).
+    QLabel* lblLavorativo;
 
     // Fields, in screen order.
     QComboBox* txtGiorno;
@@ -65,6 +67,7 @@ public:
     Immagine* cmdEsci;
     Immagine* impPag;
     Immagine* btnCodFisc;
+    Immagine* cmdRipeti;
 
     // Nuovo, Duplica, Salva, the arrows and Esci are the card's (FinestraScheda).
     void cmdTrovaClick();
@@ -77,6 +80,8 @@ public:
     void cmdGuidaClick();
     void impPagClick();
     void btnCodFiscClick();
+    // The repeat window for the saved record on the card.
+    void cmdRipetiClick();
 
     // The card template filled from the controls as they stand (the card need not be saved).
     report::Modello SchedaDaStampare() const;
@@ -89,6 +94,7 @@ private:
     void CreaCampi(QWidget* p);
     void CreaComandi();
     void txtCostoExit();
+    void MostraGiornoLavorativo();
 
     int anno_ = 0;
     std::filesystem::path file_;
