@@ -86,6 +86,11 @@ const Schermata kSchermate[] = {
     {"clienti", [](Programma& p) { Mostra(p, p.clienti()); }},
     {"ricordario", [](Programma& p) { Mostra(p, p.menuRicordario()); }},
     {"scadenza", [](Programma& p) { UltimaScadenza(p); }},
+    {"ripeti",
+     [](Programma& p) {
+         TfrmRicordario* scheda = UltimaScadenza(p);
+         Poi(scheda, [scheda] { scheda->cmdRipetiClick(); });
+     }},
     {"trova_scadenze",
      [](Programma& p) {
          TfrmRicordario* s = UltimaScadenza(p);

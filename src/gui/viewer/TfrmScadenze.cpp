@@ -37,8 +37,8 @@ TfrmScadenze::TfrmScadenze()
     auto* istruzioni =
         new Rettangolo(p, "shpIstruzioni", {40, 134, 910, 60}, Argb(0xFFEAF2F9), Argb(0xFFB0C4DE));
     auto* testoIstruzioni = new QLabel(
-        QStringLiteral("Ogni volta che si apre questa finestra viene esaminato l'archivio "
-                       "dell'anno in corso. Con il calendario si sceglie un giorno di qualsiasi "
+        QStringLiteral("Ogni volta che si apre questa finestra vengono esaminati l'archivio "
+                       "dell'anno in corso e quello dell'anno successivo. Con il calendario si sceglie un giorno di qualsiasi "
                        "anno: i due pulsanti sotto di esso elencano le scadenze di quel giorno "
                        "o dell'intero mese."),
         istruzioni);
