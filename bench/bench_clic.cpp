@@ -17,6 +17,7 @@
 
 #include "GeneratoreDati.h"
 #include "Misura.h"
+#include "RichiestaAnno.h"
 #include "gui/app/ElencoRisultati.h"
 #include "gui/app/Piattaforma.h"
 #include "gui/deadlines/TfrmRicordario.h"
@@ -166,11 +167,7 @@ void ClicRiepilogoAnno(benchmark::State& stato) {
         stato.SkipWithError("the request window was not shown");
         return;
     }
-    menu.txtAnno->setText(QString::number(generatore::kAnno));
-    menu.txtGiornoInizio->setCurrentIndex(0);
-    menu.txtMeseInizio->setCurrentIndex(0);
-    menu.txtGiornoFine->setCurrentIndex(30);
-    menu.txtMeseFine->setCurrentIndex(11);
+    ChiediAnnoIntero(menu);
     QCoreApplication::processEvents();
     b.Misura(stato, menu.btnVisualizza, static_cast<int>(generatore::kSchede));
 }
