@@ -182,7 +182,7 @@ void ClicElencoImpegni(benchmark::State& stato, const char* comando) {
         stato.SkipWithError("the deadline card was not shown");
         return;
     }
-    scheda.lblFile->setText(QString::fromStdString(b.file.string()));
+    scheda.ImpostaAnno(generatore::kAnno, b.file);
     QCoreApplication::processEvents();
     auto* pulsante = scheda.findChild<QAbstractButton*>(comando);
     if (!pulsante) {

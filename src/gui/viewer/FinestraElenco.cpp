@@ -19,5 +19,7 @@ FinestraGriglia::Dichiarazione DichiarazioneElenco(const char* classe, const cha
                 visualizzatore::Riempi(
                     t, elenco, TArchivioScadenze::Percorso(PercorsoProgramma(QString()), g.anno),
                     g);
-            }};
+            },
+            {},
+            true};
 }

@@ -6,6 +6,7 @@
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/viewer/RegoleVisualizzatore.h"
 #include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"
 #include "gui/app/Figure.h"
 #include "gui/app/Piattaforma.h"
@@ -124,7 +125,11 @@ void TfrmScadenze::FormShow() {
         imminenti = visualizzatore::ContaImminenti(
             TArchivioScadenze::Percorso(PercorsoProgramma(QString()), oggi.anno), oggi);
     } catch (const std::exception&) {
-        // The window stays as it was, without a word and without a sound.
+        // The program could not look: no banner gives a verdict, and no sound.
+        imgPresenti->hide();
+        imgAssenti->hide();
+        btnOK->setEnabled(false);
+        AvvisaArchivioIlleggibile(this);
         return;
     }
     MostraEsito(imminenti > 0);
