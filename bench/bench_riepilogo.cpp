@@ -10,6 +10,7 @@
 
 #include "GeneratoreDati.h"
 #include "Misura.h"
+#include "RichiestaAnno.h"
 #include "gui/app/Piattaforma.h"
 #include "gui/summary/TfrmMenuRiepCosti.h"
 #include "gui/summary/TfrmRiepCosti.h"
@@ -61,11 +62,7 @@ void ComandoRiepilogo(benchmark::State& stato) {
     ImpostaCartellaProgramma(QString::fromStdString(file.parent_path().string()));
     TfrmMenuRiepCosti menu;
     menu.Apri();
-    menu.txtAnno->setText(QString::number(generatore::kAnno));
-    menu.txtGiornoInizio->setCurrentIndex(0);
-    menu.txtMeseInizio->setCurrentIndex(0);
-    menu.txtGiornoFine->setCurrentIndex(30);
-    menu.txtMeseFine->setCurrentIndex(11);
+    ChiediAnnoIntero(menu);
     QCoreApplication::processEvents();
     misura::Cronometro t(stato, file);
     for (auto _ : stato) {

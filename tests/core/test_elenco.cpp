@@ -15,7 +15,7 @@ namespace {
 // What a filter means, on the field as shown: the filter as typed occurs in it, both with
 // A–Z lower-cased.
 bool CorrispondeAlMostrato(const std::string& filtro, const std::string& byte) {
-    return !filtro.empty() &&
+    return !testo::Rifila(filtro).empty() &&
            testo::MinuscoleAZ(testo::DaArchivio(byte)).find(testo::MinuscoleAZ(filtro)) !=
                std::string::npos;
 }
@@ -55,7 +55,8 @@ TEST(FiltriElenco, MatchAsTypedWithOnlyAToZFolded) {
         {"ÈRIKA", "Èrika", true},
         {"rossi ", "Rossi Mario", true},  // a trailing blank is part of the filter
         {"rossi ", "Mario Rossi", false},
-        {" ", "Rossi Mario", true},  // as typed: not filled, yet it occurs
+        {" ", "Rossi Mario", false},  // blank once trimmed: not filled, never matches
+        {" \t", "Rossi \t Mario", false},
         {"", "", false},             // an empty filter never matches
         {"", "Rossi", false},
         {"€ 5", "€ 50", true},
@@ -77,7 +78,7 @@ TEST(FiltriElenco, TheStoredFieldIsMatchedAsShown) {
     EXPECT_TRUE(elenco::Filtro("i m").In(" Rossi Mario "));
     EXPECT_TRUE(elenco::Filtro("\xc3\xac").In("S\xEC"));  // "ì" typed, "ì" stored
     EXPECT_TRUE(elenco::Filtro("").Impossibile());
-    EXPECT_FALSE(elenco::Filtro(" ").Impossibile());
+    EXPECT_TRUE(elenco::Filtro(" ").Impossibile());
     EXPECT_TRUE(elenco::Filtro("Łódź").Impossibile());
 
     // Whatever the bytes, the filter answers as it would on the field shown.

@@ -68,6 +68,24 @@ TEST(Foglio, TheBytesOfTheFileAreThePiecesInOrder) {
     }
 }
 
+// A run of blanks inside a cell reaches the spreadsheet as typed; a single blank stays a
+// plain one, a tab stays a reference, and headers and the sheet name are left alone.
+TEST(Foglio, BlanksInsideACellAreKept) {
+    const std::string run2 = "<span style=\"mso-spacerun:yes\">&#32;&#32;</span>";
+    const std::string run3 = "<span style=\"mso-spacerun:yes\">&#32;&#32;&#32;</span>";
+    const std::vector<std::vector<std::string>> righe = {
+        {"Bianchi  Anna", "a\tb c   d\t\te"}};
+    const std::vector<std::vector<std::string>> nelFile = {
+        {"Bianchi" + run2 + "Anna", "a&#9;b c" + run3 + "d&#9;&#9;e"}};
+    const std::vector<Intestazione> testate = {{"Due  blank", 90}, {"Altro", 90}};
+    const std::string file = foglio::Componi("Foglio  uno", testate, Di(righe));
+    EXPECT_EQ(file, Atteso("Foglio  uno",
+                           {"<td style=\"text-align: left; font-weight: bold;\" width=90>Due  "
+                            "blank</td><td style=\"text-align: left; font-weight: bold;\" "
+                            "width=90>Altro</td>"},
+                           nelFile));
+}
+
 TEST(Foglio, OneLineInWindows1252WithTheSheetNameOnce) {
     const std::vector<std::vector<std::string>> righe = {
         {"à", "è"}, {"riga uno\r\nriga due", "tab\there"}};

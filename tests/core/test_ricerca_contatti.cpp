@@ -52,14 +52,19 @@ TEST(RicercaContatti, WhichRecordsAFilterSetLists) {
          {"", "", "", "", "", "", "", "", "", "ROSSI"},
          {"Bianchi Luigi"}},
         {"one of two filters is not enough", {"bianchi", "Cesena"}, {}},
-        // A blank filter is not filled, yet it counts when it occurs: with one filled
-        // filter, a blank in the notes is as good as the name.
-        {"a blank filter counts where it occurs",
+        // A filter that is blank once trimmed is not filled and never matches: a blank in
+        // the notes is no stand-in for the name.
+        {"a blank filter beside a filled one that matches",
          {"bianchi", "", "", "", "", "", "", "", "", " "},
          {"Bianchi Luigi"}},
-        {"a blank filter occurring lists without the filled one",
+        {"a blank filter beside a filled one that does not match",
          {"verdi", "", "", "", "", "", "", "", "", " "},
+         {}},
+        {"a blank filter alone", {"", "", "", "", "", "", "", "", "", "   "}, tutti},
+        // A filled filter is matched as typed, inner blanks included.
+        {"inner blanks as typed", {"", "", "", "", "", "", "", "", "", "cugino di"},
          {"Bianchi Luigi"}},
+        {"inner blanks are not folded", {"", "", "", "", "", "", "", "", "", "cugino  di"}, {}},
     };
     for (const auto& c : casi) EXPECT_EQ(Trovati(schede, c.filtri), c.attesi) << c.nome;
 }

@@ -59,6 +59,32 @@ TEST(RicercaScadenze, WhichRecordsAFilterSetLists) {
     for (const auto& c : casi) EXPECT_EQ(Trovate(schede, c.filtri), c.attese) << c.nome;
 }
 
+// A filter that is blank once trimmed is not filled and never matches; a filled one is
+// matched as typed, inner blanks included.
+TEST(RicercaScadenze, ABlankFilterNeverMatches) {
+    const std::vector<TSchedaScadenza> schede = {
+        Scadenza("Affitto (casa)", "05/03/2021", "Rossi Mario"),
+        Scadenza("Visita", "03/04/2021", "Neri   Anna"),
+    };
+    using V = std::vector<std::string>;
+    struct Caso {
+        const char* nome;
+        FiltriScadenza filtri;
+        V attese;
+    } casi[] = {
+        {"beside a filled filter that matches",
+         {"", "", "   ", "", "", "", "", "", "(casa)"},
+         {"Affitto (casa)"}},
+        {"beside a filled filter that does not match",
+         {"", "", "   ", "", "", "", "", "", "(ufficio)"},
+         {}},
+        {"alone", {"", "", "   "}, {"Affitto (casa)", "Visita"}},
+        {"inner blanks as typed", {"", "", "neri   anna"}, {"Visita"}},
+        {"inner blanks are not folded", {"", "", "neri anna"}, {}},
+    };
+    for (const auto& c : casi) EXPECT_EQ(Trovate(schede, c.filtri), c.attese) << c.nome;
+}
+
 TEST(RicercaScadenze, EachFilterMatchesItsOwnField) {
     const char* campi[scadenza::kFiltri] = {"Data",       "Ora",    "Pagatore", "CodFisc",
                                             "NumTessera", "Carica", "Anticipi", "Beneficiario",

@@ -8,6 +8,7 @@
 #include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "core/text/Messaggi.h"
 #include "gui/app/FinestraGriglia.h"
 #include "gui/viewer/TfrmScadenze.h"
 #include "support/FakePiattaforma.h"
@@ -114,6 +115,38 @@ private slots:
             QCOMPARE(Colonna(f->grdRecords, 1), (QStringList{"21/12/2021", "22/12/2021"}));
         });
         QVERIFY(!std::filesystem::exists(File("2022.rcd")));
+    }
+
+    // The year file turns into a folder once the viewer has looked: each list comes up
+    // empty with the access message, and nothing is created beside the folder.
+    void anUnreadableYearFileIsSaid_data() {
+        QTest::addColumn<QString>("pulsante");
+        QTest::newRow("imminent") << "btnOK";
+        QTest::newRow("day") << "btnGiorno";
+        QTest::newRow("month") << "btnMese";
+    }
+    void anUnreadableYearFileIsSaid() {
+        QFETCH(QString, pulsante);
+        fake->risposte.clear();  // nothing is exported here
+        Salva({Scheda("10/03/2021", "10:00", "30")});
+        Mostra();
+        std::filesystem::remove(File("2021.rcd"));
+        std::filesystem::create_directory(File("2021.rcd"));
+        const QStringList prima =
+            QDir(fake->cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        auto* p = viewer->findChild<QAbstractButton*>(pulsante);
+        QVERIFY(p && p->isEnabled());
+        QVERIFY(GuidaGriglia(
+            *fake, [p] { QTest::mouseClick(p, Qt::LeftButton); },
+            [this](FinestraGriglia* f) {
+                QTRY_COMPARE(fake->Di("MostraMessaggio").size(), 1);
+                QCOMPARE(fake->Di("MostraMessaggio").first().testo,
+                         QString(messaggi::AccessoArchivio));
+                QCOMPARE(f->grdRecords->model()->rowCount(), 0);
+            }));
+        QCOMPARE(QDir(fake->cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 prima);
+        QVERIFY(std::filesystem::is_empty(File("2021.rcd")));
     }
 
     // OK lists today's imminent deadlines by date and time, the ordinal moving with its row;

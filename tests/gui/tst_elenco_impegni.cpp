@@ -113,6 +113,33 @@ private slots:
         QVERIFY(!scheda->findChild<QDialog*>());  // destroyed after use
     }
 
+    // A folder at the year file's path: each list comes up empty with the access message,
+    // and nothing is created beside the folder.
+    void anUnreadableYearFileIsSaid_data() {
+        QTest::addColumn<QString>("comando");
+        QTest::newRow("to confirm") << "cmdDaConfermare";
+        QTest::newRow("not fulfilled") << "cmdDaEffettuare";
+        QTest::newRow("expired") << "cmdEffettuate";
+    }
+    void anUnreadableYearFileIsSaid() {
+        QFETCH(QString, comando);
+        QVERIFY(QDir().mkdir(fake->cartella() + "2021.rcd"));
+        const QStringList prima =
+            QDir(fake->cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        bool aperta = false;
+        Apri(Comando(comando), [&](ElencoImpegni* f) {
+            aperta = true;
+            QTRY_COMPARE(fake->Di("MostraMessaggio").size(), 1);
+            QCOMPARE(fake->Di("MostraMessaggio").first().testo,
+                     QString(messaggi::AccessoArchivio));
+            QCOMPARE(f->lstRecords->count(), 0);
+        });
+        QVERIFY(aperta);
+        QCOMPARE(QDir(fake->cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 prima);
+        QVERIFY(QDir(fake->cartella() + "2021.rcd").isEmpty());
+    }
+
     void theExpiredListTakesTodayFromTheClock() {
         AccodaScadenze(2021, Impegni());
         fake->adesso = QDateTime(QDate(2021, 4, 11), QTime(0, 0, 1));

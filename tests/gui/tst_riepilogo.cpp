@@ -405,15 +405,23 @@ private slots:
                          "Inserimento scadenze."));
     }
 
-    void anArchiveThatCannotBeReadShowsNothingWithoutAMessage() {
-        std::filesystem::create_directory(FileAnno());  // a folder where the file should be
-        AnnoIntero([](TfrmRiepCosti* f) {
+    // A folder where the year file should be: an empty summary that says why, not one
+    // that passes for an empty year; nothing is created beside the folder.
+    void anArchiveThatCannotBeReadShowsTheAccessMessage() {
+        std::filesystem::create_directory(FileAnno());
+        const QStringList prima =
+            QDir(fake->cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        AnnoIntero([this](TfrmRiepCosti* f) {
+            QTRY_COMPARE(Messaggi("MostraMessaggio"),
+                         QStringList{QString(messaggi::AccessoArchivio)});
             QCOMPARE(f->lstRecords->Righe().size(), qsizetype(0));
             QCOMPARE(f->lblTotCosti->text(), QString("0,00"));
             QCOMPARE(f->lblIntervallo->text(), QString("Dal gg/mm/aaaa al gg/mm/aaaa"));
         });
-        QCOMPARE(fake->chiamate.size(), 1);  // only the window itself
-        QCOMPARE(fake->Ultima().operazione, QString("MostraModale"));
+        QCOMPARE(fake->Di("MostraAvviso").size(), 0);
+        QCOMPARE(QDir(fake->cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 prima);
+        QVERIFY(std::filesystem::is_empty(FileAnno()));
     }
 
     void theRememberedFindTextCarriesIntoTheNextSummary() {

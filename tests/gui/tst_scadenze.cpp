@@ -4,6 +4,7 @@
 
 #include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
+#include "core/text/Messaggi.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/Programma.h"
 #include "gui/viewer/TfrmScadenze.h"
@@ -215,7 +216,10 @@ private slots:
         VerificaEsito(false);
     }
 
-    void aFailingCheckLeavesTheWindowAsItWas() {
+    // A folder standing where the year file should be: the program could not look, so
+    // neither banner gives a verdict, no sound is asked for, and the access message says
+    // so. Nothing is created beside it.
+    void anUnreadableYearFileIsSaidNotShownAsAllClear() {
         Salva("2021", "10/03/2021", "0");
         MettiSuono();
         ApriDalLanciatore();
@@ -223,12 +227,18 @@ private slots:
         viewer->close();
         fake->chiamate.clear();
 
-        // A folder standing where the year file should be: the file cannot be opened.
         std::filesystem::remove(File("2021.rcd"));
         std::filesystem::create_directory(File("2021.rcd"));
+        const QStringList prima = QDir(fake->cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         ApriDalLanciatore();
-        VerificaEsito(true);
-        QVERIFY(fake->chiamate.isEmpty());  // no message, no sound
+        QTRY_COMPARE(fake->Di("MostraMessaggio").size(), 1);
+        QCOMPARE(fake->Di("MostraMessaggio").first().testo, QString(messaggi::AccessoArchivio));
+        QVERIFY(!viewer->imgPresenti->isVisibleTo(viewer));
+        QVERIFY(!viewer->imgAssenti->isVisibleTo(viewer));
+        QVERIFY(!viewer->btnOK->isEnabled());
+        QCOMPARE(Suono(), QStringList());
+        QCOMPARE(QDir(fake->cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), prima);
+        QVERIFY(std::filesystem::is_empty(File("2021.rcd")));
     }
 
     void helpOpensTheViewerPage() {

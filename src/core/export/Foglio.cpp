@@ -44,6 +44,23 @@ void AccodaTesto(std::string& out, std::string_view utf8) {
     }
 }
 
+void AccodaCella(std::string& out, std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t blank = utf8.find("  ", i);
+        if (blank == std::string_view::npos) {
+            AccodaTesto(out, utf8.substr(i));
+            break;
+        }
+        AccodaTesto(out, utf8.substr(i, blank - i));
+        std::size_t fine = blank;
+        while (fine < utf8.size() && utf8[fine] == ' ') ++fine;
+        out += InizioBianchi;
+        for (std::size_t k = blank; k < fine; ++k) out += "&#32;";
+        out += FineBianchi;
+        i = fine;
+    }
+}
+
 void Componi(std::string_view nomeFoglio, std::span<const Intestazione> intestazioni,
              const Righe& righe, const std::function<void(std::string_view)>& scrivi) {
     std::string out;
@@ -66,7 +83,7 @@ void Componi(std::string_view nomeFoglio, std::span<const Intestazione> intestaz
         out += "<tr>";
         for (std::size_t c = 0; c < intestazioni.size(); ++c) {
             out += InizioCella;
-            AccodaTesto(out, righe.cella(r, c));
+            AccodaCella(out, righe.cella(r, c));
             out += FineCella;
         }
         out += "</tr>";

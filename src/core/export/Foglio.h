@@ -46,11 +46,19 @@ void Scrivi(const std::filesystem::path& file, std::string_view nomeFoglio,
 // A text as it stands in a cell of the file: Windows-1252 with the replacements above.
 void AccodaTesto(std::string& out, std::string_view utf8);
 
+// A data cell's text: as AccodaTesto, but a run of two or more blanks is kept. HTML readers
+// fold such a run into one blank; Excel keeps the blanks of an "mso-spacerun" span (its own
+// way of writing them), LibreOffice keeps blanks written as character references. A tab
+// cannot be kept: LibreOffice reads it, in every form, as one blank.
+void AccodaCella(std::string& out, std::string_view utf8);
+
 // The pieces of the file, for whoever needs to check it.
 inline constexpr std::string_view InizioCellaIntestazione =
     "<td style=\"text-align: left; font-weight: bold;\" width=";
 inline constexpr std::string_view InizioCella = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
 inline constexpr std::string_view FineCella = "</td>";
+inline constexpr std::string_view InizioBianchi = "<span style=\"mso-spacerun:yes\">";
+inline constexpr std::string_view FineBianchi = "</span>";
 inline constexpr std::string_view Epilogo = "</table></body></html>";
 // The prologue up to the worksheet name, and from it to the table.
 inline constexpr std::string_view PrologoPrimaDelNome =

@@ -13,7 +13,8 @@ std::size_t FiltriPieni(std::span<const std::string> filtri) {
 }
 
 Filtro::Filtro(std::string_view testo) {
-    if (testo.empty()) return;
+    // A filter that is blank once trimmed is not filled, so it must not count as a match.
+    if (testo::RifilaVista(testo).empty()) return;
     // A field holds only what Windows-1252 can say: a filter with any other character
     // (it comes back as an added "?") can never occur in one.
     const std::string byte = testo::InWindows1252(testo);

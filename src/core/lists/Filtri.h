@@ -17,7 +17,8 @@ std::size_t FiltriPieni(std::span<const std::string> filtri);
 
 // One filter of a search, made once for the whole archive: it matches a field when the
 // filter as typed (blanks included) occurs in the field as shown, both with A–Z
-// lower-cased. Accented letters must match exactly; an empty filter never matches.
+// lower-cased. Accented letters must match exactly; a filter that is empty once trimmed
+// never matches.
 class Filtro {
 public:
     explicit Filtro(std::string_view testo);
@@ -29,7 +30,8 @@ public:
 
 private:
     std::string cerca_;  // lower-cased, in Windows-1252
-    // False for an empty filter, and for one holding a character no archive can hold.
+    // False for a filter empty once trimmed, and for one holding a character no archive
+    // can hold.
     bool possibile_ = false;
 };
 

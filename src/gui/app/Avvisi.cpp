@@ -1,5 +1,10 @@
 #include "gui/app/Avvisi.h"
 
+#include <QWidget>
+
+#include "core/text/Messaggi.h"
+#include "gui/app/TestoQt.h"
+
 void MostraAvviso(QWidget* genitore, const QString& testo, TipoAvviso tipo) {
     piattaforma().MostraAvviso(genitore, testo, tipo);
 }
@@ -10,4 +15,10 @@ Risposta ChiediConferma(QWidget* genitore, const QString& testo) {
 
 void MostraMessaggio(QWidget* genitore, const QString& testo) {
     piattaforma().MostraMessaggio(genitore, testo);
+}
+
+void AvvisaArchivioIlleggibile(QWidget* finestra) {
+    QMetaObject::invokeMethod(
+        finestra, [finestra] { MostraMessaggio(finestra, Q(messaggi::AccessoArchivio)); },
+        Qt::QueuedConnection);
 }

@@ -183,7 +183,6 @@ FinestraGriglia::FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione)
     for (const Comando& c : d_.comandi) {
         auto* img = new Immagine(p, QString::fromLatin1(c.nome), {618, 15, 49, 50},
                                  QString::fromLatin1(c.figura));
-        img->setToolTip(Q(c.descrizione));
         stato->Descrivi(img, Q(c.descrizione));
         connect(img, &QAbstractButton::clicked, this, [this, azione = c.azione] { azione(this); });
     }
@@ -206,7 +205,7 @@ void FinestraGriglia::FormShow() {
     try {
         modello_->Riempi(d_.riempi);
     } catch (...) {
-        // A window that only reads shows what it could read, without a message.
+        if (d_.avvisaSeIlleggibile) AvvisaArchivioIlleggibile(this);
     }
 }
 

@@ -75,9 +75,12 @@ public:
         std::vector<griglia::Colonna> colonne;
         std::span<const AspettoColonna> aspetto;  // one for each column
         griglia::Esportazione esportazione;
-        // Fills the rows when the window is shown; a failure just ends the filling.
+        // Fills the rows when the window is shown; a failure ends the filling, the rows
+        // filled so far staying.
         std::function<void(griglia::TabellaTesti&)> riempi;
         std::vector<Comando> comandi = {};
+        // A failure to fill is said with the access message (else it is silent).
+        bool avvisaSeIlleggibile = false;
     };
 
     FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione);

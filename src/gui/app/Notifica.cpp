@@ -1,16 +1,29 @@
 #include "gui/app/Notifica.h"
 
 #include <QDBusMessage>
+#include <QDeadlineTimer>
 #include <QStringList>
 #include <QVariantMap>
+#include <algorithm>
 
 namespace notifica {
 namespace {
 
-constexpr int kAttesaMs = 5000;
+// The whole wait on the service, both calls together: at each login a service that holds
+// the name but never answers must not keep the warning waiting for long.
+constexpr int kAttesaMs = 1500;
 
 QDBusMessage Chiamata(const QString& metodo) {
     return QDBusMessage::createMethodCall(Servizio, Oggetto, Interfaccia, metodo);
+}
+
+bool Risposta(const QDBusMessage& m) { return m.type() == QDBusMessage::ReplyMessage; }
+
+// No answer in time (as opposed to an error the service sent back).
+bool Muto(const QDBusMessage& m) {
+    return m.type() == QDBusMessage::ErrorMessage &&
+           (m.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
+            m.errorName() == QLatin1String("org.freedesktop.DBus.Error.Timeout"));
 }
 
 // Services that read markup would take "<" or "&" in a reason as the start of a tag.
@@ -25,10 +38,13 @@ QString SenzaMarcatura(QString t) {
 
 bool Invia(const QDBusConnection& bus, const QString& titolo, const QString& corpo) {
     if (!bus.isConnected()) return false;
+    const QDeadlineTimer scadenza(kAttesaMs);
     QDBusConnection connessione(bus);
-    const QDBusMessage capacita = connessione.call(Chiamata("GetCapabilities"), QDBus::Block,
-                                                   kAttesaMs);
-    const bool marcatura = capacita.type() == QDBusMessage::ReplyMessage &&
+    const QDBusMessage capacita =
+        connessione.call(Chiamata("GetCapabilities"), QDBus::Block, kAttesaMs);
+    // A service that did not answer the first call would not answer the second either.
+    if (Muto(capacita)) return false;
+    const bool marcatura = Risposta(capacita) &&
                            capacita.arguments().value(0).toStringList().contains("body-markup");
 
     QVariantMap suggerimenti;
@@ -38,8 +54,8 @@ bool Invia(const QDBusConnection& bus, const QString& titolo, const QString& cor
     notifica << QStringLiteral("Ricordario") << 0u << QStringLiteral("ricordario") << titolo
              << (marcatura ? SenzaMarcatura(corpo) : corpo) << QStringList() << suggerimenti
              << -1;
-    const QDBusMessage risposta = connessione.call(notifica, QDBus::Block, kAttesaMs);
-    return risposta.type() == QDBusMessage::ReplyMessage;
+    const int resto = std::max(1, static_cast<int>(scadenza.remainingTime()));
+    return Risposta(connessione.call(notifica, QDBus::Block, resto));
 }
 
 }  // namespace notifica

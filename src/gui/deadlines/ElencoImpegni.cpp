@@ -6,6 +6,7 @@
 
 #include "core/deadlines/RigaScadenza.h"
 #include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
 #include "gui/app/Piattaforma.h"
 #include "gui/app/TestoQt.h"
 
@@ -68,7 +69,7 @@ void ElencoImpegni::FormShow() {
             [&](const scadenza::VistaScadenza& s) { return scadenza::Elencato(stato_, s, oggi); },
             scadenza::FormaScadenza);
     } catch (...) {
-        // A list that only reads shows what it could read, without a message.
+        AvvisaArchivioIlleggibile(this);
     }
     txtTrova->setFocus();
 }

@@ -89,9 +89,10 @@ void TfrmRiepCosti::FormShow() {
             scadenza::FormaScadenza);
     } catch (...) {
         // The archive could not be read: what was listed stays, with no total and no
-        // interval, as every list that only reads does.
+        // interval, and the window says why rather than pass for an empty year.
         totale_ = "0,00";
         lblTotCosti->setText(Q(totale_));
+        AvvisaArchivioIlleggibile(this);
         return;
     }
     intervallo_ = riepilogo::TestoIntervallo(richiesta_);

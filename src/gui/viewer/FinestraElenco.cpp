@@ -16,5 +16,7 @@ FinestraGriglia::Dichiarazione DichiarazioneElenco(const char* classe, const cha
             [&elenco, giorno = std::move(giorno)](griglia::TabellaTesti& t) {
                 const Data g = giorno();
                 visualizzatore::RiempiDaCartella(t, elenco, PercorsoProgramma(QString()), g);
-            }};
+            },
+            {},
+            true};
 }

@@ -7,6 +7,7 @@
 #include "core/viewer/RegoleVisualizzatore.h"
 #include "core/viewer/SegniCalendario.h"
 #include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"
 #include "gui/app/Figure.h"
 #include "gui/app/Piattaforma.h"
@@ -151,7 +152,11 @@ void TfrmScadenze::FormShow() {
         // This year's file and, when it exists, next year's.
         imminenti = visualizzatore::ContaImminentiDaOggi(PercorsoProgramma(QString()), oggi);
     } catch (const std::exception&) {
-        // The window stays as it was, without a word and without a sound.
+        // The program could not look: no banner gives a verdict, and no sound.
+        imgPresenti->hide();
+        imgAssenti->hide();
+        btnOK->setEnabled(false);
+        AvvisaArchivioIlleggibile(this);
         return;
     }
     MostraEsito(imminenti > 0);
