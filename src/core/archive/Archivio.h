@@ -84,6 +84,26 @@ public:
         return n;
     }
 
+    // Appends several records in one write and returns once they are on disk: an import of
+    // many records must not wait for the disk once per record. A crash midway leaves whole
+    // records and at most one trailing piece, as above.
+    void AccodaSchede(const std::vector<Scheda>& schede) {
+        if (schede.empty()) return;
+        Scrivibile();
+        const std::int64_t primo = NumeroSchede() + 1;
+        constexpr std::size_t kPerBlocco = (1 << 20) / Dimensione + 1;
+        std::vector<unsigned char> blocco;
+        for (std::size_t i = 0; i < schede.size(); i += kPerBlocco) {
+            const std::size_t quanti = std::min(kPerBlocco, schede.size() - i);
+            blocco.resize(quanti * Dimensione);
+            for (std::size_t k = 0; k < quanti; ++k)
+                CodificaScheda(schede[i + k], blocco.data() + k * Dimensione);
+            File().Scrivi(Offset(primo + static_cast<std::int64_t>(i)), blocco.data(),
+                          blocco.size());
+        }
+        File().Sincronizza();
+    }
+
     // Hands every record with its position to the visitor, first to last, reading the
     // file in large blocks; the visitor returns false to stop. The visitor sees the record
     // as stored and converts only the fields it needs; the view lasts for the call.
