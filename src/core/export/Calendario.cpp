@@ -380,7 +380,11 @@ LetturaCalendario LeggiCalendario(const std::string& testo, std::time_t adesso) 
         r.calendario = false;
         return r;
     }
-    const std::time_t fino = adesso + static_cast<std::time_t>(kAnniRipetizioni) * 366 * 86400;
+    std::tm oggi{};
+    localtime_r(&adesso, &oggi);
+    oggi.tm_year += kAnniRipetizioni;
+    oggi.tm_isdst = -1;
+    const std::time_t fino = std::mktime(&oggi);
     for (icalcomponent* cal : calendari) {
         // Occurrences that an event of their own (RECURRENCE-ID) replaces, by UID.
         std::map<std::string, std::vector<icaltimetype>> sostituite;
