@@ -132,6 +132,14 @@ TEST_F(ImportaCalendario, EachYearItsFileAndASecondImportAddsNothing) {
     EXPECT_EQ(secondo.aggiunte, 0u);
     EXPECT_EQ(secondo.presenti, 2u);
     EXPECT_EQ(LeggiScadenzeSenzaCreare(TArchivioScadenze::Percorso(dir.percorso(), 2024)).size(), 1u);
+    EXPECT_EQ(calendario::Riepilogo(secondo),
+              "Importazione completata.\n\nScadenze aggiunte: 0\nScadenze già presenti, non "
+              "aggiunte: 2\nEventi illeggibili: 0\nEventi rifiutati perché contengono "
+              "caratteri che l'archivio non può conservare: 1");
+    // Nothing refused: no line for it.
+    EXPECT_EQ(calendario::Riepilogo({3, 0, 0, 0}),
+              "Importazione completata.\n\nScadenze aggiunte: 3\nScadenze già presenti, non "
+              "aggiunte: 0\nEventi illeggibili: 0");
 }
 
 TEST_F(ImportaCalendario, OurOwnExportComesBack) {

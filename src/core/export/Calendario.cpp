@@ -469,13 +469,12 @@ EsitoImportazione ImportaCalendario(const std::string& testo, const std::filesys
 }
 
 std::string Riepilogo(const EsitoImportazione& e) {
-    std::string r = "Importazione completata.\n\nScadenze aggiunte: " + std::to_string(e.aggiunte) +
-                    "\nScadenze già presenti, non aggiunte: " + std::to_string(e.presenti) +
-                    "\nEventi illeggibili: " + std::to_string(e.illeggibili);
-    if (e.rifiutate > 0)
-        r += "\nEventi rifiutati perché contengono caratteri che l'archivio non può "
-             "conservare: " + std::to_string(e.rifiutate);
-    return r;
+    return interscambio::Riepilogo(
+        {{"Scadenze aggiunte", e.aggiunte},
+         {"Scadenze già presenti, non aggiunte", e.presenti},
+         {"Eventi illeggibili", e.illeggibili},
+         {"Eventi rifiutati perché contengono caratteri che l'archivio non può conservare?",
+          e.rifiutate}});
 }
 
 }  // namespace calendario

@@ -30,4 +30,20 @@ std::string LeggiFile(const std::filesystem::path& file) {
     return r;
 }
 
+std::string Riepilogo(std::initializer_list<Conteggio> righe) {
+    std::string r = "Importazione completata.\n";
+    for (const Conteggio& c : righe) {
+        std::string_view e = c.etichetta;
+        const bool seNonZero = !e.empty() && e.back() == '?';
+        if (seNonZero) {
+            if (c.quanti == 0) continue;
+            e.remove_suffix(1);
+        }
+        r += '\n';
+        r += e;
+        r += ": " + std::to_string(c.quanti);
+    }
+    return r;
+}
+
 }  // namespace interscambio

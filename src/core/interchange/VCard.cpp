@@ -573,13 +573,12 @@ EsitoImportazione ImportaFile(const std::filesystem::path& vcf, const std::files
 }
 
 std::string Riepilogo(const EsitoImportazione& e) {
-    std::string r = "Importazione completata.\n\nContatti aggiunti: " + std::to_string(e.aggiunte) +
-                    "\nContatti già presenti, non aggiunti: " + std::to_string(e.saltate) +
-                    "\nSchede illeggibili: " + std::to_string(e.illeggibili);
-    if (e.rifiutate > 0)
-        r += "\nSchede rifiutate perché contengono caratteri che l'archivio non può "
-             "conservare: " + std::to_string(e.rifiutate);
-    return r;
+    return interscambio::Riepilogo(
+        {{"Contatti aggiunti", e.aggiunte},
+         {"Contatti già presenti, non aggiunti", e.saltate},
+         {"Schede illeggibili", e.illeggibili},
+         {"Schede rifiutate perché contengono caratteri che l'archivio non può conservare?",
+          e.rifiutate}});
 }
 
 }  // namespace vcard
