@@ -1,30 +1,15 @@
 // The .xlsx beside the HTML spreadsheet: read back from the zip, every cell a text cell
 // holding exactly what it was given.
 #include <gtest/gtest.h>
-#include <minizip/unzip.h>
 
 #include <string>
 #include <vector>
 
 #include "CartellaTemporanea.h"
+#include "Zip.h"
 #include "core/export/Foglio.h"
 
 namespace {
-
-// One member of the zip, whole; empty when missing.
-std::string Membro(const std::filesystem::path& zip, const char* nome) {
-    unzFile z = unzOpen64(zip.c_str());
-    if (!z) return {};
-    std::string r;
-    if (unzLocateFile(z, nome, 1) == UNZ_OK && unzOpenCurrentFile(z) == UNZ_OK) {
-        char buf[4096];
-        int n;
-        while ((n = unzReadCurrentFile(z, buf, sizeof buf)) > 0) r.append(buf, static_cast<std::size_t>(n));
-        unzCloseCurrentFile(z);
-    }
-    unzClose(z);
-    return r;
-}
 
 // The texts of the cells of the sheet, row by row (inline strings, as the file has them).
 std::vector<std::vector<std::string>> Celle(const std::string& xml) {
@@ -59,9 +44,9 @@ TEST(FoglioXlsx, TextCellsKeepEveryCharacterHeaderBoldAndFrozenWidthsOfTheHeader
     const auto file = dir / "Contatti.xlsx";
     foglio::ScriviXlsx(file, "Riepilogo Contatti", intestazioni,
                        {dati.size(), [&](std::size_t r, std::size_t c) -> std::string_view { return dati[r][c]; }});
-    const std::string libro = Membro(file, "xl/workbook.xml");
+    const std::string libro = MembroZip(file, "xl/workbook.xml");
     EXPECT_NE(libro.find("name=\"Riepilogo Contatti\""), std::string::npos);
-    const std::string foglio = Membro(file, "xl/worksheets/sheet1.xml");
+    const std::string foglio = MembroZip(file, "xl/worksheets/sheet1.xml");
     ASSERT_FALSE(foglio.empty());
     const auto celle = Celle(foglio);
     ASSERT_EQ(celle.size(), 3u);
@@ -75,7 +60,7 @@ TEST(FoglioXlsx, TextCellsKeepEveryCharacterHeaderBoldAndFrozenWidthsOfTheHeader
     EXPECT_NE(foglio.find("<col min=\"1\" max=\"1\" width=\"35."), std::string::npos) << foglio;
     EXPECT_NE(foglio.find("<col min=\"3\" max=\"3\" width=\"42."), std::string::npos);
     // The header cells carry the bold format, the data cells the text one.
-    const std::string stili = Membro(file, "xl/styles.xml");
+    const std::string stili = MembroZip(file, "xl/styles.xml");
     EXPECT_NE(stili.find("<b/>"), std::string::npos);
     EXPECT_NE(stili.find("formatCode=\"@\""), std::string::npos);
 }

@@ -46,8 +46,9 @@ TEST(VCard, EscapesAndFoldsAt75OctetsWithoutSplittingACharacter) {
     for (const std::string& r : Righe(t)) {
         EXPECT_LE(r.size(), 75u) << r;
         // A continuation line never starts in the middle of a character.
-        if (!r.empty() && r[0] == ' ' && r.size() > 1)
+        if (!r.empty() && r[0] == ' ' && r.size() > 1) {
             EXPECT_NE(static_cast<unsigned char>(r[1]) & 0xC0, 0x80) << r;
+        }
         if (r.rfind("FN:", 0) == 0) {
             fn = true;
             EXPECT_EQ(r, "FN:Rossi\\, Mario\\; \\\\ detto \"il Rosso\"");

@@ -299,10 +299,10 @@ private slots:
         Apri(ricordario, [](FinestraGriglia* f) {
             auto* calendario = f->findChild<QAbstractButton*>("cmdCalendario");
             QVERIFY(calendario);
-            QCOMPARE(calendario->geometry(), QRect(618, 15, 49, 50));
+            QCOMPARE(calendario->geometry(), QRect(722, 9, 42, 30));
             QCOMPARE(calendario->cursor().shape(), Qt::PointingHandCursor);
             const QString descrizione("Esporta le scadenze dell'anno come calendario (iCalendar).");
-            QCOMPARE(calendario->toolTip(), descrizione);
+            QCOMPARE(calendario->toolTip(), QString());
             QEvent entra(QEvent::Enter);
             QCoreApplication::sendEvent(calendario, &entra);
             QCOMPARE(f->panInfo->text(), descrizione);

@@ -15,6 +15,10 @@ bool Contenibile(std::string_view utf8);
 // The whole file's bytes. Throws ErroreAccessoArchivio when it cannot be read.
 std::string LeggiFile(const std::filesystem::path& file);
 
+// What an import shows when the file picked cannot be read at all.
+inline constexpr const char* FileIlleggibile =
+    "Attenzione: il sistema non permette di leggere il file scelto.";
+
 // An import's closing message: "Importazione completata." and one "label: count" a line; a
 // line whose label ends in '?' is left out when its count is 0 (the '?' is not shown).
 struct Conteggio {

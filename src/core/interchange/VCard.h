@@ -19,6 +19,18 @@ namespace vcard {
 
 inline constexpr const char* NomeFile = "Contatti.vcf";
 
+// The export command's texts: the spreadsheet export's two questions and failure message,
+// worded for the vCard file.
+inline constexpr const char* DomandaEsporta =
+    "L'esportazione dei contatti in formato vCard può richiedere diversi minuti a seconda del "
+    "numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?";
+inline constexpr const char* DomandaApri =
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file "
+    "dei contatti?";
+inline constexpr const char* EsportazioneFallita =
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+    "Accertarsi che il file dei contatti non sia già aperto.";
+
 // One contact as a vCard 4.0 (lines folded at 75 octets, CRLF), appended to `out`.
 void AccodaScheda(std::string& out, const TSchedaContatto& s);
 
