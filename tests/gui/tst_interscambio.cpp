@@ -72,9 +72,8 @@ class TestInterscambio : public QObject {
         return PercorsoProgramma(QString::fromUtf8(nome));
     }
     void Contatti(const std::vector<TSchedaContatto>& schede) {
-        TArchivioContatti a;
-        a.Apri(Programma(TArchivioContatti::NomeFile));
-        for (const auto& s : schede) a.AccodaScheda(s);
+        for (const auto& s : schede)
+            SalvaScheda<TArchivioContatti>(Programma(TArchivioContatti::NomeFile), 0, s);
     }
 
 private slots:
@@ -192,8 +191,8 @@ private slots:
     }
 
     // Cancelling the dialog does nothing; a file that cannot be read is said so, and the
-    // archive is not touched.
-    void theVCardImportCancelledOrUnreadable() {
+    // archive is not touched; an archive that cannot be opened gives its access message.
+    void theVCardImportCancelledUnreadableOrFailing() {
         QTest::mouseClick(Pulsante(clienti, "cmdImportaVCard"), Qt::LeftButton);
         QCOMPARE(fake->chiamate.size(), 1);
         QCOMPARE(fake->Ultima().operazione, QString("ScegliFile"));
@@ -207,6 +206,16 @@ private slots:
         QCOMPARE(fake->Ultima().testo,
                  QString("Attenzione: il sistema non permette di leggere il file scelto."));
         QVERIFY(!std::filesystem::exists(Programma(TArchivioContatti::NomeFile)));
+
+        // A folder standing at the archive's path: the archive access message.
+        const auto vcf = Programma("Rubrica.vcf");
+        ScriviByte(vcf, "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Verdi\r\nEND:VCARD\r\n");
+        std::filesystem::create_directories(Programma(TArchivioContatti::NomeFile));
+        fake->fileScelti = {QString::fromStdString(vcf.string())};
+        QTest::mouseClick(Pulsante(clienti, "cmdImportaVCard"), Qt::LeftButton);
+        QCOMPARE(fake->Ultima().tipo, QString("Error"));
+        QVERIFY(fake->Ultima().testo.startsWith(
+            "Attenzione: il sistema non permette di accedere all'archivio."));
     }
 
     // From the deadlines export window: the events go to the year files of their dates; a

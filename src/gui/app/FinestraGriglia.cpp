@@ -7,10 +7,10 @@
 #include "core/memory/PagineGrandi.h"
 #include "core/text/Messaggi.h"
 #include "gui/app/Aspetto.h"
-#include "gui/app/Scambio.h"
 #include "gui/app/Figure.h"
 #include "gui/app/Piattaforma.h"
 #include "gui/app/RigaStato.h"
+#include "gui/app/Scambio.h"
 #include "gui/app/TestoQt.h"
 #include "gui/app/TfrmGuida.h"
 
