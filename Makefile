@@ -60,6 +60,7 @@ bench: build
 	$(BUILD)/bench/bench_riepilogo $(BENCH_FLAGS)
 	$(BUILD)/bench/bench_griglia $(BENCH_FLAGS)
 	$(BUILD)/bench/bench_visualizzatore $(BENCH_FLAGS)
+	$(BUILD)/bench/bench_interscambio
 	bash bench/avvio.sh $(BUILD)
 
 screenshot: build

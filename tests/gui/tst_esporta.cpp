@@ -299,7 +299,7 @@ private slots:
         Apri(ricordario, [](FinestraGriglia* f) {
             auto* calendario = f->findChild<QAbstractButton*>("cmdCalendario");
             QVERIFY(calendario);
-            QCOMPARE(calendario->geometry(), QRect(618, 15, 49, 50));
+            QCOMPARE(calendario->geometry(), QRect(722, 9, 42, 30));
             QCOMPARE(calendario->cursor().shape(), Qt::PointingHandCursor);
             const QString descrizione("Esporta le scadenze dell'anno come calendario (iCalendar).");
             // The program has no tool tips: the description goes to the status line only.

@@ -84,19 +84,24 @@ public:
         return n;
     }
 
-    // Appends several records in one write, forced to disk once: a series written into a
-    // year file. A crash midway leaves the whole records written so far and at most a
-    // piece shorter than a record after them, as for one append. Returns the first's number.
-    std::int64_t AccodaSchede(const std::vector<Scheda>& schede) {
+    // Appends several records and returns once they are on disk, forced once: an import or
+    // a series must not wait for the disk once per record. A crash midway leaves whole
+    // records and at most one trailing piece, as above.
+    void AccodaSchede(const std::vector<Scheda>& schede) {
+        if (schede.empty()) return;
         Scrivibile();
-        const std::int64_t n = NumeroSchede() + 1;
-        if (schede.empty()) return n;
-        std::vector<unsigned char> dati(schede.size() * Dimensione);
-        for (std::size_t i = 0; i < schede.size(); ++i)
-            CodificaScheda(schede[i], dati.data() + i * Dimensione);
-        File().Scrivi(Offset(n), dati.data(), dati.size());
+        const std::int64_t primo = NumeroSchede() + 1;
+        constexpr std::size_t kPerBlocco = (1 << 20) / Dimensione + 1;
+        std::vector<unsigned char> blocco;
+        for (std::size_t i = 0; i < schede.size(); i += kPerBlocco) {
+            const std::size_t quanti = std::min(kPerBlocco, schede.size() - i);
+            blocco.resize(quanti * Dimensione);
+            for (std::size_t k = 0; k < quanti; ++k)
+                CodificaScheda(schede[i + k], blocco.data() + k * Dimensione);
+            File().Scrivi(Offset(primo + static_cast<std::int64_t>(i)), blocco.data(),
+                          blocco.size());
+        }
         File().Sincronizza();
-        return n;
     }
 
     // Hands every record with its position to the visitor, first to last, reading the

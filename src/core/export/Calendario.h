@@ -57,4 +57,47 @@ std::string TestoCalendario(const std::vector<TSchedaScadenza>& schede, int anno
 EsitoCalendario ScriviCalendario(const std::vector<TSchedaScadenza>& schede, int anno,
                                  const std::filesystem::path& cartella, std::time_t adesso);
 
+// ---- Import ------------------------------------------------------------------------------
+
+// How far a repeating event is followed: ten years past `adesso`, 500 occurrences at most.
+inline constexpr int kAnniRipetizioni = 10;
+inline constexpr std::size_t kMassimoRipetizioni = 500;
+
+struct EsitoImportazione {
+    std::size_t aggiunte = 0;
+    std::size_t presenti = 0;     // the same date, time and reason already in its year file
+    std::size_t illeggibili = 0;  // events without a start, or a calendar that does not parse
+    std::size_t rifiutate = 0;    // holding text the archive cannot hold (no Windows-1252 form)
+};
+
+// The records an iCalendar text gives, before any archive is looked at: one for each
+// event and each of its occurrences (RRULE and RDATE followed by libical's recurrence
+// iterator, EXDATE left out), in the local time of this machine:
+// - `Data`, `Giorno`, `Mese`, `Anno` from the start; `Ora`, `OreApp`, `MinutiApp` from it
+//   too, and empty for a whole-day event;
+// - `Dettagli` the summary, `Note` the description, `Complessivo` the location; the card
+//   cuts them to their fields when they are stored;
+// - `Avviso` the days from the earliest alarm before the start (rounded up to whole days,
+//   at most 999), "0" when there is none;
+// - `DaConfermare` "Sì" for a tentative event, `Effettuata` "No", `Costo` "0,00".
+struct LetturaCalendario {
+    std::vector<TSchedaScadenza> schede;
+    std::size_t illeggibili = 0;
+    bool calendario = true;  // false: the text is no iCalendar at all
+};
+LetturaCalendario LeggiCalendario(const std::string& testo, std::time_t adesso);
+
+// Appends the events of an iCalendar text to the year files "<anno>.rcd" of `cartella`,
+// each to the file of its own year (created when missing). A record whose date, time and
+// reason a year file already holds is not added again, so importing a file twice adds
+// nothing the second time. Throws ErroreAccessoArchivio when a year file cannot be opened
+// or written.
+EsitoImportazione ImportaCalendario(const std::string& testo, const std::filesystem::path& cartella,
+                                    std::time_t adesso);
+
+// The import's closing message.
+std::string Riepilogo(const EsitoImportazione& esito);
+inline constexpr const char* CalendarioIllegibile =
+    "Attenzione: il file scelto non contiene un calendario leggibile.";
+
 }  // namespace calendario

@@ -2,6 +2,11 @@
 
 #include "core/text/Testo.h"
 
+#include <xlsxwriter.h>
+
+#include <cstdint>
+#include <memory>
+
 namespace foglio {
 namespace {
 
@@ -108,6 +113,53 @@ void Scrivi(const std::filesystem::path& file, std::string_view nomeFoglio,
     ScriviFileIntero(file, [&](FileProvvisorio& f) {
         Componi(nomeFoglio, intestazioni, righe, [&](std::string_view p) { f.Scrivi(p); });
     });
+}
+
+void ScriviXlsx(const std::filesystem::path& file, std::string_view nomeFoglio,
+                std::span<const Intestazione> intestazioni, const Righe& righe) {
+    ScriviFileIntero(file, [&](FileProvvisorio& f) {
+        // The library writes the file by its name: the temporary file's, renamed over the
+        // old workbook once complete. Rows are written in order, so the library keeps one
+        // row in memory at a time.
+        lxw_workbook_options opzioni{};
+        opzioni.constant_memory = LXW_TRUE;
+        lxw_workbook* libro = workbook_new_opt(f.Percorso().c_str(), &opzioni);
+        if (!libro) throw ErroreScritturaFile("cannot start the workbook");
+        std::unique_ptr<lxw_workbook, void (*)(lxw_workbook*)> chiudi(
+            libro, [](lxw_workbook* w) { workbook_close(w); });
+        const std::string nome(nomeFoglio);
+        lxw_worksheet* foglio = workbook_add_worksheet(libro, nome.c_str());
+        if (!foglio) throw ErroreScritturaFile("bad worksheet name");
+        // Cells formatted as text too, so what is typed into them later stays text.
+        lxw_format* testoCella = workbook_add_format(libro);
+        format_set_num_format(testoCella, "@");
+        lxw_format* grassetto = workbook_add_format(libro);
+        format_set_num_format(grassetto, "@");
+        format_set_bold(grassetto);
+        for (std::size_t c = 0; c < intestazioni.size(); ++c)
+            worksheet_set_column_pixels(foglio, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                        static_cast<std::uint32_t>(intestazioni[c].larghezza),
+                                        nullptr);
+        worksheet_freeze_panes(foglio, 1, 0);
+        const auto Cella = [&](lxw_row_t r, std::size_t c, std::string_view t, lxw_format* formato) {
+            const std::string z(t);
+            const lxw_error e = worksheet_write_string(foglio, r, static_cast<lxw_col_t>(c), z.c_str(), formato);
+            if (e != LXW_NO_ERROR) throw ErroreScritturaFile(lxw_strerror(e));
+        };
+        for (std::size_t c = 0; c < intestazioni.size(); ++c) Cella(0, c, intestazioni[c].testo, grassetto);
+        for (std::size_t r = 0; r < righe.numero; ++r)
+            for (std::size_t c = 0; c < intestazioni.size(); ++c)
+                Cella(static_cast<lxw_row_t>(r + 1), c, righe.cella(r, c), testoCella);
+        chiudi.release();
+        if (const lxw_error e = workbook_close(libro); e != LXW_NO_ERROR)
+            throw ErroreScritturaFile(lxw_strerror(e));
+    });
+}
+
+std::filesystem::path NomeXlsx(const std::filesystem::path& fileXls) {
+    std::filesystem::path p = fileXls;
+    p.replace_extension(".xlsx");
+    return p;
 }
 
 }  // namespace foglio

@@ -43,6 +43,17 @@ std::string Componi(std::string_view nomeFoglio, std::span<const Intestazione> i
 void Scrivi(const std::filesystem::path& file, std::string_view nomeFoglio,
             std::span<const Intestazione> intestazioni, const Righe& righe);
 
+// The same sheet as an Office Open XML workbook (.xlsx), which spreadsheet programs open
+// far faster than the HTML file and which keeps every character of a cell: one worksheet
+// named `nomeFoglio`, the header row bold and frozen, each column as wide as its header
+// cell, every cell a text cell holding exactly the grid's text ("=1+1" and "007" stay
+// text, runs of blanks and tabs stay). Written whole through a temporary file, like the
+// HTML one. Throws ErroreAccessoArchivio on any failure, leaving the old file as it was.
+void ScriviXlsx(const std::filesystem::path& file, std::string_view nomeFoglio,
+                std::span<const Intestazione> intestazioni, const Righe& righe);
+// "Contatti.xls" → "Contatti.xlsx": the workbook's name beside the HTML file's.
+std::filesystem::path NomeXlsx(const std::filesystem::path& fileXls);
+
 // A text as it stands in a cell of the file: Windows-1252 with the replacements above.
 void AccodaTesto(std::string& out, std::string_view utf8);
 

@@ -7,11 +7,10 @@
 #include "core/memory/PagineGrandi.h"
 #include "core/text/Messaggi.h"
 #include "gui/app/Aspetto.h"
-#include "gui/app/Avvisi.h"
 #include "gui/app/Figure.h"
 #include "gui/app/Piattaforma.h"
 #include "gui/app/RigaStato.h"
-#include "gui/app/TMisc.h"
+#include "gui/app/Scambio.h"
 #include "gui/app/TestoQt.h"
 #include "gui/app/TfrmGuida.h"
 
@@ -103,18 +102,18 @@ QVariant ModelloGriglia::headerData(int sezione, Qt::Orientation verso, int ruol
 
 void EsportaInFoglio(QWidget* genitore, std::string_view file, std::string_view nomeFoglio,
                      std::span<const foglio::Intestazione> intestazioni,
-                     const foglio::Righe& righe) {
-    if (ChiediConferma(genitore, DaVista(foglio::DomandaEsporta)) == Risposta::No) return;
-    const std::filesystem::path percorso = PercorsoProgramma(DaVista(file));
-    try {
-        foglio::Scrivi(percorso, nomeFoglio, intestazioni, righe);
-    } catch (...) {
-        MostraMessaggio(genitore, Q(messaggi::EsportazioneFallita));
-        return;
-    }
-    if (ChiediConferma(genitore, DaVista(foglio::DomandaApri)) == Risposta::No) return;
-    TMisc::Open(QLatin1Char('"') + QString::fromStdU16String(percorso.u16string()) +
-                QLatin1Char('"'));
+                     const foglio::Righe& righe, FormatoFoglio formato) {
+    std::filesystem::path percorso = PercorsoProgramma(DaVista(file));
+    if (formato == FormatoFoglio::Xlsx) percorso = foglio::NomeXlsx(percorso);
+    EsportaFile(genitore,
+                {DaVista(foglio::DomandaEsporta), DaVista(foglio::DomandaApri),
+                 Q(messaggi::EsportazioneFallita)},
+                percorso, [&] {
+                    if (formato == FormatoFoglio::Xlsx)
+                        foglio::ScriviXlsx(percorso, nomeFoglio, intestazioni, righe);
+                    else
+                        foglio::Scrivi(percorso, nomeFoglio, intestazioni, righe);
+                });
 }
 
 // --- FinestraGriglia ---------------------------------------------------------------------------
@@ -136,6 +135,7 @@ FinestraGriglia::FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione)
     imgLogo = new Immagine(p, "imgLogo", {13, 13, 505, 55}, "logo", false);
     imgMano = new Immagine(p, "imgMano", {528, 32, 31, 25}, "mano", false);
     cmdEsporta = new Immagine(p, "cmdEsporta", {566, 15, 49, 50}, "esporta_foglio");
+    cmdEsportaXlsx = new Immagine(p, "cmdEsportaXlsx", {618, 15, 49, 50}, "esporta_xlsx");
     cmdGuida = new Immagine(p, "cmdGuida", {670, 13, 50, 55}, "guida_griglia");
     cmdEsci = new Immagine(p, "cmdEsci", {766, 15, 40, 50}, "esci_griglia");
 
@@ -175,13 +175,18 @@ FinestraGriglia::FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione)
                            QStringLiteral("Esportazione archivio in Microsoft Excel."));
     auto* stato = new RigaStato(panInfo);
     stato->Descrivi(cmdEsporta, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    stato->Descrivi(cmdEsportaXlsx, QStringLiteral("Esporta l'archivio in formato Microsoft "
+                                                   "Excel 2007 e successivi (.xlsx)."));
     stato->Descrivi(cmdGuida,
                     QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
     stato->Descrivi(cmdEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
-    // Declared commands fill the gap between the export and help pictures.
-    Q_ASSERT(d_.comandi.size() <= 1);
-    for (const Comando& c : d_.comandi) {
-        auto* img = new Immagine(p, QString::fromLatin1(c.nome), {618, 15, 49, 50},
+    // Declared commands fill the gap between the help and exit pictures.
+    Q_ASSERT(d_.comandi.size() <= 2);
+    const bool due = d_.comandi.size() == 2;
+    for (std::size_t i = 0; i < d_.comandi.size(); ++i) {
+        const Comando& c = d_.comandi[i];
+        const QRect posto = due ? QRect(722, i == 0 ? 9 : 42, 42, 30) : QRect(722, 15, 42, 50);
+        auto* img = new Immagine(p, QString::fromLatin1(c.nome), posto,
                                  QString::fromLatin1(c.figura));
         stato->Descrivi(img, Q(c.descrizione));
         connect(img, &QAbstractButton::clicked, this, [this, azione = c.azione] { azione(this); });
@@ -191,6 +196,7 @@ FinestraGriglia::FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione)
         stato->SvuotaSu(sfondo);
 
     connect(cmdEsporta, &QAbstractButton::clicked, this, &FinestraGriglia::cmdEsportaClick);
+    connect(cmdEsportaXlsx, &QAbstractButton::clicked, this, &FinestraGriglia::cmdEsportaXlsxClick);
     connect(cmdGuida, &QAbstractButton::clicked, this, &FinestraGriglia::cmdGuidaClick);
     connect(cmdEsci, &QAbstractButton::clicked, this, &FinestraGriglia::cmdEsciClick);
 }
@@ -213,6 +219,12 @@ void FinestraGriglia::cmdEsportaClick() {
     const auto& e = d_.esportazione;
     EsportaInFoglio(this, e.file, e.foglio, e.intestazioni,
                     griglia::RigheEsportate(modello_->Tabella()));
+}
+
+void FinestraGriglia::cmdEsportaXlsxClick() {
+    const auto& e = d_.esportazione;
+    EsportaInFoglio(this, e.file, e.foglio, e.intestazioni,
+                    griglia::RigheEsportate(modello_->Tabella()), FormatoFoglio::Xlsx);
 }
 
 void FinestraGriglia::cmdGuidaClick() { MostraGuida(this, d_.guida); }

@@ -44,10 +44,13 @@ private:
 };
 
 // The export command of every grid window: asks, writes the file in the program folder
-// whole, offers to open it; a failure is shown and leaves the old file as it was.
+// whole, offers to open it; a failure is shown and leaves the old file as it was. Xlsx
+// writes the same sheet as the workbook beside the HTML file ("Contatti.xls" →
+// "Contatti.xlsx").
+enum class FormatoFoglio { Xls, Xlsx };
 void EsportaInFoglio(QWidget* genitore, std::string_view file, std::string_view foglio,
                      std::span<const foglio::Intestazione> intestazioni,
-                     const foglio::Righe& righe);
+                     const foglio::Righe& righe, FormatoFoglio formato = FormatoFoglio::Xls);
 
 // How a grid window draws a column: the column's control name and its width in pixels.
 struct AspettoColonna {
@@ -58,12 +61,12 @@ struct AspettoColonna {
 class FinestraGriglia : public Dialogo {
     Q_OBJECT
 public:
-    // A command of its own beside the export picture: its picture, the status-line text
-    // that is also its tooltip, and what it does. The strip has room for one.
+    // A command of its own, between the help and exit pictures: its picture, its
+    // status-line text, and what it does. The strip has room for two, one above the other.
     struct Comando {
         const char* nome;         // objectName
-        const char* figura;       // picture resource
-        const char* descrizione;  // status-line text and tooltip
+        const char* figura;       // picture resource (42 x 50 alone, 42 x 30 for two)
+        const char* descrizione;  // status-line text
         std::function<void(FinestraGriglia*)> azione;
     };
 
@@ -88,6 +91,7 @@ public:
     Immagine* imgLogo;
     Immagine* imgMano;
     Immagine* cmdEsporta;
+    Immagine* cmdEsportaXlsx;
     Immagine* cmdGuida;
     Immagine* cmdEsci;
     QTableView* grdRecords;
@@ -98,6 +102,7 @@ public:
     int Colonna(std::string_view nome) const;
 
     void cmdEsportaClick();
+    void cmdEsportaXlsxClick();
     void cmdGuidaClick();
     void cmdEsciClick() { close(); }
 

@@ -8,12 +8,14 @@
 #include "core/help/Guida.h"
 #include "core/contacts/RegoleContatto.h"
 #include "core/contacts/StampaContatto.h"
+#include "core/interchange/VCard.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"
 #include "gui/app/Figure.h"
 #include "gui/app/Filtri.h"
 #include "gui/app/Piattaforma.h"
+#include "gui/app/Scambio.h"
 #include "gui/app/TMisc.h"
 #include "gui/app/TestoQt.h"
 #include "gui/app/TfrmGuida.h"
@@ -110,8 +112,12 @@ TfrmClienti::TfrmClienti()
          {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
         EtichettaNascosta(nome)->setGeometry(808, 520 + 18 * k++, 169, 16);
 
+    // The vCard commands lie on a white plate over the decorative picture, the only room
+    // the card has left beside the command column.
+    new Rettangolo(p, "shpScambio", QRect(800, 512, 177, 121), Qt::white);
+
     CostruisciCampi(p);
-    CostruisciComandi();
+    CostruisciComandi(p);
     CompletaScheda();
 }
 
@@ -147,7 +153,7 @@ void TfrmClienti::CostruisciCampi(QWidget* p) {
     Descrivi(chkRicontatta, "Annota che il contatto è da ricontattare per questioni in sospeso.");
 }
 
-void TfrmClienti::CostruisciComandi() {
+void TfrmClienti::CostruisciComandi(QWidget* p) {
     using T = TfrmClienti;
     namespace d = descrizioni;
     // clang-format off
@@ -177,6 +183,16 @@ void TfrmClienti::CostruisciComandi() {
     };
     // clang-format on
     AggiungiComandi(comandi);
+
+    const std::pair<Immagine*, const char*> scambio[] = {
+        {Immagine::Comando(p, "cmdEsportaVCard", {814, 537, 148, 32}, "Esporta vCard"),
+         "Esporta le schede in archivio in un file vCard per la rubrica di altri programmi."},
+        {Immagine::Comando(p, "cmdImportaVCard", {814, 576, 148, 32}, "Importa vCard"),
+         "Aggiunge in archivio i contatti di un file vCard."},
+    };
+    for (const auto& [comando, descrizione] : scambio) Descrivi(comando, descrizione);
+    connect(scambio[0].first, &QAbstractButton::clicked, this, &T::cmdEsportaVCardClick);
+    connect(scambio[1].first, &QAbstractButton::clicked, this, &T::cmdImportaVCardClick);
 }
 
 std::filesystem::path TfrmClienti::PercorsoArchivio() const {
@@ -226,6 +242,28 @@ void TfrmClienti::cmdRicontattaClick() {
     });
 }
 void TfrmClienti::cmdEsportaClick() { TfrmExpClienti::Apri(this); }
+
+void TfrmClienti::cmdEsportaVCardClick() {
+    const std::filesystem::path vcf = PercorsoProgramma(QString::fromLatin1(vcard::NomeFile));
+    EsportaFile(this,
+                {Q(vcard::DomandaEsporta), Q(vcard::DomandaApri), Q(vcard::EsportazioneFallita)},
+                vcf, [&] { vcard::EsportaContatti(PercorsoArchivio(), vcf); });
+}
+
+void TfrmClienti::cmdImportaVCardClick() {
+    const auto testo = LeggiFileScelto(this, QStringLiteral("Selezionare il file vCard da importare:"),
+                                       QStringLiteral("Contatti vCard (*.vcf *.vcard)"));
+    if (!testo) return;
+    vcard::EsitoImportazione esito;
+    try {
+        esito = vcard::ImportaContatti(*testo, PercorsoArchivio());
+    } catch (const std::exception&) {
+        ErroreAccesso();
+        return;
+    }
+    // The card shown stays as it is: the new contacts are at the end of the archive.
+    MostraAvviso(this, Q(vcard::Riepilogo(esito)), TipoAvviso::Informazione);
+}
 
 void TfrmClienti::btnEmailClick() { TMisc::Open("\"mailto:" + TestoCampo("Email") + "\""); }
 

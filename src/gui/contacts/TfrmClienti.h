@@ -35,6 +35,10 @@ public:
     void cmdTrovaClick();
     void cmdRicontattaClick();
     void cmdEsportaClick();
+    // Every contact to Contatti.vcf in the program folder, and the contacts of a vCard file
+    // picked by the user appended to the archive.
+    void cmdEsportaVCardClick();
+    void cmdImportaVCardClick();
 
 protected:
     // Contatti.rub in the program folder.
@@ -42,7 +46,7 @@ protected:
 
 private:
     void CostruisciCampi(QWidget* p);
-    void CostruisciComandi();
+    void CostruisciComandi(QWidget* p);
 
     report::Modello ModelloCompilato(bool perPdf) const;
 };

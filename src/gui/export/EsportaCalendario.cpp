@@ -2,8 +2,10 @@
 
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/export/Calendario.h"
+#include "core/text/Messaggi.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Piattaforma.h"
+#include "gui/app/Scambio.h"
 #include "gui/app/TMisc.h"
 #include "gui/app/TestoQt.h"
 
@@ -24,5 +26,18 @@ void EsportaInCalendario(QWidget* genitore, int anno, const std::filesystem::pat
                 QLatin1Char('"'));
     } catch (const std::exception&) {
         MostraMessaggio(genitore, Q(calendario::EsportazioneFallita));
+    }
+}
+
+void ImportaDaCalendario(QWidget* genitore, const std::filesystem::path& cartella) {
+    const auto testo = LeggiFileScelto(genitore, QStringLiteral("Selezionare il calendario da importare:"),
+                                       QStringLiteral("Calendari iCalendar (*.ics)"));
+    if (!testo) return;
+    try {
+        const auto esito = calendario::ImportaCalendario(
+            *testo, cartella, piattaforma().Adesso().toSecsSinceEpoch());
+        MostraAvviso(genitore, Q(calendario::Riepilogo(esito)), TipoAvviso::Informazione);
+    } catch (const std::exception&) {
+        MostraAvviso(genitore, Q(messaggi::AccessoArchivio), TipoAvviso::Errore);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The calendar export command of the deadlines export window: the deadlines of one year,
-// written as Scadenze_<anno>.ics, with the same two questions and the same failure
-// handling as the spreadsheet export.
+// The calendar commands of the deadlines export window: the deadlines of one year, written
+// as Scadenze_<anno>.ics with the same two questions and the same failure handling as the
+// spreadsheet export; and the events of a calendar file brought into the year files.
 #include <filesystem>
 
 class QWidget;
@@ -10,3 +10,9 @@ class QWidget;
 // Asks before writing; after writing says how many records had a date that could not be
 // read and offers to open the file. Any failure shows calendario::EsportazioneFallita.
 void EsportaInCalendario(QWidget* genitore, int anno, const std::filesystem::path& cartella);
+
+// Asks for an .ics file with the open-file dialog and appends its events to the year files
+// "<anno>.rcd" of `cartella`, each to the file of its year; ends with the count of what was
+// added, already there, unreadable and refused. The grid is not filled again: it shows the
+// archive as it was when the window opened.
+void ImportaDaCalendario(QWidget* genitore, const std::filesystem::path& cartella);

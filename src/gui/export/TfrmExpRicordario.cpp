@@ -20,6 +20,11 @@ FinestraGriglia::Dichiarazione DichiarazioneScadenze(const std::filesystem::path
                          [anno](FinestraGriglia* f) {
                              EsportaInCalendario(f, anno, PercorsoProgramma(QString()));
                          }});
+    d.comandi.push_back({"cmdImportaCalendario", "importa_calendario",
+                         "Importa nell'archivio le scadenze di un calendario (iCalendar).",
+                         [](FinestraGriglia* f) {
+                             ImportaDaCalendario(f, PercorsoProgramma(QString()));
+                         }});
     return d;
 }
 

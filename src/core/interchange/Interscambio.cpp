@@ -1,0 +1,49 @@
+#include "core/interchange/Interscambio.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "core/archive/FileArchivio.h"
+#include "core/text/Testo.h"
+
+namespace interscambio {
+
+bool Contenibile(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t prima = i;
+        const char32_t c = testo::ProssimoCarattere(utf8, i);
+        // U+FFFD also stands for malformed input; a real one has no Windows-1252 form anyway.
+        if (c == 0xFFFD || testo::CodiceWindows1252(c) < 0) return false;
+        if (i == prima) return false;
+    }
+    return true;
+}
+
+std::string LeggiFile(const std::filesystem::path& file) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(file.c_str(), "rb"), &std::fclose);
+    if (!f) throw ErroreAccessoArchivio("cannot open " + file.string());
+    std::string r;
+    char buf[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) r.append(buf, n);
+    if (std::ferror(f.get())) throw ErroreAccessoArchivio("cannot read " + file.string());
+    return r;
+}
+
+std::string Riepilogo(std::initializer_list<Conteggio> righe) {
+    std::string r = "Importazione completata.\n";
+    for (const Conteggio& c : righe) {
+        std::string_view e = c.etichetta;
+        const bool seNonZero = !e.empty() && e.back() == '?';
+        if (seNonZero) {
+            if (c.quanti == 0) continue;
+            e.remove_suffix(1);
+        }
+        r += '\n';
+        r += e;
+        r += ": " + std::to_string(c.quanti);
+    }
+    return r;
+}
+
+}  // namespace interscambio
