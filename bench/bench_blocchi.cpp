@@ -28,6 +28,23 @@ void Apri(ArchivioDi& a, const fs::path& file, Accesso accesso, bool conBlocco) 
         a.ApriSu(ApriFileArchivio(file, accesso));
 }
 
+// The locks alone, where the noise of a whole command cannot hide them: opening and closing
+// the archive with its lock taken in between, against opening and closing it bare.
+void PrendiERilascia(benchmark::State& stato, int modo) {
+    const fs::path file = generatore::ArchivioContatti();
+    const Accesso accesso = modo == 2 ? Accesso::LetturaScrittura : Accesso::SolaLettura;
+    for (auto _ : stato) {
+        auto f = ApriFileArchivio(file, accesso);
+        if (modo > 0)
+            blocchi::Blocca(*f, file,
+                            modo == 2 ? FileArchivio::Blocco::Esclusivo : FileArchivio::Blocco::Condiviso);
+        f->Chiudi();
+    }
+}
+BENCHMARK_CAPTURE(PrendiERilascia, senza_blocco, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PrendiERilascia, condiviso, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PrendiERilascia, esclusivo, 2)->Unit(benchmark::kMicrosecond);
+
 // The contact search over every record, as the search window runs it.
 void RicercaContatti(benchmark::State& stato, bool conBlocco) {
     const fs::path file = generatore::ArchivioContatti();
