@@ -12,9 +12,7 @@ namespace {
 constexpr std::size_t kDim = 3372;
 
 TSchedaContatto Scheda(const std::string& nome) {
-    TSchedaContatto s = prova::Contatto(nome, "Forlì", "costa 10 €");
-    s.Ricontatta = "No";
-    return s;
+    return prova::NuovoContatto(prova::Contatto(nome, "Forlì", "costa 10 €")).Ricontatta("No");
 }
 
 class ArchivioContatti : public ::testing::Test {

@@ -16,11 +16,9 @@ std::string Testo(const std::vector<unsigned char>& byte, std::size_t offset) {
 }
 
 TSchedaScadenza Scheda(const std::string& causale) {
-    TSchedaScadenza s = prova::Scadenza("05/03/2021", "09:30", "Rossi Mario", causale);
-    s.Costo = "12,50";
-    s.DaConfermare = flag::Da(false);
-    s.Effettuata = flag::Da(true);
-    return s;
+    return prova::NuovaScadenza(prova::Scadenza("05/03/2021", "09:30", "Rossi Mario", causale))
+        .Costo("12,50")
+        .Spunte(false, true);
 }
 
 class ArchivioScadenze : public ::testing::Test {
@@ -73,7 +71,6 @@ TEST(TracciatoScadenza, FileNames) {
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, "2021"), "/programma/2021.rcd");
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, 2021), "/programma/2021.rcd");
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, 7), "/programma/0007.rcd");
-    EXPECT_EQ(TArchivioScadenze::PercorsoDa("  /programma/2024.rcd \t"), "/programma/2024.rcd");
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, "0000"), "/programma/0000.rcd");
     EXPECT_EQ(TArchivioScadenze::Percorso(cartella, 9999), "/programma/9999.rcd");
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CartellaTemporanea.h"
+#include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/Avvisi.h"
 #include "core/deadlines/TArchivioScadenze.h"
@@ -15,14 +16,8 @@ namespace {
 
 TSchedaScadenza Scheda(const std::string& data, const std::string& ora, const std::string& motivo,
                        const std::string& segno = "imminente") {
-    TSchedaScadenza s;
-    s.Data = data;
-    s.Ora = ora;
-    s.Dettagli = motivo;
-    s.Note = segno;
-    s.Effettuata = flag::Da(false);
-    s.DaConfermare = flag::Da(false);
-    return s;
+    return prova::NuovaScadenza().Data(data).Ora(ora).Dettagli(motivo).Note(segno).Spunte(false,
+                                                                                          false);
 }
 
 // A rule for tests: the note says what the record is; "rotta" stands for a record the

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <libical/ical.h>
 
 #include <memory>
@@ -7,6 +6,7 @@
 #include <vector>
 
 #include "CartellaTemporanea.h"
+#include "SchedeDiProva.h"
 #include "core/archive/FileIntero.h"
 #include "core/export/Calendario.h"
 
@@ -14,15 +14,13 @@ namespace {
 
 TSchedaScadenza Scheda(const std::string& data, const std::string& ora, const std::string& avviso,
                        const std::string& motivo, bool daConfermare = false) {
-    TSchedaScadenza s;
-    s.Data = data;
-    s.Ora = ora;
-    s.Avviso = avviso;
-    s.Dettagli = motivo;
-    s.DaConfermare = flag::Da(daConfermare);
-    s.Effettuata = flag::Da(false);
-    s.Costo = "0,00";
-    return s;
+    return prova::NuovaScadenza()
+        .Data(data)
+        .Ora(ora)
+        .Avviso(avviso)
+        .Dettagli(motivo)
+        .Spunte(daConfermare, false)
+        .Costo("0,00");
 }
 
 // What a calendar program reads back from one event, through libical's own parser.

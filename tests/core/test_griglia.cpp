@@ -185,7 +185,7 @@ TEST(GrigliaContatti, CellsAreTheFieldsAsShownWhateverTheyHold) {
                 const auto& colonna = esportazione::Contatti.colonne[c];
                 std::string attesa = s.*(colonna.campo);
                 if (colonna.seguito) attesa += " " + s.*(colonna.seguito);
-                EXPECT_EQ(t.Cella(r, c), attesa) << "row " << r << ", " << colonna.nome;
+                EXPECT_EQ(t.Cella(r, c), attesa) << "row " << r << ", " << colonna.intestazione;
             }
             ++r;
             return true;

@@ -3,15 +3,6 @@
 #include "core/archive/Navigazione.h"
 #include "core/records/RegoleScheda.h"
 
-TEST(RegoleScheda, PositionLabel) {
-    const std::pair<const char*, std::int64_t> casi[] = {
-        {"", 0},      {"  ", 0}, {"1", 1},
-        {" 42 ", 42}, {"0", 0},  {"-3", 0},
-        {"x", 0},     {"3a", 0}, {"99999999999999999999", 0},
-    };
-    for (const auto& [testo, n] : casi) EXPECT_EQ(LeggiPosizione(testo), n) << testo;
-}
-
 TEST(RegoleScheda, NavigationSteps) {
     using N = Navigazione;
     using P = PassoNavigazione;

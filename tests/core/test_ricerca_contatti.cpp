@@ -87,13 +87,13 @@ TEST(RicercaContatti, EachFilterReadsItsField) {
 }
 
 TEST(RigaContatto, PiecesInFixedColumnsAndTheLastWhole) {
-    TSchedaContatto s;
-    s.Cliente = "Rossi Mario";
-    s.Recapito = "0543 123456";
-    s.Occupazione = "Medico";
-    s.Prodotti = "Polizza vita";
-    s.Note = "Chiamare dopo le 18";
-    s.Questioni = "Rinnovo in sospeso";
+    TSchedaContatto s = prova::NuovoContatto()
+                            .Cliente("Rossi Mario")
+                            .Recapito("0543 123456")
+                            .Occupazione("Medico")
+                            .Prodotti("Polizza vita")
+                            .Note("Chiamare dopo le 18")
+                            .Questioni("Rinnovo in sospeso");
     const auto b = [](std::size_t n) { return std::string(n, ' '); };
     const std::string colonne = "Rossi Mario" + b(15) + "  Tel. " + "0543 123456" + b(4) + "  " +
                                 "Medico" + b(19) + "  Prod. " + "Polizza vita" + b(18) + "  ";

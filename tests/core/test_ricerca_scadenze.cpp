@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/lists/Elenco.h"
+#include "SchedeDiProva.h"
 #include "core/deadlines/RicercaScadenze.h"
+#include "core/lists/Elenco.h"
 
 using scadenza::FiltriScadenza;
 using scadenza::StatoImpegni;
@@ -12,12 +13,7 @@ using Memorizzata = SchedaMemorizzata<TSchedaScadenza>;
 
 TSchedaScadenza Scadenza(const std::string& dettagli, const std::string& data,
                          const std::string& pagatore = "", const std::string& note = "") {
-    TSchedaScadenza s;
-    s.Dettagli = dettagli;
-    s.Data = data;
-    s.Pagatore = pagatore;
-    s.Note = note;
-    return s;
+    return prova::NuovaScadenza().Dettagli(dettagli).Data(data).Pagatore(pagatore).Note(note);
 }
 
 // The reasons of the records a search lists, in archive order.

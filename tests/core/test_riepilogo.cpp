@@ -2,9 +2,10 @@
 
 #include <vector>
 
-#include "core/text/Messaggi.h"
+#include "SchedeDiProva.h"
 #include "core/summary/Riepilogo.h"
 #include "core/summary/SommaImporti.h"
+#include "core/text/Messaggi.h"
 
 namespace {
 
@@ -192,12 +193,7 @@ TEST(Richiesta, ListFieldsKeepOnlyTheirItems) {
 
 TSchedaScadenza Scadenza(const char* pagatore, const char* dettagli, const char* data,
                          const char* costo = "1,00") {
-    TSchedaScadenza s;
-    s.Pagatore = pagatore;
-    s.Dettagli = dettagli;
-    s.Data = data;
-    s.Costo = costo;
-    return s;
+    return prova::NuovaScadenza().Pagatore(pagatore).Dettagli(dettagli).Data(data).Costo(costo);
 }
 
 riepilogo::RichiestaRiepilogo Richiesta(const char* cliente, const char* causale,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "SchedeDiProva.h"
 #include "core/deadlines/RigaScadenza.h"
 
 namespace {
@@ -9,13 +10,13 @@ std::string Riga(const TSchedaScadenza& s) {
 }
 
 TEST(RigaScadenza, PiecesInFixedColumnsAndAmountWhole) {
-    TSchedaScadenza s;
-    s.Dettagli = std::string(45, 'x');  // cut to 40
-    s.Data = "05/03/2021";
-    s.Ora = "9:30";                      // padded to 5
-    s.Pagatore = "Rossi Mario";
-    s.Beneficiario = "Pagamento";
-    s.Costo = "1234567,891";             // whole, never cut
+    const TSchedaScadenza s = prova::NuovaScadenza()
+                                  .Dettagli(std::string(45, 'x'))  // cut to 40
+                                  .Data("05/03/2021")
+                                  .Ora("9:30")  // padded to 5
+                                  .Pagatore("Rossi Mario")
+                                  .Beneficiario("Pagamento")
+                                  .Costo("1234567,891");  // whole, never cut
 
     const std::string atteso = std::string(40, 'x') + "  Data: 05/03/2021  Ora: 9:30   Contatto: " +
                                "Rossi Mario             " + "  Tipo:  " + "Pagamento               " +
@@ -24,9 +25,8 @@ TEST(RigaScadenza, PiecesInFixedColumnsAndAmountWhole) {
 }
 
 TEST(RigaScadenza, AccentedLettersCountAsOneCharacter) {
-    TSchedaScadenza s;
-    s.Dettagli = "Caff\xC3\xA8";  // "Caffè": five characters, padded to 40
-    const std::string riga = Riga(s);
+    // "Caffè": five characters, padded to 40
+    const std::string riga = Riga(prova::NuovaScadenza().Dettagli("Caff\xC3\xA8"));
     EXPECT_EQ(riga.substr(0, 6 + 35), "Caff\xC3\xA8" + std::string(35, ' '));
     EXPECT_EQ(riga.substr(41, 8), "  Data: ");
 }

@@ -1,20 +1,21 @@
 #include <gtest/gtest.h>
 
+#include "SchedeDiProva.h"
 #include "core/contacts/StampaContatto.h"
 
 TEST(StampaContatto, RowsFollowTheCardWithTheirJoinedValues) {
-    TSchedaContatto s;
-    s.Cliente = "  Rossi Mario ";
-    s.ComuneNasc = "Forlì";
-    s.ProvNasc = "FC";
-    s.ComuneRes = "Bologna";
-    s.ProvRes = " BO";
-    s.Carta = "4111111111111111";
-    s.ScadeCarta = "12/28";
-    s.Zona = "Nord";
-    s.Note = "[DATE] resta com'è";
-    s.CapRes = "40100";   // not printed
-    s.Civile = "Celibe";  // not printed
+    const TSchedaContatto s = prova::NuovoContatto()
+                                  .Cliente("  Rossi Mario ")
+                                  .ComuneNasc("Forlì")
+                                  .ProvNasc("FC")
+                                  .ComuneRes("Bologna")
+                                  .ProvRes(" BO")
+                                  .Carta("4111111111111111")
+                                  .ScadeCarta("12/28")
+                                  .Zona("Nord")
+                                  .Note("[DATE] resta com'è")
+                                  .CapRes("40100")    // not printed
+                                  .Civile("Celibe");  // not printed
 
     const auto carta = RigheStampaContatto(s, false);
     EXPECT_EQ(carta[0].titolo, "Cognome e nome:");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CartellaTemporanea.h"
+#include "SchedeDiProva.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/TArchivioScadenze.h"
 
@@ -31,11 +32,7 @@ TEST(VistaScheda, TheScanShowsEachRecordAsStoredAndWholeOnRequest) {
         TArchivioContatti a;
         a.Apri(file);
         for (const char* nome : {"Uno", "  Due  ", "Tre", "Quattro"}) {
-            TSchedaContatto s;
-            s.Cliente = nome;
-            s.ComuneRes = "Forlì";
-            s.Note = std::string("nota di ") + nome;
-            a.AccodaScheda(s);
+            a.AccodaScheda(prova::Contatto(nome, "Forlì", std::string("nota di ") + nome));
         }
     }
     // Damage record 3: a length byte beyond the capacity reads as the capacity.

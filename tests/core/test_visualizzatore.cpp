@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CartellaTemporanea.h"
+#include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/viewer/ElenchiScadenze.h"
@@ -13,19 +14,16 @@ const Data kOggi{10, 3, 2021};
 
 TSchedaScadenza Scadenza(const char* data, const char* ora, const char* avviso,
                          std::string_view effettuata = flag::No) {
-    TSchedaScadenza s;
-    s.Data = data;
-    s.Giorno = std::string(data).substr(0, 2);
-    s.Mese = "Marzo";
-    s.Anno = "2021";
-    s.Ora = ora;
-    s.OreApp = std::string(ora).substr(0, 2);
-    s.MinutiApp = std::string(ora).substr(3, 2);
-    s.Avviso = avviso;
-    s.Effettuata = effettuata;
-    s.DaConfermare = flag::No;
-    s.Dettagli = std::string("Causale ") + data + " " + ora;
-    return s;
+    return prova::NuovaScadenza()
+        .Data(data)
+        .Giorno(std::string(data).substr(0, 2))
+        .Mese("Marzo")
+        .Anno("2021")
+        .Alle(ora)
+        .Avviso(avviso)
+        .Effettuata(effettuata)
+        .DaConfermare(flag::No)
+        .Dettagli(std::string("Causale ") + data + " " + ora);
 }
 
 using griglia::TabellaTesti;
@@ -156,22 +154,22 @@ TEST(Visualizzatore, DayAndMonthSelection) {
 }
 
 TEST(Visualizzatore, RowsOfTheThreeLists) {
-    TSchedaScadenza s = Scadenza("18/03/2021", "09:15", "2");
-    s.Beneficiario = "Pagamento";
-    s.Officina = "Bonifico";
-    s.Costo = "12,50";
-    s.Contatto = "Esito";
-    s.Pagatore = "Rossi Mario";
-    s.CodFisc = "RSSMRA";
-    s.NumTessera = "Nord";
-    s.Carica = "Questioni";
-    s.TelCel = "333";
-    s.Recapito = "Casa";
-    s.Anticipi = "Bianchi";
-    s.Complessivo = "Bologna";
-    s.Rateazione = "1 ora";
-    s.Note = "Note";
-    s.DaConfermare = flag::Si;
+    const TSchedaScadenza s = prova::NuovaScadenza(Scadenza("18/03/2021", "09:15", "2"))
+                                  .Beneficiario("Pagamento")
+                                  .Officina("Bonifico")
+                                  .Costo("12,50")
+                                  .Contatto("Esito")
+                                  .Pagatore("Rossi Mario")
+                                  .CodFisc("RSSMRA")
+                                  .NumTessera("Nord")
+                                  .Carica("Questioni")
+                                  .TelCel("333")
+                                  .Recapito("Casa")
+                                  .Anticipi("Bianchi")
+                                  .Complessivo("Bologna")
+                                  .Rateazione("1 ora")
+                                  .Note("Note")
+                                  .DaConfermare(flag::Si);
 
     const std::vector<std::string> imminente = {
         "1",       "18/03/2021",  "09:15",  "Pagamento", s.Dettagli,  "Bonifico", "12,50",
@@ -195,20 +193,14 @@ TEST(Visualizzatore, RowsOfTheThreeLists) {
     EXPECT_EQ(Giornaliere.ColonnaChiave(), 20u);
     EXPECT_EQ(Mensili.ColonnaChiave(), 20u);
 
-    // Where the three grids differ.
-    EXPECT_EQ(ColonneImminenti[5].nome, "colPagamento");
-    EXPECT_EQ(ColonneImminenti[5].larghezza, 300);
+    // Where the three grids differ (their control names and widths are the windows').
+    EXPECT_EQ(ColonneImminenti[5].intestazione, "Pagamento");
     for (const auto* c : {&ColonneGiornaliere, &ColonneMensili}) {
-        EXPECT_EQ((*c)[5].nome, "colOfficina");
         EXPECT_EQ((*c)[5].intestazione, "Pagamento");
-        EXPECT_EQ((*c)[5].larghezza, 250);
-        EXPECT_EQ((*c)[19].nome, "colEffettuata");
+        EXPECT_EQ((*c)[19].intestazione, "Impegno assolto");
         EXPECT_TRUE((*c)[19].modificabile);
-        EXPECT_EQ((*c)[20].nome, "colCodice");
+        EXPECT_EQ((*c)[20].intestazione, "Codice univoco");
     }
-    EXPECT_EQ(ColonneImminenti[12].larghezza, 200);
-    EXPECT_EQ(ColonneGiornaliere[12].larghezza, 200);
-    EXPECT_EQ(ColonneMensili[12].larghezza, 180);
 }
 
 TEST(Visualizzatore, ExportNamesAndHeaderCells) {

@@ -7,23 +7,19 @@
 
 namespace {
 
-const char* const kEtichette[] = {"lblFile01", "lblDesc01", "lblFile02",
-                                  "lblDesc02", "lblFile03", "lblDesc03"};
-
-// The card as the window sees it: an owner with the six hidden attachment labels.
+// The card as the window sees it: an owner with three attachments, which "Applica e
+// chiudi" gives back.
 class Scheda : public QWidget {
 public:
-    Scheda() {
-        for (const char* nome : kEtichette) {
-            auto* l = new QLabel(this);
-            l->setObjectName(nome);
-            l->hide();
-        }
+    TfrmAllegaCartella::Allegati allegati;
+    // "File01".."File03", "Desc01".."Desc03".
+    QString& operator[](const QString& nome) {
+        auto& a = allegati[nome.right(2).toInt() - 1];
+        return nome.startsWith("File") ? a.file : a.descrizione;
     }
-    QLabel* operator[](const char* nome) const { return findChild<QLabel*>(nome); }
     QStringList Testi() const {
         QStringList t;
-        for (const char* nome : kEtichette) t << (*this)[nome]->text();
+        for (const auto& a : allegati) t << a.file << a.descrizione;
         return t;
     }
 };
@@ -58,14 +54,13 @@ class TestAllegati : public QObject {
     // tells whether the window was still open afterwards.
     bool Apri(const std::function<void(TfrmAllegaCartella*)>& guida) {
         bool aperta = false;
-        fake->allaModale = [&](QDialog* d) {
-            if (auto* f = qobject_cast<TfrmAllegaCartella*>(d)) {
-                guida(f);
-                aperta = f->isVisible();
-            }
-            return 0;
-        };
-        TfrmAllegaCartella::Apri(scheda);
+        fake->Rispondi([&](TfrmAllegaCartella* f) {
+            guida(f);
+            aperta = f->isVisible();
+        });
+        TfrmAllegaCartella::Apri(
+            scheda, scheda->allegati,
+            [this](const TfrmAllegaCartella::Allegati& a) { scheda->allegati = a; });
         return aperta;
     }
 
@@ -80,13 +75,11 @@ private slots:
     }
 
     void theCardsLabelsFillTheSlots() {
-        (*scheda)["lblFile01"]->setText(" fattura.pdf ");
-        (*scheda)["lblDesc01"]->setText("  Fattura di marzo\t");
-        (*scheda)["lblDesc03"]->setText("solo descrizione");
+        (*scheda)["File01"] = " fattura.pdf ";
+        (*scheda)["Desc01"] = "  Fattura di marzo\t";
+        (*scheda)["Desc03"] = "solo descrizione";
         Apri([&](TfrmAllegaCartella* f) {
             QCOMPARE(f->windowTitle(), QString(" Allega file"));
-            QCOMPARE(f->lblMemory->text(), QString("clienti"));
-            QVERIFY(!f->lblMemory->isVisible());
             QCOMPARE(f->txtFile01->text(), QString("fattura.pdf"));
             QCOMPARE(f->txtDesc01->text(), QString("Fattura di marzo"));
             QCOMPARE(f->txtDesc03->text(), QString("solo descrizione"));
@@ -120,7 +113,7 @@ private slots:
     }
 
     void cancellingTheFileDialogChangesNothing() {
-        (*scheda)["lblFile01"]->setText("fattura.pdf");
+        (*scheda)["File01"] = "fattura.pdf";
         Apri([&](TfrmAllegaCartella* f) {
             QTest::mouseClick(f->btnSfoglia01, Qt::LeftButton);
             QCOMPARE(f->txtFile01->text(), QString("fattura.pdf"));
@@ -166,9 +159,9 @@ private slots:
     void clearingASlotAndApplyingStoresAnEmptyName() {
         QDir().mkpath(Cartella());
         Scrivi(Cartella() + "fattura.pdf", "resta");
-        (*scheda)["lblFile01"]->setText("fattura.pdf");
-        (*scheda)["lblDesc01"]->setText("Fattura");
-        (*scheda)["lblFile02"]->setText("altro.pdf");
+        (*scheda)["File01"] = "fattura.pdf";
+        (*scheda)["Desc01"] = "Fattura";
+        (*scheda)["File02"] = "altro.pdf";
         const bool aperta = Apri([&](TfrmAllegaCartella* f) {
             QTest::mouseClick(f->imgCancella01, Qt::LeftButton);
             QCOMPARE(f->txtFile01->text(), QString());
@@ -184,8 +177,8 @@ private slots:
     }
 
     void annullaLeavesTheCardAsItWas() {
-        (*scheda)["lblFile01"]->setText("vecchio.pdf");
-        (*scheda)["lblDesc01"]->setText("Vecchio");
+        (*scheda)["File01"] = "vecchio.pdf";
+        (*scheda)["Desc01"] = "Vecchio";
         const QStringList prima = scheda->Testi();
         fake->fileScelti << Origine("nuovo.pdf", "nuovo");
         const bool aperta = Apri([&](TfrmAllegaCartella* f) {
@@ -200,7 +193,7 @@ private slots:
     }
 
     void apriHandsTheFileToTheShell() {
-        (*scheda)["lblFile02"]->setText(" perché 1.pdf ");
+        (*scheda)["File02"] = " perché 1.pdf ";
         Apri([&](TfrmAllegaCartella* f) { QTest::mouseClick(f->btnApri02, Qt::LeftButton); });
         const auto aperture = fake->Di("ApriUrl");
         QCOMPARE(aperture.size(), 1);
@@ -209,9 +202,9 @@ private slots:
     }
 
     void storedNamesThatLeadOutOfTheFolderAreNeverOpened() {
-        (*scheda)["lblFile01"]->setText("../Contatti.rub");
-        (*scheda)["lblFile02"]->setText("..\\unins000.dll");
-        (*scheda)["lblFile03"]->setText("/etc/passwd");
+        (*scheda)["File01"] = "../Contatti.rub";
+        (*scheda)["File02"] = "..\\unins000.dll";
+        (*scheda)["File03"] = "/etc/passwd";
         Apri([&](TfrmAllegaCartella* f) {
             for (QPushButton* b : {f->btnApri01, f->btnApri02, f->btnApri03}) {
                 QVERIFY(b->isEnabled());
@@ -232,7 +225,7 @@ private slots:
         // Windows-1252 form and could not come back from the card.
         const QStringList nomi = {"..\\Contatti.rub", "x..pdf", "sotto\\fattura.pdf", "Ωmega.pdf"};
         for (const QString& nome : nomi) fake->fileScelti << Origine(nome, "dati");
-        (*scheda)["lblFile01"]->setText("fattura.pdf");
+        (*scheda)["File01"] = "fattura.pdf";
         Apri([&](TfrmAllegaCartella* f) {
             for (int i = 0; i < nomi.size(); ++i) {
                 QTest::mouseClick(f->btnSfoglia01, Qt::LeftButton);

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/RigaDiComando.h"
@@ -56,16 +57,14 @@ namespace {
 
 TSchedaScadenza Scheda(const QString& data, const QString& ora, const QString& motivo,
                        const QString& segno) {
-    TSchedaScadenza s;
-    s.Data = data.toStdString();
-    s.Ora = ora.toStdString();
-    s.Dettagli = motivo.toStdString();
-    s.Note = segno.toStdString();
-    s.Avviso = "1";
-    s.Costo = "0,00";
-    s.DaConfermare = flag::Da(false);
-    s.Effettuata = flag::Da(false);
-    return s;
+    return prova::NuovaScadenza()
+        .Data(data.toStdString())
+        .Ora(ora.toStdString())
+        .Dettagli(motivo.toStdString())
+        .Note(segno.toStdString())
+        .Avviso("1")
+        .Costo("0,00")
+        .Spunte(false, false);
 }
 
 // The test's rule: the note tells whether the record is imminent on the day the clock

@@ -566,12 +566,12 @@ private slots:
 
     void checkButtonsHandTheTrimmedFieldToTheirChecker() {
         QString finestra, consegnato;
-        fake->allaModale = [&](QDialog* d) {
+        fake->Rispondi([&](QDialog* d) {
             finestra = d->objectName();
             for (const char* campo : {"txtCodFisc", "txtPartitaIva", "txtNumero", "txtIban"})
                 if (auto* e = d->findChild<QLineEdit*>(campo)) consegnato = e->text();
             return int(QDialog::Rejected);
-        };
+        });
         struct Caso {
             const char* pulsante;
             const char* campo;
@@ -602,9 +602,8 @@ private slots:
         bianchi.Ricontatta = "Sì";
         AccodaContatti({Piena("Rossi Mario"), bianchi});
         QStringList finestre;
-        fake->allaModale = [&](QDialog* d) {
-            auto* modo = d->findChild<QLabel*>("lblMemory");
-            finestre << d->objectName() + ":" + (modo ? modo->text() : QString());
+        fake->Rispondi([&](QDialog* d) {
+            finestre << d->objectName();
             if (auto* cerca = d->findChild<QAbstractButton*>("btnCerca");
                 cerca && cerca->isVisible())
                 QTest::mouseClick(cerca, Qt::LeftButton);
@@ -616,7 +615,7 @@ private slots:
                                    lista->RettangoloRiga(trovata).center());
             }
             return int(QDialog::Accepted);
-        };
+        });
         Clic("cmdTrova");
         QCOMPARE(Testo("txtCliente"), Q(bianchi.Cliente));
         QCOMPARE(Posizione(), QString("2"));
@@ -625,13 +624,14 @@ private slots:
         Clic("cmdRicontatta");
         QCOMPARE(Testo("txtCliente"), Q(bianchi.Cliente));
         QCOMPARE(Posizione(), QString("2"));
-        QCOMPARE(finestre, QStringList({"TfrmTrovaClienti:clienti", "TfrmRicontatta:"}));
+        QCOMPARE(finestre, QStringList({"TfrmTrovaClienti", "TfrmRicontatta"}));
     }
 
-    void attachmentsWindowGetsAndGivesBackTheHiddenLabels() {
-        C<QLabel>("lblFile02")->setText("contratto.pdf");
-        C<QLabel>("lblDesc02")->setText("Contratto 2026");
-        fake->allaModale = [](QDialog* d) {
+    void attachmentsWindowGetsAndGivesBackTheAttachments() {
+        TfrmAllegaCartella::Allegati allegati;
+        allegati[1] = {"contratto.pdf", "Contratto 2026"};
+        w->ImpostaAllegati(allegati);
+        fake->Rispondi([](QDialog* d) {
             [&] {
                 QCOMPARE(d->objectName(), QString("TfrmAllegaCartella"));
                 QCOMPARE(d->findChild<QLineEdit*>("txtFile02")->text(), QString("contratto.pdf"));
@@ -639,8 +639,10 @@ private slots:
                 QTest::mouseClick(d->findChild<QAbstractButton*>("btnApplica"), Qt::LeftButton);
             }();
             return int(QDialog::Accepted);
-        };
+        });
         Clic("cmdFile");
+        QCOMPARE(w->Allegati()[1].descrizione, QString("Contratto firmato"));
+        QCOMPARE(w->Allegati()[1].file, QString("contratto.pdf"));
         QCOMPARE(C<QLabel>("lblDesc02")->text(), QString("Contratto firmato"));
         QCOMPARE(C<QLabel>("lblFile02")->text(), QString("contratto.pdf"));
     }

@@ -131,10 +131,10 @@ private slots:
 
     void helpOpensTheCardPage() {
         QString titolo;
-        fake->allaModale = [&titolo](QDialog* d) {
+        fake->Rispondi([&titolo](QDialog* d) {
             titolo = d->findChild<QLabel*>("lblTitolo")->text();
             return int(QDialog::Accepted);
-        };
+        });
         Clic("cmdGuida");
         QCOMPARE(titolo, QString("Applicazione Anagrafica contatti."));
     }

@@ -36,14 +36,11 @@ class TestControlli : public QObject {
     void Apri(const QString& quale, const QString& testo,
               const std::function<void(FinestraControllo*)>& guida) {
         bool attiva = false;
-        fake->allaModale = [&](QDialog* d) {
-            if (auto* f = qobject_cast<FinestraControllo*>(d)) {
-                f->activateWindow();
-                attiva = QTest::qWaitForWindowActive(f);
-                guida(f);
-            }
-            return 0;
-        };
+        fake->Rispondi([&](FinestraControllo* f) {
+            f->activateWindow();
+            attiva = QTest::qWaitForWindowActive(f);
+            guida(f);
+        });
         ApriDaScheda(quale, scheda, testo);
         QVERIFY(attiva);
     }

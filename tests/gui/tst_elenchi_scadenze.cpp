@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/FinestraGriglia.h"
@@ -41,25 +42,15 @@ QStringList Colonna(QTableView* g, int c) {
 
 TSchedaScadenza Scheda(const char* data, const char* ora, const char* avviso,
                        const char* effettuata = "No") {
-    static const char* const mesi[] = {"Gennaio",   "Febbraio", "Marzo",    "Aprile",
-                                       "Maggio",    "Giugno",   "Luglio",   "Agosto",
-                                       "Settembre", "Ottobre",  "Novembre", "Dicembre"};
-    TSchedaScadenza s;
-    s.Data = data;
-    s.Giorno = std::string(data).substr(0, 2);
-    const int mese = std::atoi(std::string(data).substr(3, 2).c_str());
-    s.Mese = mese >= 1 && mese <= 12 ? mesi[mese - 1] : "";
-    s.Anno = std::string(data).substr(6, 4);
-    s.Ora = ora;
-    s.OreApp = std::string(ora).substr(0, 2);
-    s.MinutiApp = std::string(ora).substr(3, 2);
-    s.Avviso = avviso;
-    s.Dettagli = std::string("Rata del ") + data;
-    s.Officina = "Bonifico";
-    s.Pagatore = "Rossi Mario";
-    s.DaConfermare = "No";
-    s.Effettuata = effettuata;
-    return s;
+    return prova::NuovaScadenza()
+        .Il(data)
+        .Alle(ora)
+        .Avviso(avviso)
+        .Dettagli(std::string("Rata del ") + data)
+        .Officina("Bonifico")
+        .Pagatore("Rossi Mario")
+        .DaConfermare("No")
+        .Effettuata(effettuata);
 }
 
 }  // namespace
@@ -216,17 +207,16 @@ private slots:
         fake->adesso = QDateTime(QDate(2021, 3, 11), QTime(8, 0));
         Mostra();
         QVERIFY(!viewer->btnOK->isEnabled());
-        fake->allaModale = [](QDialog* d) {
-            auto* f = qobject_cast<FinestraGriglia*>(d);
-            if (f && f->grdRecords->model()->rowCount() == 0) Esporta(f);
-            return 0;
-        };
+        fake->Rispondi([](FinestraGriglia* f) {
+            if (f->grdRecords->model()->rowCount() == 0) Esporta(f);
+        });
         viewer->btnOKClick();
         QCOMPARE(Righe(Byte(File("Scadenze_Imminenti.xls"))).size(), 1);
     }
 
     // A list that cannot read its year file shows no rows and says nothing.
     void anUnreadableYearFileGivesAnEmptyListInSilence() {
+        fake->risposte.clear();  // nothing is exported here
         std::filesystem::create_directory(File("2021.rcd"));
         Apri(viewer->btnGiorno,
              [](FinestraGriglia* f) { QCOMPARE(f->grdRecords->model()->rowCount(), 0); });
@@ -235,14 +225,10 @@ private slots:
     }
 
     void everyListShowsTheSameHelpPage() {
+        fake->risposte.clear();  // nothing is exported here
         QStringList pagine;
-        fake->allaModale = [&](QDialog* d) {
-            if (auto* f = qobject_cast<FinestraGriglia*>(d))
-                QTest::mouseClick(f->cmdGuida, Qt::LeftButton);
-            else
-                pagine << d->findChild<QLabel*>("lblTitolo")->text();
-            return 0;
-        };
+        fake->Rispondi([](FinestraGriglia* f) { QTest::mouseClick(f->cmdGuida, Qt::LeftButton); },
+                       [&](QDialog* d) { pagine << d->findChild<QLabel*>("lblTitolo")->text(); });
         viewer->btnOKClick();
         viewer->btnGiornoClick();
         viewer->btnMeseClick();

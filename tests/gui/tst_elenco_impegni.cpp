@@ -13,17 +13,16 @@ namespace {
 
 TSchedaScadenza Impegno(const char* dettagli, const char* data, const char* effettuata,
                         const char* daConfermare = "No") {
-    TSchedaScadenza s;
-    s.Giorno = std::string(data).substr(0, 2);
-    s.Anno = "2021";
-    s.Data = data;
-    s.Ora = "10:00";
-    s.Pagatore = "Rossi Mario";
-    s.Dettagli = dettagli;
-    s.Costo = "0,00";
-    s.DaConfermare = daConfermare;
-    s.Effettuata = effettuata;
-    return s;
+    return prova::NuovaScadenza()
+        .Giorno(std::string(data).substr(0, 2))
+        .Anno("2021")
+        .Data(data)
+        .Ora("10:00")
+        .Pagatore("Rossi Mario")
+        .Dettagli(dettagli)
+        .Costo("0,00")
+        .DaConfermare(daConfermare)
+        .Effettuata(effettuata);
 }
 
 // On 10 April 2021; each reason says which lists should take the record.
@@ -59,12 +58,7 @@ class TestElencoImpegni : public QObject {
 
     // Opens a list with one of the card's commands, and drives it while it is shown.
     void Apri(QAbstractButton* comando, const std::function<void(ElencoImpegni*)>& guida) {
-        fake->allaModale = [&](QDialog* d) {
-            auto* f = qobject_cast<ElencoImpegni*>(d);
-            if (!f) qFatal("not a list of commitments");
-            guida(f);
-            return 0;
-        };
+        fake->Rispondi(guida);
         QTest::mouseClick(comando, Qt::LeftButton);
     }
     QAbstractButton* Comando(const QString& nome) const {
@@ -80,7 +74,7 @@ private slots:
     void init() {
         Prepara(fake, scheda);
         fake->adesso = QDateTime(QDate(2021, 4, 10), QTime(23, 59, 0));
-        scheda->lblFile->setText(fake->cartella() + "2021.rcd");
+        scheda->ImpostaAnno(2021, (fake->cartella() + "2021.rcd").toStdString());
     }
     void cleanup() { Smonta(fake, scheda); }
 

@@ -6,13 +6,14 @@
 #include <iterator>
 
 #include "../core/LimiteFile.h"
+#include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
 #include "core/archive/FileIntero.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "gui/app/FinestraGriglia.h"
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/deadlines/TfrmRicordario.h"
-#include "gui/app/FinestraGriglia.h"
 #include "support/FakePiattaforma.h"
 #include "support/Griglie.h"
 
@@ -97,7 +98,7 @@ private slots:
         fake = new FakePiattaforma;
         clienti = new TfrmClienti;
         ricordario = new TfrmRicordario;
-        ricordario->lblFile->setText(fake->cartella() + "2021.rcd");
+        ricordario->ImpostaAnno(2021, (fake->cartella() + "2021.rcd").toStdString());
     }
     void cleanup() {
         delete ricordario;
@@ -106,17 +107,14 @@ private slots:
     }
 
     void theContactsGridShowsEveryRecordInFileOrder() {
-        TSchedaContatto roma;
-        roma.Cliente = "Rossi Mario";
-        roma.ComuneNasc = "Roma";
-        roma.ProvNasc = "RM";
-        roma.PartitaIva = "00945300507";
-        TSchedaContatto senza = roma;
-        senza.Cliente = "Bianchi Anna";
-        senza.ProvNasc = "";
-        TSchedaContatto terzo;
-        terzo.Cliente = "Verdi";
-        Contatti({roma, senza, terzo});
+        const TSchedaContatto roma = prova::NuovoContatto()
+                                         .Cliente("Rossi Mario")
+                                         .ComuneNasc("Roma")
+                                         .ProvNasc("RM")
+                                         .PartitaIva("00945300507");
+        const TSchedaContatto senza =
+            prova::NuovoContatto(roma).Cliente("Bianchi Anna").ProvNasc("");
+        Contatti({roma, senza, prova::NuovoContatto().Cliente("Verdi")});
         Apri(clienti, [](FinestraGriglia* f) {
             QCOMPARE(f->objectName(), QString("TfrmExpClienti"));
             QCOMPARE(f->windowTitle(), QString(" Esporta archivio contatti in Microsoft Excel"));
@@ -174,10 +172,8 @@ private slots:
     }
 
     void whatIsTypedInTheGridReachesTheFileAndNotTheArchive() {
-        TSchedaContatto s;
-        s.Cliente = "Rossi Mario";
-        s.Iban = "IT00A0000000000000000000000";
-        Contatti({s});
+        Contatti(
+            {prova::NuovoContatto().Cliente("Rossi Mario").Iban("IT00A0000000000000000000000")});
         const std::string archivio = Byte(Programma(TArchivioContatti::NomeFile));
         Apri(clienti, [](FinestraGriglia* f) {
             const QModelIndex nome = f->grdRecords->model()->index(0, 1);
@@ -259,14 +255,10 @@ private slots:
     }
 
     void theDeadlinesGridShowsTheCardsYearAndExportsWhatIsTyped() {
-        TSchedaScadenza fatta;
-        fatta.Data = "18/03/2021";
-        fatta.Ora = "09:15";
-        fatta.Costo = "10,00";
-        fatta.Effettuata = "Sì";
-        TSchedaScadenza aperta = fatta;
-        aperta.Data = "20/03/2021";
-        aperta.Effettuata = "No";
+        const TSchedaScadenza fatta =
+            prova::NuovaScadenza().Data("18/03/2021").Ora("09:15").Costo("10,00").Effettuata("Sì");
+        const TSchedaScadenza aperta =
+            prova::NuovaScadenza(fatta).Data("20/03/2021").Effettuata("No");
         const auto archivio = std::filesystem::path(fake->cartella().toStdString() + "2021.rcd");
         for (const auto& s : {fatta, aperta}) SalvaScheda<TArchivioScadenze>(archivio, 0, s);
         const std::string prima = Byte(archivio);
@@ -295,13 +287,13 @@ private slots:
     // The deadlines export's second command writes the card's year as a calendar file,
     // asking first; the contacts export has no such command.
     void theCalendarCommandWritesTheYearsCalendarFile() {
-        TSchedaScadenza s;
-        s.Data = "15/03/2021";
-        s.Ora = "09:30";
-        s.Avviso = "2";
-        s.Dettagli = "Pagamento IVA";
-        s.DaConfermare = "No";
-        s.Effettuata = "No";
+        const TSchedaScadenza s = prova::NuovaScadenza()
+                                      .Data("15/03/2021")
+                                      .Ora("09:30")
+                                      .Avviso("2")
+                                      .Dettagli("Pagamento IVA")
+                                      .DaConfermare("No")
+                                      .Effettuata("No");
         SalvaScheda<TArchivioScadenze>(Programma("2021.rcd"), 0, s);
         fake->risposte = {Risposta::Si, Risposta::No};
         Apri(ricordario, [](FinestraGriglia* f) {
@@ -333,13 +325,8 @@ private slots:
     void statusLineHelpAndExit() {
         QStringList pagine;
         std::function<void(FinestraGriglia*)> guida;
-        fake->allaModale = [&](QDialog* d) {
-            if (auto* f = qobject_cast<FinestraGriglia*>(d))
-                guida(f);
-            else
-                pagine << d->findChild<QLabel*>("lblTitolo")->text();
-            return 0;
-        };
+        fake->Rispondi([&](FinestraGriglia* f) { guida(f); },
+                       [&](QDialog* d) { pagine << d->findChild<QLabel*>("lblTitolo")->text(); });
         guida = [](FinestraGriglia* f) {
             const struct {
                 QWidget* controllo;

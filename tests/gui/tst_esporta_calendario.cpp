@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <sstream>
 
+#include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/export/Calendario.h"
@@ -12,15 +13,13 @@
 namespace {
 
 TSchedaScadenza Scheda(const char* data, const char* motivo) {
-    TSchedaScadenza s;
-    s.Data = data;
-    s.Ora = "09:30";
-    s.Avviso = "2";
-    s.Dettagli = motivo;
-    s.Costo = "0,00";
-    s.DaConfermare = flag::Da(false);
-    s.Effettuata = flag::Da(false);
-    return s;
+    return prova::NuovaScadenza()
+        .Data(data)
+        .Ora("09:30")
+        .Avviso("2")
+        .Dettagli(motivo)
+        .Costo("0,00")
+        .Spunte(false, false);
 }
 
 std::filesystem::path Percorso(const QString& p) { return std::filesystem::path(p.toStdString()); }
@@ -47,18 +46,18 @@ private slots:
     // second question naming the records left out, then the shell's open.
     void questionsThenFileThenOpen() {
         FakePiattaforma fake;
-        const QString archivio = ArchivioDiProva(fake.cartella());
+        ArchivioDiProva(fake.cartella());
         const QString ics = fake.cartella() + "Scadenze_2021.ics";
 
         fake.risposte = {Risposta::No};
-        EsportaInCalendario(nullptr, archivio);
+        EsportaInCalendario(nullptr, 2021, Percorso(fake.cartella()));
         QVERIFY(!QFileInfo::exists(ics));
         QCOMPARE(fake.chiamate.size(), 1);
         QCOMPARE(fake.Ultima().testo, QString::fromUtf8(calendario::DomandaEsporta));
 
         fake.chiamate.clear();
         fake.risposte = {Risposta::Si, Risposta::No};
-        EsportaInCalendario(nullptr, archivio);
+        EsportaInCalendario(nullptr, 2021, Percorso(fake.cartella()));
         QVERIFY(Contenuto(ics).contains("SUMMARY:Pagamento IVA"));
         QVERIFY(!Contenuto(ics).contains("Data sbagliata"));
         QCOMPARE(fake.Di("ChiediConferma").size(), 2);
@@ -71,7 +70,7 @@ private slots:
 
         fake.chiamate.clear();
         fake.risposte = {Risposta::Si, Risposta::Si};
-        EsportaInCalendario(nullptr, archivio);
+        EsportaInCalendario(nullptr, 2021, Percorso(fake.cartella()));
         QCOMPARE(fake.Di("ApriUrl").size(), 1);
         QCOMPARE(fake.Ultima().testo, QUrl::fromLocalFile(ics).toString());
     }
@@ -79,10 +78,10 @@ private slots:
     // A folder where the file goes: the failure message, and the folder left standing.
     void failureMessage() {
         FakePiattaforma fake;
-        const QString archivio = ArchivioDiProva(fake.cartella());
+        ArchivioDiProva(fake.cartella());
         QVERIFY(QDir().mkdir(fake.cartella() + "Scadenze_2021.ics"));
         fake.risposte = {Risposta::Si};
-        EsportaInCalendario(nullptr, archivio);
+        EsportaInCalendario(nullptr, 2021, Percorso(fake.cartella()));
         QCOMPARE(fake.Ultima().operazione, QString("MostraMessaggio"));
         QCOMPARE(fake.Ultima().testo, QString::fromUtf8(calendario::EsportazioneFallita));
         QVERIFY(QFileInfo(fake.cartella() + "Scadenze_2021.ics").isDir());

@@ -13,12 +13,11 @@ class TestGuida : public QObject {
     FakePiattaforma* fake = nullptr;
     TfrmAvvio* avvio = nullptr;
 
-    // Clicks a launcher picture and hands the window it opens to `guida`.
-    void Apri(const char* immagine, std::function<void(QDialog*)> guida) {
-        fake->allaModale = [guida](QDialog* d) {
-            guida(d);
-            return int(QDialog::Accepted);
-        };
+    // Clicks a launcher picture and hands the window it opens to `guida`, which takes
+    // the window class it expects.
+    template <class Guida>
+    void Apri(const char* immagine, Guida guida) {
+        fake->Rispondi(guida);
         QTest::mouseClick(avvio->findChild<QAbstractButton*>(immagine), Qt::LeftButton);
         QVERIFY(!fake->Di("MostraModale").isEmpty());
     }
@@ -31,9 +30,7 @@ private slots:
     void cleanup() { Smonta(fake, avvio); }
 
     void launcherHelpShowsTheOverviewPageAndScrolls() {
-        Apri("imgGuida", [](QDialog* d) {
-            auto* g = qobject_cast<TfrmGuida*>(d);
-            QVERIFY(g);
+        Apri("imgGuida", [](TfrmGuida* g) {
             QCOMPARE(g->windowTitle(), QString(" Guida all'utilizzo del software"));
             QCOMPARE(g->size(), QSize(670, 572));
             QCOMPARE(g->lblTitolo->text(), QString("Uno sguardo a Ricordario Diz 3.0."));
@@ -47,8 +44,7 @@ private slots:
     }
 
     void thePdfLinkOpensTheManualAsAFileUrl() {
-        Apri("imgGuida", [this](QDialog* d) {
-            auto* g = qobject_cast<TfrmGuida*>(d);
+        Apri("imgGuida", [this](TfrmGuida* g) {
             QTest::mousePress(g->lnkWeb, Qt::LeftButton);
             QCOMPARE(g->lnkWeb->Colore(), Collegamento::Arancio());
             QTest::mouseRelease(g->lnkWeb, Qt::LeftButton);
@@ -63,22 +59,19 @@ private slots:
 
     void everyPageOfTheManualCanBeShown() {
         for (const char* titolo : guida::Titoli) {
-            fake->allaModale = [titolo](QDialog* d) {
-                auto* g = qobject_cast<TfrmGuida*>(d);
+            fake->Rispondi([titolo](TfrmGuida* g) {
                 [&] {
                     QCOMPARE(g->lblTitolo->text(), QString::fromUtf8(titolo));
                     QVERIFY(!g->txtGuida->toPlainText().isEmpty());
                 }();
                 return int(QDialog::Accepted);
-            };
+            });
             MostraGuida(avvio, titolo);
         }
     }
 
     void infoMailLinkHandsTheWholeMailtoText() {
-        Apri("imgInfo", [this](QDialog* d) {
-            auto* i = qobject_cast<TfrmInfo*>(d);
-            QVERIFY(i);
+        Apri("imgInfo", [this](TfrmInfo* i) {
             QCOMPARE(i->windowTitle(), QString(" Informazioni su Ricordario Diz 3.0"));
             QTest::mouseClick(i->lnkWeb, Qt::LeftButton);
         });
@@ -92,11 +85,7 @@ private slots:
     }
 
     void creditsWebLinkOpensTheSite() {
-        Apri("imgCopyright", [](QDialog* d) {
-            auto* s = qobject_cast<TfrmSplash*>(d);
-            QVERIFY(s);
-            QTest::mouseClick(s->lnkWeb, Qt::LeftButton);
-        });
+        Apri("imgCopyright", [](TfrmSplash* s) { QTest::mouseClick(s->lnkWeb, Qt::LeftButton); });
         QCOMPARE(fake->Ultima().testo, QString("https://ricordario.example"));
     }
 };

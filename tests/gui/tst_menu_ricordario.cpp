@@ -50,7 +50,6 @@ private slots:
         QCOMPARE(menu->windowTitle(),
                  QString(" Ricordario Diz 3.0 - Inserimento scadenze e appuntamenti"));
         QCOMPARE(menu->txtAnnoPreventivi->text(), QString("2021"));
-        QCOMPARE(menu->lblMemory->text(), QString("avvio"));
         QVERIFY(menu->txtAnnoPreventivi->hasFocus());
 
         // Every showing proposes the year again, whatever was typed before.
@@ -66,7 +65,8 @@ private slots:
         QVERIFY(!menu->isVisible());
         QVERIFY(!avvio->isVisible());
         QVERIFY(scheda->isVisible());
-        QCOMPARE(scheda->lblFile->text(), fake->cartella() + "2021.rcd");
+        QCOMPARE(scheda->FileAnno(), File("2021.rcd"));
+        QCOMPARE(scheda->Anno(), 2021);
         QCOMPARE(scheda->lblAnno->text(), QString("2021"));
         QCOMPARE(scheda->windowTitle(),
                  QString(" Ricordario Diz 3.0 - Archivio scadenze e appuntamenti anno 2021"));
@@ -97,9 +97,8 @@ private slots:
             QVERIFY(menu->isVisible());
             QVERIFY(!scheda->isVisible());
             QVERIFY(menu->txtAnnoPreventivi->hasFocus());
-            QCOMPARE(menu->lblMemory->text(), QString("avvio"));
         }
-        QCOMPARE(scheda->lblFile->text(), QString());
+        QVERIFY(scheda->FileAnno().empty());
     }
 
     void onlyDigitsAndAtMostFourOfThem() {
@@ -138,10 +137,10 @@ private slots:
 
     void helpOpensTheDeadlineEntryPage() {
         QString titolo;
-        fake->allaModale = [&](QDialog* d) {
+        fake->Rispondi([&](QDialog* d) {
             titolo = d->findChild<QLabel*>("lblTitolo")->text();
             return int(QDialog::Rejected);
-        };
+        });
         QTest::mouseClick(menu->imgGuida, Qt::LeftButton);
         QCOMPARE(fake->Ultima().testo, QString("TfrmGuida"));
         QCOMPARE(titolo, QString("Applicazione Inserimento scadenze."));

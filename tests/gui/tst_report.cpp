@@ -375,14 +375,14 @@ private slots:
         ImpostaMemo(m, "txtTitolo", "SCHEDA SCADENZA O APPUNTAMENTO");
         QStringList visti;
         int pagineAnteprima = -1;
-        fake.allaModale = [&](QDialog* d) {
+        fake.Rispondi([&](QDialog* d) {
             auto* barra = d->findChild<QToolBar*>("barAnteprima");
             if (barra)
                 for (QAction* a : barra->actions())
                     if (QWidget* w = barra->widgetForAction(a)) visti << w->objectName();
             if (auto* p = d->findChild<QPrintPreviewWidget*>()) pagineAnteprima = p->pageCount();
             return QDialog::Rejected;
-        };
+        });
         MostraAnteprima(m);
         QCOMPARE(fake.Di("MostraModale").size(), 1);
         QCOMPARE(fake.Ultima().testo, QString("frmAnteprima"));
@@ -398,7 +398,7 @@ private slots:
         Modello m = ModelloElenco();
         RiempiElenco(m, "Riepilogo scadenze", Righe(200));
         QString esito;
-        fake.allaModale = [&](QDialog* d) {
+        fake.Rispondi([&](QDialog* d) {
             const auto ferma = [&](const char* dove) {
                 esito = dove;
                 return int(QDialog::Accepted);
@@ -419,7 +419,7 @@ private slots:
             QObject::connect(d, &QDialog::rejected, [&] { esito = "chiusa"; });
             d->findChild<QToolButton*>("btnChiudi")->click();
             return d->result();
-        };
+        });
         MostraAnteprima(m);
         QCOMPARE(esito, QString("chiusa"));
         QCOMPARE(fake.Di("ChiediStampante").size(), 1);

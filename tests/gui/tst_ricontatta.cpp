@@ -12,10 +12,9 @@ namespace {
 
 TSchedaContatto Contatto(const char* cliente, const char* ricontatta, const char* questioni,
                          const char* note = "") {
-    TSchedaContatto s = prova::Contatto(cliente, "", note);
-    s.Ricontatta = ricontatta;
-    s.Questioni = questioni;
-    return s;
+    return prova::NuovoContatto(prova::Contatto(cliente, "", note))
+        .Ricontatta(ricontatta)
+        .Questioni(questioni);
 }
 
 QString Riga(const TSchedaContatto& s) {
@@ -31,12 +30,7 @@ class TestRicontatta : public QObject {
     TfrmClienti* scheda = nullptr;
 
     void Apri(const std::function<void(TfrmRicontatta*)>& guida) {
-        fake->allaModale = [&](QDialog* d) {
-            auto* f = qobject_cast<TfrmRicontatta*>(d);
-            if (!f) qFatal("not the recontact list");
-            guida(f);
-            return 0;
-        };
+        fake->Rispondi(guida);
         scheda->cmdRicontattaClick();
     }
     static int Trova(TfrmRicontatta* f, const QString& testo) {

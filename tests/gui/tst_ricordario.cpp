@@ -26,12 +26,11 @@ QString Obbligo(const char* coda) {
 }
 
 TSchedaScadenza Record(const char* pagatore, const char* giorno = "10") {
-    TSchedaScadenza s =
-        prova::Scadenza(std::string(giorno) + "/04/2021", "08:15", pagatore, "Rata");
-    s.Avviso = "7";
-    s.Costo = "10,00";
-    s.DaConfermare = std::string(flag::Si);
-    return s;
+    return prova::NuovaScadenza(
+               prova::Scadenza(std::string(giorno) + "/04/2021", "08:15", pagatore, "Rata"))
+        .Avviso("7")
+        .Costo("10,00")
+        .DaConfermare(flag::Si);
 }
 
 }  // namespace
@@ -41,12 +40,9 @@ class TestRicordario : public QObject {
     FakePiattaforma* fake = nullptr;
     TfrmRicordario* s = nullptr;
 
-    std::filesystem::path File() const {
-        return std::filesystem::path(s->lblFile->text().toStdString());
-    }
+    std::filesystem::path File() const { return s->FileAnno(); }
     void Anno(const QString& anno) {
-        s->lblAnno->setText(anno);
-        s->lblFile->setText(fake->cartella() + anno + ".rcd");
+        s->ImpostaAnno(anno.toInt(), (fake->cartella() + anno + ".rcd").toStdString());
     }
     std::string Byte() const {
         std::ifstream in(File(), std::ios::binary);
@@ -136,7 +132,9 @@ private slots:
         QCOMPARE(s->lblPosizione->geometry().topLeft(), QPoint(846, 649));
         QCOMPARE(s->lblPosizione->width(), 82);
         QVERIFY(!s->lblFile->isVisible() && !s->lblData->isVisible() && !s->lblOra->isVisible());
-        QCOMPARE(s->windowTitle(),
+        // The caption before any year is given.
+        const TfrmRicordario nuova;
+        QCOMPARE(nuova.windowTitle(),
                  QString(" Ricordario Diz 3.0 - Archivio scadenze e appuntamenti"));
     }
 
@@ -415,21 +413,21 @@ private slots:
         Archivia({Record("Uno", "01"), Record("Due", "02"), Record("Tre", "03")});
         struct Passo {
             void (TfrmRicordario::*comando)();
-            const char* da;  // lblPosizione before
-            const char* a;   // lblPosizione after
+            std::int64_t da;  // the position before, 0 for none
+            const char* a;    // lblPosizione after
         } passi[] = {
-            {&TfrmRicordario::cmdAvantiClick, "", "1"},
-            {&TfrmRicordario::cmdIndietroClick, "", "1"},
-            {&TfrmRicordario::cmdPrimoClick, "3", "1"},
-            {&TfrmRicordario::cmdUltimoClick, "", "3"},
-            {&TfrmRicordario::cmdAvantiClick, "2", "3"},
-            {&TfrmRicordario::cmdIndietroClick, "3", "2"},
-            {&TfrmRicordario::cmdAvantiClick, "3", "3"},    // the last: nothing
-            {&TfrmRicordario::cmdIndietroClick, "1", "1"},  // the first: nothing
+            {&TfrmRicordario::cmdAvantiClick, 0, "1"},
+            {&TfrmRicordario::cmdIndietroClick, 0, "1"},
+            {&TfrmRicordario::cmdPrimoClick, 3, "1"},
+            {&TfrmRicordario::cmdUltimoClick, 0, "3"},
+            {&TfrmRicordario::cmdAvantiClick, 2, "3"},
+            {&TfrmRicordario::cmdIndietroClick, 3, "2"},
+            {&TfrmRicordario::cmdAvantiClick, 3, "3"},    // the last: nothing
+            {&TfrmRicordario::cmdIndietroClick, 1, "1"},  // the first: nothing
         };
         for (const auto& p : passi) {
             s->cmdNuovoClick();
-            s->lblPosizione->setText(p.da);
+            s->ImpostaPosizione(p.da);
             (s->*p.comando)();
             QCOMPARE(s->lblPosizione->text(), QString(p.a));
             QVERIFY(fake->chiamate.isEmpty());
@@ -452,7 +450,7 @@ private slots:
     void indietroFromTheFirstRecordDoesNotTouchTheArchive() {
         // A folder where the archive should be: any opening fails.
         std::filesystem::create_directory(File());
-        s->lblPosizione->setText("1");
+        s->ImpostaPosizione(1);
         s->cmdIndietroClick();
         QVERIFY(fake->chiamate.isEmpty());
         s->cmdAvantiClick();
@@ -465,7 +463,7 @@ private slots:
         for (auto comando : {&TfrmRicordario::cmdPrimoClick, &TfrmRicordario::cmdUltimoClick,
                              &TfrmRicordario::cmdIndietroClick, &TfrmRicordario::cmdAvantiClick}) {
             fake->chiamate.clear();
-            s->lblPosizione->setText("2");
+            s->ImpostaPosizione(2);
             (s->*comando)();
             QCOMPARE(fake->chiamate.size(), 1);
             QCOMPARE(fake->Ultima().tipo, QString("Information"));
@@ -509,14 +507,14 @@ private slots:
         QCOMPARE(s->txtPagatore->text(), QString("Rossi Mario"));
 
         // A failing Duplica has already made the card new.
-        s->lblPosizione->setText("3");
+        s->ImpostaPosizione(3);
         s->cmdDuplicaClick();
         QCOMPARE(fake->Ultima().testo, kAccesso);
         QCOMPARE(s->lblPosizione->text(), QString());
         QCOMPARE(s->txtGiorno->currentText(), QString("05"));
 
         // A path under a missing folder fails the same way.
-        s->lblFile->setText(fake->cartella() + "manca/2021.rcd");
+        s->ImpostaAnno(2021, (fake->cartella() + "manca/2021.rcd").toStdString());
         fake->chiamate.clear();
         s->cmdUltimoClick();
         QCOMPARE(fake->Ultima().testo, kAccesso);
@@ -528,9 +526,11 @@ private slots:
         s->txtCodFisc->setText("RSSMRA");
         s->chkDaConfermare->setChecked(true);
         s->chkEffettuata->setChecked(true);
-        s->lblPosizione->setText("4");
-        s->lblData->setText("05/03/2021");
-        s->lblOra->setText("09:30");
+        // A stored card with the date and time Salva made.
+        TSchedaScadenza mostrata = s->ComponiScheda();
+        mostrata.Data = "05/03/2021";
+        mostrata.Ora = "09:30";
+        s->MostraScheda(4, mostrata);
         s->txtNote->setFocus();
         s->cmdNuovoClick();
         const TSchedaScadenza vuota = s->ComponiScheda();
@@ -549,17 +549,17 @@ private slots:
         QCOMPARE(s->txtOreApp->currentIndex(), -1);
         QCOMPARE(s->lblPosizione->text(), QString());
         QCOMPARE(Focus(), s->txtGiorno);
-        QVERIFY(s->lblFile->text().endsWith("2021.rcd"));
+        QCOMPARE(s->FileAnno().filename().string(), std::string("2021.rcd"));
     }
 
     void taxCodeButtonChoosesTheChecker() {
         QStringList aperti;
-        fake->allaModale = [&](QDialog* d) {
+        fake->Rispondi([&](QDialog* d) {
             const auto* campo = d->findChild<QLineEdit*>(
                 d->objectName() == "TfrmPartitaIva" ? "txtPartitaIva" : "txtCodFisc");
             aperti << d->objectName() + ":" + (campo ? campo->text() : "?");
             return int(QDialog::Rejected);
-        };
+        });
         for (const char* codice : {" 01234567890 ", "RSSMRA80A01H501U", "0123456789X", ""}) {
             s->txtCodFisc->setText(codice);
             QTest::mouseClick(s->btnCodFisc, Qt::LeftButton);
@@ -570,38 +570,31 @@ private slots:
     }
 
     void contactImportFillsSixFieldsAndKeepsTheCardState() {
-        TSchedaContatto contatto;
-        contatto.Cliente = "Bianchi Anna";
-        contatto.CodFisc = "BNCNNA70A41F205X";
-        contatto.Zona = "Forlì";
-        contatto.Questioni = "Preventivo";
-        contatto.TelCel = "333 7654321";
-        contatto.Recapito = "Sera";
-        contatto.Note = "non sulla scheda";
-        AccodaContatti({contatto});
-        QString modo;
+        AccodaContatti({prova::NuovoContatto()
+                            .Cliente("Bianchi Anna")
+                            .CodFisc("BNCNNA70A41F205X")
+                            .Zona("Forlì")
+                            .Questioni("Preventivo")
+                            .TelCel("333 7654321")
+                            .Recapito("Sera")
+                            .Note("non sulla scheda")});
         bool scegli = false;
-        fake->allaModale = [&](QDialog* d) {
-            auto* cerca = qobject_cast<TfrmTrovaClienti*>(d);
-            if (!cerca) return -1;
-            modo = cerca->lblMemory->text();
+        fake->Rispondi([&](TfrmTrovaClienti* cerca) {
             QTest::mouseClick(cerca->btnCerca, Qt::LeftButton);
             if (scegli && cerca->lstRecords->count() == 1) {
                 ListaRisultati* l = cerca->lstRecords;
                 QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
                                    l->RettangoloRiga(0).center());
             } else {
-                d->close();  // closed without a pick
+                cerca->close();  // closed without a pick
             }
-            return 0;
-        };
+        });
         for (const char* posizione : {"", "5"}) {
             s->cmdNuovoClick();
             s->txtNote->setText("mia nota");
-            s->lblPosizione->setText(posizione);
+            s->ImpostaPosizione(QString(posizione).toLongLong());
             scegli = false;
             QTest::mouseClick(s->impPag, Qt::LeftButton);
-            QCOMPARE(modo, QString("ricordario"));
             QCOMPARE(s->txtPagatore->text(), QString());
 
             scegli = true;
@@ -658,10 +651,10 @@ private slots:
 
     void helpOpensTheDeadlineEntryPage() {
         QString titolo;
-        fake->allaModale = [&](QDialog* d) {
+        fake->Rispondi([&](QDialog* d) {
             titolo = d->findChild<QLabel*>("lblTitolo")->text();
             return int(QDialog::Rejected);
-        };
+        });
         QTest::mouseClick(s->cmdGuida, Qt::LeftButton);
         QCOMPARE(titolo, QString("Applicazione Inserimento scadenze."));
     }

@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "gui/app/Programma.h"
@@ -20,18 +21,16 @@ class TestScadenze : public QObject {
     }
     void Salva(const QString& anno, const char* data, const char* avviso,
                const char* effettuata = "No") {
-        TSchedaScadenza s;
-        s.Data = data;
-        s.Giorno = std::string(data).substr(0, 2);
-        s.Anno = std::string(data).substr(6, 4);
-        s.OreApp = "09";
-        s.MinutiApp = "00";
-        s.Ora = "09:00";
-        s.Avviso = avviso;
-        s.Dettagli = "Rata";
-        s.Pagatore = "Rossi Mario";
-        s.DaConfermare = "No";
-        s.Effettuata = effettuata;
+        const TSchedaScadenza s = prova::NuovaScadenza()
+                                      .Data(data)
+                                      .Giorno(std::string(data).substr(0, 2))
+                                      .Anno(std::string(data).substr(6, 4))
+                                      .Alle("09:00")
+                                      .Avviso(avviso)
+                                      .Dettagli("Rata")
+                                      .Pagatore("Rossi Mario")
+                                      .DaConfermare("No")
+                                      .Effettuata(effettuata);
         SalvaScheda<TArchivioScadenze>(File(anno + ".rcd"), 0, s);
     }
     void MettiSuono() {
@@ -210,10 +209,10 @@ private slots:
     void helpOpensTheViewerPage() {
         ApriDalLanciatore();
         QString titolo;
-        fake->allaModale = [&](QDialog* d) {
+        fake->Rispondi([&](QDialog* d) {
             titolo = d->findChild<QLabel*>("lblTitolo")->text();
             return int(QDialog::Rejected);
-        };
+        });
         QTest::mouseClick(viewer->imgGuida, Qt::LeftButton);
         QCOMPARE(fake->Ultima().testo, QString("TfrmGuida"));
         QCOMPARE(titolo, QString("Applicazione Visualizzazione ricordario."));

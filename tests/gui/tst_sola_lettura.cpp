@@ -15,17 +15,18 @@
 #include <iterator>
 #include <map>
 
+#include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
-#include "core/text/Messaggi.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "core/text/Messaggi.h"
+#include "gui/app/FinestraGriglia.h"
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/contacts/TfrmRicontatta.h"
 #include "gui/contacts/TfrmTrovaClienti.h"
 #include "gui/deadlines/ElencoImpegni.h"
 #include "gui/deadlines/TfrmRicordario.h"
 #include "gui/deadlines/TfrmTrovaRicordario.h"
-#include "gui/app/FinestraGriglia.h"
 #include "gui/export/TfrmExpClienti.h"
 #include "gui/summary/TfrmMenuRiepCosti.h"
 #include "gui/summary/TfrmRiepCosti.h"
@@ -67,29 +68,19 @@ std::map<std::string, std::string> Contenuto(const fs::path& cartella) {
 }
 
 TSchedaContatto Contatto(const char* nome, const char* ricontatta) {
-    TSchedaContatto s;
-    s.Cliente = nome;
-    s.Ricontatta = ricontatta;
-    s.Questioni = "telefonare";
-    return s;
+    return prova::NuovoContatto().Cliente(nome).Ricontatta(ricontatta).Questioni("telefonare");
 }
 
 TSchedaScadenza Scadenza(const char* giorno, const char* causale) {
-    TSchedaScadenza s;
-    s.Giorno = giorno;
-    s.Mese = "Marzo";
-    s.Anno = "2026";
-    s.Data = std::string(giorno) + "/03/2026";
-    s.OreApp = "09";
-    s.MinutiApp = "30";
-    s.Ora = "09:30";
-    s.Avviso = "3";
-    s.Pagatore = "Rossi Mario";
-    s.Dettagli = causale;
-    s.Costo = "10,00";
-    s.DaConfermare = std::string(flag::No);
-    s.Effettuata = std::string(flag::No);
-    return s;
+    return prova::NuovaScadenza()
+        .Il(std::string(giorno) + "/03/2026")
+        .Alle("09:30")
+        .Avviso("3")
+        .Pagatore("Rossi Mario")
+        .Dettagli(causale)
+        .Costo("10,00")
+        .DaConfermare(flag::No)
+        .Effettuata(flag::No);
 }
 
 }  // namespace
@@ -157,18 +148,15 @@ private slots:
     void theSearchAndTheRecontactListRead() {
         TfrmClienti w;
         int trovate = -1, daRicontattare = -1;
-        fake->allaModale = [&](QDialog* d) {
-            if (auto* f = qobject_cast<TfrmTrovaClienti*>(d)) {
+        fake->Rispondi(
+            [&](TfrmTrovaClienti* f) {
                 f->txtCliente->setText("rossi");
                 QTest::mouseClick(f->btnCerca, Qt::LeftButton);
                 trovate = f->lstRecords->count();
-            } else if (auto* f = qobject_cast<TfrmRicontatta*>(d)) {
-                daRicontattare = f->lstRecords->count();
-            }
-            return 0;
-        };
+            },
+            [&](TfrmRicontatta* f) { daRicontattare = f->lstRecords->count(); });
         const auto nessuna = [](std::int64_t, const TSchedaContatto&) {};
-        TfrmTrovaClienti::Apri(&w, QStringLiteral("clienti"), nessuna);
+        TfrmTrovaClienti::Apri(&w, nessuna);
         TfrmRicontatta::Apri(&w, nessuna);
         QCOMPARE(trovate, 1);
         QCOMPARE(daRicontattare, 2);
@@ -179,9 +167,7 @@ private slots:
 
     void theDeadlineCardBrowsesAndASaveChangesNothing() {
         TfrmRicordario s;
-        s.lblAnno->setText("2026");
-        s.lblFile->setText(
-            QString::fromStdString(TArchivioScadenze::Percorso(Sola(), 2026).string()));
+        s.ImpostaAnno(2026, TArchivioScadenze::Percorso(Sola(), 2026));
         s.Apri();
         QTest::mouseClick(s.findChild<QAbstractButton*>("cmdPrimo"), Qt::LeftButton);
         QCOMPARE(s.txtDettagli->text(), QString("Rata"));
@@ -197,16 +183,13 @@ private slots:
     void theDeadlineSearchAndTheThreeListsRead() {
         fake->adesso = QDateTime(QDate(2026, 3, 7), QTime(9, 0));
         std::map<QString, int> righe;
-        fake->allaModale = [&](QDialog* d) {
-            if (auto* f = qobject_cast<TfrmTrovaRicordario*>(d)) {
+        fake->Rispondi(
+            [&](TfrmTrovaRicordario* f) {
                 f->txtDettagli->setText("visita");
                 QTest::mouseClick(f->btnCerca, Qt::LeftButton);
                 righe[QStringLiteral("ricerca")] = f->lstRecords->count();
-            } else if (auto* f = qobject_cast<ElencoImpegni*>(d)) {
-                righe[f->objectName()] = f->lstRecords->count();
-            }
-            return 0;
-        };
+            },
+            [&](ElencoImpegni* f) { righe[f->objectName()] = f->lstRecords->count(); });
         QWidget scheda;
         const auto archivio = TArchivioScadenze::Percorso(Sola(), 2026);
         const auto nessuna = [](std::int64_t, const TSchedaScadenza&) {};
@@ -235,13 +218,10 @@ private slots:
         for (const auto& [c, voce] : intervallo) c->setCurrentIndex(c->findText(voce));
         int elencate = -1;
         QString totale;
-        fake->allaModale = [&](QDialog* d) {
-            if (auto* f = qobject_cast<TfrmRiepCosti*>(d)) {
-                elencate = f->lstRecords->count();
-                totale = f->lblTotCosti->text();
-            }
-            return 0;
-        };
+        fake->Rispondi([&](TfrmRiepCosti* f) {
+            elencate = f->lstRecords->count();
+            totale = f->lblTotCosti->text();
+        });
         QTest::mouseClick(menu.btnVisualizza, Qt::LeftButton);
         QCOMPARE(elencate, 2);
         QCOMPARE(totale, QString("20,00"));
@@ -262,13 +242,10 @@ private slots:
     void theContactsGridFillsAndItsExportCannotBeWrittenThere() {
         TfrmClienti w;
         int righe = -1;
-        fake->allaModale = [&](QDialog* d) {
-            if (auto* f = qobject_cast<FinestraGriglia*>(d)) {
-                righe = f->grdRecords->model()->rowCount();
-                QTest::mouseClick(f->cmdEsporta, Qt::LeftButton);
-            }
-            return 0;
-        };
+        fake->Rispondi([&](FinestraGriglia* f) {
+            righe = f->grdRecords->model()->rowCount();
+            QTest::mouseClick(f->cmdEsporta, Qt::LeftButton);
+        });
         TfrmExpClienti::Apri(&w);
         QCOMPARE(righe, 3);
         // The spreadsheet goes to the program folder, which is read-only here.

@@ -24,10 +24,6 @@ std::filesystem::path TArchivioScadenze::Percorso(const std::filesystem::path& c
     return Percorso(cartella, std::string_view(buf));
 }
 
-std::filesystem::path TArchivioScadenze::PercorsoDa(std::string_view lblFile) {
-    return std::filesystem::path(testo::Rifila(lblFile));
-}
-
 void ScorriScadenzeSenzaCreare(const std::filesystem::path& file,
                                const Archivio<TSchedaScadenza>::VisitatoreVista& visita) {
     auto letto = giornale::ApriSenzaScrivere(StratoStandard(), file);

@@ -1,6 +1,6 @@
 #pragma once
 // The deadline archives: one file "<year>.rcd" per calendar year in the program folder,
-// opened by its full path (the card keeps it in lblFile).
+// opened by its full path.
 #include <filesystem>
 #include <string_view>
 #include <vector>
@@ -19,8 +19,6 @@ public:
                                           std::string_view anno);
     // Folder + the year in four digits + ".rcd"; years outside 0 to 9999 are refused.
     static std::filesystem::path Percorso(const std::filesystem::path& cartella, int anno);
-    // The path a window keeps as text (lblFile), trimmed.
-    static std::filesystem::path PercorsoDa(std::string_view lblFile);
     using Archivio<TSchedaScadenza>::Apri;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // The two archive exports: every contact, and every deadline of one year file, one row per
-// record in file order, with the columns the grid shows and the header cells the file gets.
+// record in file order, with the columns the grid shows (header text, what each shows,
+// whether typing in it is allowed) and the header cells the file gets.
 #include <array>
 
 #include "core/contacts/TSchedaContatto.h"
@@ -11,32 +12,32 @@ namespace esportazione {
 
 using C = TSchedaContatto;
 inline constexpr std::array<griglia::ColonnaDi<C>, 26> ColonneContatti = {{
-    {"colNum", "N.", 60, false},
-    {"colCliente", "Cognome e nome contatto", 250, false, &C::Cliente},
-    {"colDataNasc", "Data di nascita", 120, false, &C::DataNasc},
-    {"colComuneNasc", "Comune / Stato estero di nascita", 250, false, &C::ComuneNasc, &C::ProvNasc},
-    {"colRecapito", "Recapito preferenziale", 200, false, &C::Recapito},
-    {"colIndirizzoRes", "Indirizzo di residenza", 250, false, &C::IndirizzoRes},
-    {"colComuneRes", "Comune di residenza", 250, true, &C::ComuneRes, &C::ProvRes},
-    {"colEstremi", "Modalità di pagamento", 250, false, &C::Estremi},
-    {"colTelCasa", "Tel. casa", 200, false, &C::TelCasa},
-    {"colTelUff", "Tel. ufficio", 200, false, &C::TelUff},
-    {"colTelCel", "Tel. cellulare", 200, false, &C::TelCel},
-    {"colFax", "Fax", 200, false, &C::Fax},
-    {"colEmail", "E-mail", 250, false, &C::Email},
-    {"colCodFisc", "Codice fiscale", 150, false, &C::CodFisc},
-    {"colPartitaIva", "Partita IVA", 150, true, &C::PartitaIva},
-    {"colCarta", "Carta di credito n.", 250, false, &C::Carta},
-    {"colScadeCarta", "Scadenza", 160, true, &C::ScadeCarta},
-    {"colIban", "IBAN", 250, true, &C::Iban},
-    {"colDocumento", "Estremi documento", 280, true, &C::Documento},
-    {"colOccupazione", "Occupazione", 250, true, &C::Occupazione},
-    {"colCivile", "Stato civile", 250, false, &C::Civile},
-    {"colTitoli", "Titoli e qualifiche", 280, true, &C::Titoli},
-    {"colProdotti", "Prodotti e servizi di interesse", 300, false, &C::Prodotti},
-    {"colZona", "Zona", 250, false, &C::Zona},
-    {"colQuestioni", "Questioni in sospeso", 300, true, &C::Questioni},
-    {"colNote", "Note", 350, true, &C::Note},
+    {"N.", false},
+    {"Cognome e nome contatto", false, &C::Cliente},
+    {"Data di nascita", false, &C::DataNasc},
+    {"Comune / Stato estero di nascita", false, &C::ComuneNasc, &C::ProvNasc},
+    {"Recapito preferenziale", false, &C::Recapito},
+    {"Indirizzo di residenza", false, &C::IndirizzoRes},
+    {"Comune di residenza", true, &C::ComuneRes, &C::ProvRes},
+    {"Modalità di pagamento", false, &C::Estremi},
+    {"Tel. casa", false, &C::TelCasa},
+    {"Tel. ufficio", false, &C::TelUff},
+    {"Tel. cellulare", false, &C::TelCel},
+    {"Fax", false, &C::Fax},
+    {"E-mail", false, &C::Email},
+    {"Codice fiscale", false, &C::CodFisc},
+    {"Partita IVA", true, &C::PartitaIva},
+    {"Carta di credito n.", false, &C::Carta},
+    {"Scadenza", true, &C::ScadeCarta},
+    {"IBAN", true, &C::Iban},
+    {"Estremi documento", true, &C::Documento},
+    {"Occupazione", true, &C::Occupazione},
+    {"Stato civile", false, &C::Civile},
+    {"Titoli e qualifiche", true, &C::Titoli},
+    {"Prodotti e servizi di interesse", false, &C::Prodotti},
+    {"Zona", false, &C::Zona},
+    {"Questioni in sospeso", true, &C::Questioni},
+    {"Note", true, &C::Note},
 }};
 
 inline constexpr std::array<foglio::Intestazione, 25> IntestazioniContatti = {{
@@ -72,25 +73,25 @@ inline constexpr griglia::Dichiarazione<C> Contatti = {
 
 using S = TSchedaScadenza;
 inline constexpr std::array<griglia::ColonnaDi<S>, 19> ColonneScadenze = {{
-    {"colNum", "N.", 60, false},
-    {"colData", "Data scadenza", 150, false, &S::Data},
-    {"colOraApp", "Ora appuntamento", 150, false, &S::Ora},
-    {"colBeneficiario", "Tipologia", 250, false, &S::Beneficiario},
-    {"colDettagli", "Causale scadenza o appuntamento", 300, false, &S::Dettagli},
-    {"colOfficina", "Pagamento", 250, true, &S::Officina},
-    {"colCosto", "Importo in euro", 200, true, &S::Costo},
-    {"colContatto", "Esito", 250, true, &S::Contatto},
-    {"colPagatore", "Cognome e nome", 250, false, &S::Pagatore},
-    {"colCodFisc", "Codice fiscale", 180, false, &S::CodFisc},
-    {"colNumTessera", "Zona", 250, false, &S::NumTessera},
-    {"colCarica", "Questioni in sospeso", 300, false, &S::Carica},
-    {"colTelCel", "Tel. cellulare", 200, false, &S::TelCel},
-    {"colRecapito", "Recapito preferenziale", 200, false, &S::Recapito},
-    {"colAnticipi", "Altre persone da incontrare", 300, false, &S::Anticipi},
-    {"colComplessivo", "Luogo appuntamento", 250, false, &S::Complessivo},
-    {"colRateazione", "Durata prevista", 200, false, &S::Rateazione},
-    {"colNote", "Note", 300, false, &S::Note},
-    {"colEffettuata", "Impegno assolto", 200, true, &S::Effettuata},
+    {"N.", false},
+    {"Data scadenza", false, &S::Data},
+    {"Ora appuntamento", false, &S::Ora},
+    {"Tipologia", false, &S::Beneficiario},
+    {"Causale scadenza o appuntamento", false, &S::Dettagli},
+    {"Pagamento", true, &S::Officina},
+    {"Importo in euro", true, &S::Costo},
+    {"Esito", true, &S::Contatto},
+    {"Cognome e nome", false, &S::Pagatore},
+    {"Codice fiscale", false, &S::CodFisc},
+    {"Zona", false, &S::NumTessera},
+    {"Questioni in sospeso", false, &S::Carica},
+    {"Tel. cellulare", false, &S::TelCel},
+    {"Recapito preferenziale", false, &S::Recapito},
+    {"Altre persone da incontrare", false, &S::Anticipi},
+    {"Luogo appuntamento", false, &S::Complessivo},
+    {"Durata prevista", false, &S::Rateazione},
+    {"Note", false, &S::Note},
+    {"Impegno assolto", true, &S::Effettuata},
 }};
 
 inline constexpr std::array<foglio::Intestazione, 18> IntestazioniScadenze = {{

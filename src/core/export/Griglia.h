@@ -1,12 +1,13 @@
 #pragma once
 // The record tables of the grid windows: the rows' texts, kept compactly, and the
-// declaration of a grid (its columns, what each shows of a record, the exported header
-// cells, file and worksheet names), from which the rows are filled and exported.
+// declaration of a grid (its columns: the header text, what each shows of a record and
+// whether typing in it is allowed; the exported header cells, file and worksheet names),
+// from which the rows are filled and exported. How wide a column is drawn and what its
+// control is called belong to the window.
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <memory_resource>
 #include <optional>
 #include <span>
@@ -14,37 +15,34 @@
 #include <string_view>
 #include <vector>
 
-#include "core/memory/Allocatore.h"
 #include "core/archive/Archivio.h"
 #include "core/export/Foglio.h"
+#include "core/lists/TestiImpaccati.h"
+#include "core/memory/Allocatore.h"
 
 namespace griglia {
 
-// Rows of cell texts (UTF-8). The texts are laid one after the other in blocks of two
-// megabytes, never moved once written, and a cell is where its text starts and how long it
-// is: 100,000 rows cost their characters and 8 bytes a cell. An edited cell that grows gets
-// its new text at the end.
+// Rows of cell texts (UTF-8), packed (see TestiImpaccati): 100,000 rows cost their
+// characters and 8 bytes a cell. An edited cell that grows gets its new text at the end.
 class TabellaTesti {
 public:
     // `memoria` gives the blocks and the cells (by default, new and delete).
     explicit TabellaTesti(std::size_t colonne = 0,
                           std::pmr::memory_resource* memoria = std::pmr::get_default_resource())
-        : colonne_(colonne), celle_(memoria) {}
+        : colonne_(colonne), celle_(memoria), testi_(memoria) {}
     TabellaTesti(TabellaTesti&&) = default;
     TabellaTesti& operator=(TabellaTesti&&) = default;
 
     std::size_t Colonne() const { return colonne_; }
     std::size_t Righe() const { return colonne_ ? celle_.size() / colonne_ : 0; }
     std::string_view Cella(std::size_t riga, std::size_t colonna) const {
-        const Pezzo& p = celle_[riga * colonne_ + colonna];
-        if (p.lunghezza == 0) return {};
-        return {blocchi_[p.inizio >> kBitPosto].get() + (p.inizio & kPosto), p.lunghezza};
+        return testi_.Testo(celle_[riga * colonne_ + colonna]);
     }
     void ImpostaCella(std::size_t riga, std::size_t colonna, std::string_view testo);
 
     // A row is added cell by cell, in column order; it is complete once every column has
     // its cell.
-    void AccodaCella(std::string_view testo) { celle_.push_back(Metti(testo)); }
+    void AccodaCella(std::string_view testo) { celle_.push_back(testi_.Metti(testo)); }
     // A cell holding a stored field (Windows-1252) as shown: trimmed, in UTF-8; with a
     // second field, the two shown so and joined by one blank. Converted straight into the
     // table.
@@ -59,49 +57,23 @@ public:
     // A–Z folded to one case; rows with equal keys keep their order.
     void OrdinaRighe(std::size_t colonna);
 
-    // Bytes held: the blocks of texts and the room for cells.
+    // Bytes held: the texts and the room for cells.
     std::size_t Memoria() const;
     // Where the memory comes from.
     std::pmr::memory_resource* Fonte() const { return celle_.get_allocator().memoria; }
 
 private:
-    // A cell's start: the block in the high bits, the place in it in the low ones.
-    static constexpr unsigned kBitPosto = 21;
-    static constexpr std::uint32_t kPosto = (1u << kBitPosto) - 1;
-    static constexpr std::size_t kBlocco = std::size_t{1} << kBitPosto;
-    struct Pezzo {
-        std::uint32_t inizio;
-        std::uint32_t lunghezza;
-    };
-    Pezzo Metti(std::string_view testo);
-    // Room for a text of at most `massimo` bytes, written in place and then closed with its
-    // length.
-    char* Spazio(std::size_t massimo);
-    Pezzo Chiudi(std::size_t lunghezza);
-    char* NuovoBlocco(std::size_t byte);
-
-    // A block goes back to where it came from.
-    struct Restituisci {
-        std::pmr::memory_resource* memoria;
-        std::size_t byte;
-        void operator()(char* p) const { memoria->deallocate(p, byte, 1); }
-    };
+    using Pezzo = TestiImpaccati::Pezzo;
     using Celle = std::vector<Pezzo, Allocatore<Pezzo>>;
 
     std::size_t colonne_;
     Celle celle_;
-    std::vector<std::unique_ptr<char[], Restituisci>> blocchi_;
-    std::size_t byteBlocchi_ = 0;
-    std::size_t corrente_ = 0;     // the block being filled
-    std::size_t usati_ = kBlocco;  // bytes used in it (a full one: none yet)
-    bool propria_ = false;         // the text being written has a block of its own
+    TestiImpaccati testi_;
 };
 
-// A grid column: its control name, header, width, and whether typing in it is allowed.
+// A grid column: its header, and whether typing in it is allowed.
 struct Colonna {
-    std::string_view nome;
     std::string_view intestazione;
-    int larghezza;
     bool modificabile;
 };
 
@@ -110,15 +82,13 @@ struct Colonna {
 // second field (the blank is there even when the second is empty), or a calculation.
 template <class Scheda>
 struct ColonnaDi {
-    std::string_view nome;
     std::string_view intestazione;
-    int larghezza;
     bool modificabile;
     std::string Scheda::*campo = nullptr;
     std::string Scheda::*seguito = nullptr;
     std::string (*calcolo)(const Scheda&) = nullptr;
 
-    Colonna Generale() const { return {nome, intestazione, larghezza, modificabile}; }
+    Colonna Generale() const { return {intestazione, modificabile}; }
 };
 
 // What a grid window exports: the file (in the program folder), the worksheet, and the

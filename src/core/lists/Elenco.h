@@ -1,181 +1,22 @@
 #pragma once
 // What every result list shares, whatever records it shows: the text filters of the
-// searches, the order of the lines, finding a line within the list, and bringing back the
-// record a chosen line was made from.
-#include <array>
+// searches (Filtri.h), the order of the lines (Ordine.h), their packed storage (Righe.h),
+// finding a line within the list (TrovaNellaLista.h), and, here, making the lines of an
+// archive and bringing back the record a chosen line was made from.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <memory>
-#include <memory_resource>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
-#include <type_traits>
-#include <vector>
 
-#include "core/memory/Allocatore.h"
 #include "core/archive/Archivio.h"
+#include "core/lists/Filtri.h"
+#include "core/lists/Ordine.h"
+#include "core/lists/Righe.h"
+#include "core/lists/TrovaNellaLista.h"
 
 namespace elenco {
-
-// --- Filters ---------------------------------------------------------------------------------
-
-// A filter is filled when its text, trimmed, is not empty; the number of filled filters is
-// the threshold a record's matches must reach.
-std::size_t FiltriPieni(std::span<const std::string> filtri);
-
-// One filter of a search, made once for the whole archive: it matches a field when the
-// filter as typed (blanks included) occurs in the field as shown, both with A–Z
-// lower-cased. Accented letters must match exactly; an empty filter never matches.
-class Filtro {
-public:
-    explicit Filtro(std::string_view testo);
-    // `campo` is the field as stored (Windows-1252, untrimmed): matching needs no
-    // conversion of the record.
-    bool In(std::string_view campo) const;
-    // True when it can match no field at all.
-    bool Impossibile() const { return !possibile_; }
-
-private:
-    std::string cerca_;  // lower-cased, in Windows-1252
-    // False for an empty filter, and for one holding a character no archive can hold.
-    bool possibile_ = false;
-};
-
-// One search over an archive: filter i, as typed, is looked for in field `campi[i]` of each
-// record as stored, with no conversion of the record.
-template <class Scheda, std::size_t N>
-class Ricerca {
-public:
-    Ricerca(const std::array<std::string, N>& filtri,
-            const std::array<std::string Scheda::*, N>& campi)
-        : soglia_(FiltriPieni(filtri)) {
-        for (std::size_t i = 0; i < N; ++i) {
-            filtri_.emplace_back(filtri[i]);
-            campi_[i] = CampoDi<Scheda>(campi[i]);
-            if (!filtri_.back().Impossibile()) ++possibili_;
-        }
-    }
-    // The number of filled filters: the threshold a record's matches must reach.
-    std::size_t Soglia() const { return soglia_; }
-    // How many filters occur in their fields.
-    std::size_t Corrispondenze(const VistaScheda<Scheda>& s) const {
-        std::size_t n = 0;
-        for (std::size_t i = 0; i < N; ++i)
-            if (filtri_[i].In(s.Byte(campi_[i]))) ++n;
-        return n;
-    }
-    // A search lists a record when its matches reach the threshold: with every filter
-    // blank, every record is listed.
-    bool Trovata(const VistaScheda<Scheda>& s) const {
-        // Stop once the threshold is reached, or can no longer be with the filters left (an
-        // empty filter never matches).
-        std::size_t n = 0, possibili = possibili_;
-        for (std::size_t i = 0; i < N && n < soglia_ && n + possibili >= soglia_; ++i) {
-            if (filtri_[i].Impossibile()) continue;
-            --possibili;
-            if (filtri_[i].In(s.Byte(campi_[i]))) ++n;
-        }
-        return n >= soglia_;
-    }
-
-private:
-    std::vector<Filtro> filtri_;
-    std::array<PosizioneCampo, N> campi_{};
-    std::size_t soglia_;
-    std::size_t possibili_ = 0;  // filters that can match at all
-};
-
-// --- Order -----------------------------------------------------------------------------------
-
-// Ascending, character by character, A–Z folded to one case, everything else by its code.
-bool PrimaDi(std::string_view a, std::string_view b);
-// Sorts lines into list order; lines equal in that order keep the order they came in.
-void Ordina(std::vector<std::string>& righe);
-// The list order of n texts, `testo(i)` for i below n, as their indexes; texts equal in
-// that order keep the order of their indexes.
-std::vector<std::uint32_t> OrdineTesti(std::size_t n,
-                                       const std::function<std::string_view(std::size_t)>& testo);
-
-// The lines of a result list. Their text is packed in a few large blocks, never moved once
-// written, and the list order is an index over them: 100,000 lines cost a handful of
-// allocations and little more than their text, and putting them in order moves no text.
-class Righe {
-public:
-    // `memoria` gives the blocks and the large arrays (by default, new and delete).
-    explicit Righe(std::pmr::memory_resource* memoria = std::pmr::get_default_resource());
-    Righe(Righe&&) noexcept;
-    Righe& operator=(Righe&&) noexcept;
-    Righe(const Righe&);
-    Righe& operator=(const Righe&) = delete;
-    ~Righe();
-
-    // Room for this many lines, when the caller knows how many may come.
-    void Riserva(std::size_t righe);
-    // Adds a line after the others (list order is put right by Inserisci).
-    void Accoda(std::string_view riga);
-    std::size_t size() const { return ordine_.size(); }
-    bool empty() const { return ordine_.empty(); }
-    // Line i of the list.
-    std::string_view operator[](std::size_t i) const { return Testo(ordine_[i]); }
-    // Empties the list and gives its memory back.
-    void Svuota();
-    // Bytes held, spare room included.
-    std::size_t Memoria() const;
-
-private:
-    friend void Inserisci(Righe&, Righe);
-    struct Posto {
-        const char* inizio;
-        std::uint32_t lunghezza;
-    };
-    struct Blocco {
-        char* dati;
-        std::size_t dimensione;
-        std::pmr::memory_resource* memoria;
-    };
-    template <class T>
-    using Vettore = std::vector<T, Allocatore<T>>;
-
-    std::string_view Testo(std::uint32_t n) const {
-        return {posti_[n].inizio, posti_[n].lunghezza};
-    }
-
-    std::pmr::memory_resource* memoria_;
-    std::vector<Blocco> blocchi_;
-    std::size_t liberi_ = 0;         // free bytes at the end of the last block
-    Vettore<Posto> posti_;           // every line, in the order it came
-    Vettore<std::uint32_t> ordine_;  // the list: indexes into posti_
-};
-
-// Puts `nuove` in list order among `elenco`, which already is. Each line's order key is made
-// once and keys are compared byte by byte. Lines equal in list order keep their order: those
-// already in the list first, then the new ones as they came.
-void Inserisci(Righe& elenco, Righe nuove);
-
-// --- Find in list ----------------------------------------------------------------------------
-
-// Line i of a list of `numero` lines.
-using Riga = std::function<std::string(std::size_t)>;
-
-struct EsitoTrova {
-    // The line to select; none only for an empty list.
-    std::optional<std::size_t> selezione;
-    bool trovata = false;
-};
-
-// The "Trova" command of a list. `testo` is the find field as typed; `ricordato` is the
-// remembered (lower-cased) text of the last find, updated here. A new text starts at the
-// first line and tests it first; the same text again steps on from the selected line,
-// wrapping round, and tests the selected line last. With no selection the first line is
-// selected; when nothing matches the selection stays as it is.
-EsitoTrova TrovaNellaLista(std::size_t numero, const Riga& riga,
-                           std::optional<std::size_t> selezionata, std::string_view testo,
-                           std::string& ricordato);
-EsitoTrova TrovaNellaLista(const std::vector<std::string>& righe,
-                           std::optional<std::size_t> selezionata, std::string_view testo,
-                           std::string& ricordato);
 
 // --- Picking a line --------------------------------------------------------------------------
 

@@ -1,7 +1,6 @@
 #pragma once
 // What every card checks before a save, free of any window: a refusal names the record
-// field that needs the user's attention (the window maps it to its control), and the
-// record number a card keeps in its position label.
+// field that needs the user's attention (the window maps it to its control).
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -47,10 +46,6 @@ std::optional<Rifiuto> ObbligoMancante(const Scheda& carta,
                            ModoRifiuto::Avviso};
     return std::nullopt;
 }
-
-// The record number held by a card's position label, trimmed; 0 when it holds none (a
-// card never stored).
-std::int64_t LeggiPosizione(std::string_view etichetta);
 
 // How a card treats its record beyond the fields themselves: the values of a new card, the
 // fields Nuovo leaves as they are, what Duplica empties with the position (before it

@@ -49,7 +49,7 @@ struct RifiutoRichiesta {
 
 struct EsitoRichiesta {
     // The two dates as composed, "" where the check did not get that far or the month
-    // was not one of the twelve (the window keeps them in lblDataInizio, lblDataFine).
+    // was not one of the twelve.
     std::string dataInizio, dataFine;
     std::optional<RifiutoRichiesta> rifiuto;      // the first check that failed
     std::optional<RichiestaRiepilogo> richiesta;  // when every check passed

@@ -8,10 +8,10 @@
 #include <span>
 #include <string>
 
-#include "core/text/DataOra.h"
 #include "core/deadlines/TSchedaScadenza.h"
 #include "core/export/Esportazioni.h"
 #include "core/export/Griglia.h"
+#include "core/text/DataOra.h"
 #include "core/viewer/RegoleVisualizzatore.h"
 
 namespace visualizzatore {
@@ -24,10 +24,8 @@ using ColonnaElenco = griglia::ColonnaDi<S>;
 // list, where it never is) and the key.
 namespace dettaglio {
 inline constexpr std::size_t kComeEsportazione = 18;  // grid columns 0 to 17
-inline constexpr ColonnaElenco DaConfermare{"colDaConfermare", "Da confermare", 200, true,
-                                            &S::DaConfermare};
-inline constexpr ColonnaElenco Codice{"colCodice", "Codice univoco", 150, true, nullptr, nullptr,
-                                      &ChiaveCronologica};
+inline constexpr ColonnaElenco DaConfermare{"Da confermare", true, &S::DaConfermare};
+inline constexpr ColonnaElenco Codice{"Codice univoco", true, nullptr, nullptr, &ChiaveCronologica};
 
 template <std::size_t N>
 constexpr std::array<ColonnaElenco, N> Colonne(bool effettuata) {
@@ -50,27 +48,12 @@ constexpr std::array<foglio::Intestazione, N> Intestazioni(bool effettuata) {
     h[i] = {"Codice univoco", 150};
     return h;
 }
-
-// The imminent list's payment column has a name of its own and is wider in the grid than
-// in the file.
-constexpr std::array<ColonnaElenco, 20> ColonneImminenti() {
-    auto c = Colonne<20>(false);
-    c[5].nome = "colPagamento";
-    c[5].larghezza = 300;
-    return c;
-}
-
-// The month list's mobile column is narrower.
-constexpr std::array<ColonnaElenco, 21> ColonneMensili() {
-    auto c = Colonne<21>(true);
-    c[12].larghezza = 180;
-    return c;
-}
 }  // namespace dettaglio
 
-inline constexpr std::array<ColonnaElenco, 20> ColonneImminenti = dettaglio::ColonneImminenti();
+// The day and month lists show the same columns; the windows draw them differently.
+inline constexpr std::array<ColonnaElenco, 20> ColonneImminenti = dettaglio::Colonne<20>(false);
 inline constexpr std::array<ColonnaElenco, 21> ColonneGiornaliere = dettaglio::Colonne<21>(true);
-inline constexpr std::array<ColonnaElenco, 21> ColonneMensili = dettaglio::ColonneMensili();
+inline constexpr std::array<ColonnaElenco, 21> ColonneMensili = dettaglio::Colonne<21>(true);
 inline constexpr std::array<foglio::Intestazione, 19> IntestazioniImminenti =
     dettaglio::Intestazioni<19>(false);
 inline constexpr std::array<foglio::Intestazione, 20> IntestazioniGiornoMese =

@@ -22,13 +22,6 @@ QLabel* Etichetta(QWidget* genitore, const QString& nome, const QString& testo, 
     return l;
 }
 
-QLabel* EtichettaNascosta(QWidget* genitore, const QString& nome) {
-    auto* l = new QLabel(genitore);
-    l->setObjectName(nome);
-    l->hide();
-    return l;
-}
-
 QPushButton* Pulsante(QWidget* genitore, const QString& nome, const QString& testo, QRect r,
                       const QFont& f) {
     auto* b = new QPushButton(testo, genitore);

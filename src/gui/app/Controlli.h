@@ -18,8 +18,6 @@ class QPushButton;
 
 QLabel* Etichetta(QWidget* genitore, const QString& nome, const QString& testo, QPoint pos,
                   const QFont& f, const QColor& colore = Qt::black);
-// A hidden label that holds a window's state (a path, a date, a count).
-QLabel* EtichettaNascosta(QWidget* genitore, const QString& nome);
 // A push button that never acts as a dialog's default (Enter in a field must not press it);
 // Enter on the button itself presses it.
 QPushButton* Pulsante(QWidget* genitore, const QString& nome, const QString& testo, QRect r,

@@ -4,8 +4,10 @@
 // check box, "lbl" + field for a label the card fills itself. Through that table the card
 // shows a record, composes one, saves it (overwriting the record shown, or appending a new
 // one), prepares a copy and browses the archive; the card's own rules (core) say what a
-// new card holds, what a copy leaves, and what Salva checks.
+// new card holds, what a copy leaves, and what Salva checks. A field shown by a label keeps
+// its value here, and the label only shows it.
 #include <QCheckBox>
+#include <QLabel>
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -28,8 +30,8 @@ public:
     // otherwise. The search and list windows bring a picked record in with it.
     void MostraScheda(std::int64_t posizione, const Scheda& scheda) {
         for (std::size_t i = 0; i < controlli_.size(); ++i)
-            Scrivi(controlli_[i], scheda.*(Scheda::Campi[i].membro), true);
-        lblPosizione->setText(QString::number(posizione));
+            Scrivi(i, scheda.*(Scheda::Campi[i].membro), true);
+        ImpostaPosizione(posizione);
     }
 
     // The card as it stands, through the storing conversion's trimming; a check box gives
@@ -40,6 +42,8 @@ public:
             std::string& valore = scheda.*(Scheda::Campi[i].membro);
             if (auto* casella = qobject_cast<const QCheckBox*>(controlli_[i]))
                 valore = flag::Da(casella->isChecked());
+            else if (qobject_cast<const QLabel*>(controlli_[i]))
+                valore = etichette_[i];
             else
                 valore = S(Rifilato(TestoDi(controlli_[i])));
         }
@@ -49,7 +53,7 @@ public:
     void PulisciScheda() override {
         for (std::size_t i = 0; i < controlli_.size(); ++i)
             if (!Tra(regole_.conservati, Scheda::Campi[i].membro)) Reimposta(i);
-        lblPosizione->clear();
+        ImpostaPosizione(0);
         PrimoCampo()->setFocus();
     }
 
@@ -60,7 +64,7 @@ public:
         // What the checks completed shows on the card, refused or not.
         for (std::size_t i = 0; i < controlli_.size(); ++i) {
             const auto membro = Scheda::Campi[i].membro;
-            if (carta.*membro != letta.*membro) Scrivi(controlli_[i], carta.*membro, true);
+            if (carta.*membro != letta.*membro) Scrivi(i, carta.*membro, true);
         }
         if (rifiuto) {
             if (rifiuto->modo == ModoRifiuto::Messaggio)
@@ -78,7 +82,7 @@ public:
             ErroreAccesso();
             return;
         }
-        lblPosizione->setText(QString::number(posizione));
+        ImpostaPosizione(posizione);
         MostraAvviso(this,
                      prima > 0 ? Q(messaggi::ModificheSalvate) : Q(std::string(regole_.accodata)),
                      TipoAvviso::Informazione);
@@ -89,7 +93,7 @@ public:
             MostraAvviso(this, Q(messaggi::DuplicaNonArchiviata), TipoAvviso::Avvertimento);
             return;
         }
-        lblPosizione->clear();
+        ImpostaPosizione(0);
         for (const auto membro : regole_.soloDelRecord) Reimposta(Indice(membro));
         try {
             RaggiungiArchivio<ArchivioDi>(PercorsoArchivio());
@@ -133,7 +137,15 @@ protected:
         return nullptr;
     }
     // A field's text, trimmed, as the commands hand it on.
-    QString TestoCampo(std::string_view campo) const { return Rifilato(TestoDi(Controllo(campo))); }
+    QString TestoCampo(std::string_view campo) const {
+        const std::size_t i = Indice(campo);
+        if (qobject_cast<const QLabel*>(controlli_[i])) return Q(etichette_[i]);
+        return Rifilato(TestoDi(controlli_[i]));
+    }
+    // Puts a value in one field, as showing a record does.
+    void ScriviCampo(std::string_view campo, const std::string& valore) {
+        Scrivi(Indice(campo), valore, true);
+    }
 
 private:
     using Membro = std::string Scheda::*;
@@ -151,7 +163,7 @@ private:
                 MostraScheda(esito.passo.posizione, esito.scheda);
                 break;
             case PassoNavigazione::ArchivioVuoto:
-                if (esito.passo.svuotaPosizione) lblPosizione->clear();
+                if (esito.passo.svuotaPosizione) ImpostaPosizione(0);
                 MostraAvviso(this, Q(messaggi::ArchivioVuoto), TipoAvviso::Informazione);
                 break;
             case PassoNavigazione::Niente:
@@ -160,16 +172,25 @@ private:
     }
 
     // A field back to its value on a new card; a list keeps no item selected.
-    void Reimposta(std::size_t i) {
-        Scrivi(controlli_[i], regole_.nuova.*(Scheda::Campi[i].membro), false);
-    }
-    static void Scrivi(QWidget* controllo, const std::string& valore, bool scegliVoce) {
+    void Reimposta(std::size_t i) { Scrivi(i, regole_.nuova.*(Scheda::Campi[i].membro), false); }
+    void Scrivi(std::size_t i, const std::string& valore, bool scegliVoce) {
+        QWidget* controllo = controlli_[i];
         if (auto* casella = qobject_cast<QCheckBox*>(controllo)) {
             if (const int spunta = flag::Leggi(valore); spunta >= 0)
                 casella->setChecked(spunta == 1);
             return;
         }
+        if (auto* etichetta = qobject_cast<QLabel*>(controllo)) {
+            etichette_[i] = testo::Rifila(valore);
+            etichetta->setText(Q(etichette_[i]));
+            return;
+        }
         ScriviTesto(controllo, Q(testo::Rifila(valore)), scegliVoce);
+    }
+    static std::size_t Indice(std::string_view campo) {
+        for (std::size_t i = 0; i < Scheda::Campi.size(); ++i)
+            if (Scheda::Campi[i].nome == campo) return i;
+        qFatal("no record field %.*s", int(campo.size()), campo.data());
     }
     static std::size_t Indice(Membro membro) {
         std::size_t i = 0;
@@ -182,4 +203,5 @@ private:
 
     const RegoleScheda<Scheda>& regole_;
     std::array<QWidget*, Scheda::Campi.size()> controlli_{};
+    std::array<std::string, Scheda::Campi.size()> etichette_{};  // the fields labels show
 };

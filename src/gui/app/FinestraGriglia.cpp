@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
-#include "core/text/Messaggi.h"
 #include "core/memory/PagineGrandi.h"
+#include "core/text/Messaggi.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Figure.h"
@@ -123,8 +123,9 @@ FinestraGriglia::FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione)
     : Dialogo(genitore, QString::fromLatin1(dichiarazione.classe), Q(dichiarazione.titolo),
               kDialogoGriglia, Argb(kColoreGriglia), Argb(kColoreGriglia)),
       d_(std::move(dichiarazione)) {
-    // Every grid column but the ordinal has its header cell in the file.
+    // Every grid column but the ordinal has its header cell in the file; every one is drawn.
     Q_ASSERT(d_.esportazione.intestazioni.size() + 1 == d_.colonne.size());
+    Q_ASSERT(d_.aspetto.size() == d_.colonne.size());
     auto* p = new QWidget(this);
     p->setObjectName("panContenuto");
     p->setGeometry(QRect(QPoint((kDialogoGriglia.width() - kPannelloGriglia.width()) / 2,
@@ -167,8 +168,8 @@ FinestraGriglia::FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione)
     testata->setSectionResizeMode(QHeaderView::Interactive);
     testata->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     testata->setHighlightSections(false);
-    for (std::size_t c = 0; c < d_.colonne.size(); ++c)
-        grdRecords->setColumnWidth(static_cast<int>(c), d_.colonne[c].larghezza);
+    for (std::size_t c = 0; c < d_.aspetto.size(); ++c)
+        grdRecords->setColumnWidth(static_cast<int>(c), d_.aspetto[c].larghezza);
 
     panInfo = StrisciaInfo(p, {8, 493, 821, 32},
                            QStringLiteral("Esportazione archivio in Microsoft Excel."));
@@ -193,6 +194,12 @@ FinestraGriglia::FinestraGriglia(QWidget* genitore, Dichiarazione dichiarazione)
     connect(cmdEsporta, &QAbstractButton::clicked, this, &FinestraGriglia::cmdEsportaClick);
     connect(cmdGuida, &QAbstractButton::clicked, this, &FinestraGriglia::cmdGuidaClick);
     connect(cmdEsci, &QAbstractButton::clicked, this, &FinestraGriglia::cmdEsciClick);
+}
+
+int FinestraGriglia::Colonna(std::string_view nome) const {
+    for (std::size_t c = 0; c < d_.aspetto.size(); ++c)
+        if (d_.aspetto[c].nome == nome) return static_cast<int>(c);
+    return -1;
 }
 
 void FinestraGriglia::FormShow() {

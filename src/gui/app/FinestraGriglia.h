@@ -1,8 +1,9 @@
 #pragma once
 // The grid windows: a dialog with a white strip (logo, a hand pointing at the export
 // picture, the export, help and exit pictures), the grid `grdRecords` over the rows'
-// texts, and the status line. A grid window is a declaration: its column table, its export
-// (file, worksheet, header cells), its help page, and how its rows are filled.
+// texts, and the status line. A grid window is a declaration: its column table (from the
+// core) with how it draws each column, its export (file, worksheet, header cells), its help
+// page, and how its rows are filled.
 #include <QAbstractTableModel>
 #include <QLabel>
 #include <QTableView>
@@ -48,6 +49,12 @@ void EsportaInFoglio(QWidget* genitore, std::string_view file, std::string_view 
                      std::span<const foglio::Intestazione> intestazioni,
                      const foglio::Righe& righe);
 
+// How a grid window draws a column: the column's control name and its width in pixels.
+struct AspettoColonna {
+    const char* nome;
+    int larghezza;
+};
+
 class FinestraGriglia : public Dialogo {
     Q_OBJECT
 public:
@@ -66,6 +73,7 @@ public:
         const char* titolo;  // caption
         const char* guida;   // help page title
         std::vector<griglia::Colonna> colonne;
+        std::span<const AspettoColonna> aspetto;  // one for each column
         griglia::Esportazione esportazione;
         // Fills the rows when the window is shown; a failure just ends the filling.
         std::function<void(griglia::TabellaTesti&)> riempi;
@@ -83,6 +91,8 @@ public:
     QLabel* panInfo;
 
     ModelloGriglia* Modello() const { return modello_; }
+    // The column with that control name; -1 when the grid has none.
+    int Colonna(std::string_view nome) const;
 
     void cmdEsportaClick();
     void cmdGuidaClick();
@@ -102,11 +112,13 @@ template <class Scheda>
 FinestraGriglia::Dichiarazione GrigliaDiArchivio(const char* classe, const char* titolo,
                                                  const char* guida,
                                                  const griglia::Dichiarazione<Scheda>& griglia,
+                                                 std::span<const AspettoColonna> aspetto,
                                                  std::filesystem::path file) {
     return {classe,
             titolo,
             guida,
             griglia.Colonne(),
+            aspetto,
             griglia.esportazione,
             [colonne = griglia.colonne, file = std::move(file)](griglia::TabellaTesti& t) {
                 griglia::Riempi<Scheda>(t, colonne, file);

@@ -12,10 +12,6 @@ FinestraRicerca::FinestraRicerca(QWidget* chiamante, const char* nome, const QSt
 
 void FinestraRicerca::CostruisciPannelli(std::span<const Filtro> filtri, std::string& ricordato,
                                          const QString& titoloStampa) {
-    lblConta = new QLabel(this);
-    lblConta->setObjectName("lblConta");
-    lblConta->hide();
-
     panAvvio = new QWidget(this);
     panAvvio->setObjectName("panAvvio");
     panAvvio->setGeometry(rect());

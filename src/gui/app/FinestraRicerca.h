@@ -1,8 +1,8 @@
 #pragma once
 // What the two search windows share: the filter panel `panAvvio` (instruction lines, one
 // text filter a row with its caption, highlight and Enter chain, the busy label, "Cerca"
-// and "Chiudi"), the result panel `panContainer` that replaces it after a search, the
-// hidden threshold label `lblConta`, and the search itself. A search window gives its
+// and "Chiudi"), the result panel `panContainer` that replaces it after a search, and the
+// search itself. A search window gives its
 // filter table, the record field of each filter, its line and where a picked record goes.
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +21,6 @@
 class FinestraRicerca : public Dialogo, public PannelloRisultati {
     Q_OBJECT
 public:
-    QLabel* lblConta;  // hidden: the number of filled filters of the last search
     QWidget* panAvvio;
     QLabel* lblAttendere;
     QPushButton* btnCerca;
@@ -52,7 +51,6 @@ protected:
         std::array<std::string, N> testi;
         for (std::size_t i = 0; i < N; ++i) testi[i] = S(filtri[i]->text());
         const elenco::Ricerca<Scheda, N> ricerca(testi, campi);
-        lblConta->setText(QString::number(ricerca.Soglia()));
         bool riuscita = true;
         try {
             risultati->Elenca<Scheda>(

@@ -95,7 +95,10 @@ void FinestraScheda::CollegaRigaStato() {
         if (!ParteDiUnCampo(w, Pannello())) stato_->SvuotaSu(w);
 }
 
-std::int64_t FinestraScheda::Posizione() const { return LeggiPosizione(S(lblPosizione->text())); }
+void FinestraScheda::ImpostaPosizione(std::int64_t posizione) {
+    posizione_ = posizione > 0 ? posizione : 0;
+    lblPosizione->setText(posizione_ > 0 ? QString::number(posizione_) : QString());
+}
 
 void FinestraScheda::ErroreAccesso() {
     MostraAvviso(this, Q(messaggi::AccessoArchivio), TipoAvviso::Errore);

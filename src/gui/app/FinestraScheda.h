@@ -33,7 +33,7 @@ class FinestraScheda : public FinestraIntera {
     Q_OBJECT
 public:
     QLabel* panInfo = nullptr;       // the status line
-    QLabel* lblPosizione = nullptr;  // the record number, empty for a card never stored
+    QLabel* lblPosizione = nullptr;  // shows Posizione(), empty for a card never stored
     Immagine* cmdPrimo = nullptr;
     Immagine* cmdIndietro = nullptr;
     Immagine* cmdAvanti = nullptr;
@@ -50,6 +50,11 @@ public:
 
     // Card reset: a new card, the focus on the first field.
     virtual void PulisciScheda() = 0;
+
+    // The record number the card stands on; 0 for a card never stored. Saving overwrites
+    // that record, or appends when there is none.
+    std::int64_t Posizione() const { return posizione_; }
+    void ImpostaPosizione(std::int64_t posizione);
 
 protected:
     struct Cornice {
@@ -81,7 +86,7 @@ protected:
             if (c.membro) finestra->*c.membro = i;
         }
     }
-    // A label the card keeps hidden, holding state (a path, a record field it fills itself).
+    // A label the card keeps hidden, showing a path or a record field it fills itself.
     QLabel* EtichettaNascosta(const char* nome);
     // The status line's text over a control that is not a command (the check boxes).
     void Descrivi(QWidget* controllo, const char* descrizione);
@@ -91,8 +96,6 @@ protected:
     // Once every control is there: the status line's rule over all of them.
     void CollegaRigaStato();
 
-    // The record number the card shows; 0 for a card never stored.
-    std::int64_t Posizione() const;
     // The archive access failure, as every command that touches the archive reports it.
     void ErroreAccesso();
 
@@ -106,4 +109,5 @@ private:
     RigaStato* stato_ = nullptr;
     int inColonna_ = 0;
     QWidget* primo_ = nullptr;
+    std::int64_t posizione_ = 0;
 };

@@ -1,18 +1,15 @@
 #include "gui/app/Programma.h"
 
-#include <QApplication>
 #include <QEvent>
-#include <QMetaObject>
 #include <QTimer>
 #include <functional>
 #include <utility>
 
 #include "gui/app/Finestre.h"
-#include "gui/app/Titoli.h"
+#include "gui/app/Schermate.h"
 #include "gui/contacts/TfrmClienti.h"
 #include "gui/deadlines/TfrmMenuRicordario.h"
 #include "gui/deadlines/TfrmRicordario.h"
-#include "gui/deadlines/TfrmTrovaRicordario.h"
 #include "gui/summary/TfrmMenuRiepCosti.h"
 #include "gui/viewer/TfrmScadenze.h"
 
@@ -75,10 +72,8 @@ void Programma::CreaApplicazioni() {
     // The chosen year names the deadline card's archive; the card then opens, and its own
     // closing goes back to the launcher.
     menuRicordario_->Collega([card = ricordario_.get(), avvio = avvio_.get()](
-                                 const QString& anno, const std::filesystem::path& file) {
-        card->lblFile->setText(QString::fromStdU16String(file.u16string()));
-        card->lblAnno->setText(anno);
-        card->setWindowTitle(Titolo("Archivio scadenze e appuntamenti anno " + anno));
+                                 int anno, const std::filesystem::path& file) {
+        card->ImpostaAnno(anno, file);
         card->ImpostaRitorno(avvio);
         card->Apri();
     });
@@ -90,68 +85,5 @@ void Programma::CreaApplicazioni() {
 }
 
 void Programma::Avvia(const QString& schermata) {
-    FinestraIntera* diretta = nullptr;
-    const bool esporta = schermata == "esportaclienti" || schermata == "esportascadenze";
-    if (schermata == "avvio") diretta = avvio_.get();
-    if (schermata == "clienti" || schermata == "esportaclienti") diretta = clienti();
-    const bool daScheda = schermata == "scadenza" || schermata == "trova_scadenze" ||
-                          schermata == "trova_scadenze_elenco" || schermata == "scaduti";
-    if (schermata == "ricordario" || daScheda || schermata == "esportascadenze")
-        diretta = menuRicordario();
-    const bool elenco =
-        schermata == "imminenti" || schermata == "giornaliere" || schermata == "mensili";
-    if (schermata == "scadenze" || elenco) diretta = scadenze();
-    if (schermata == "riepilogo" || schermata == "riepilogo-anno") diretta = menuRiepCosti();
-    if (!diretta) {
-        password_->show();
-        return;
-    }
-    if (diretta != avvio_.get()) diretta->ImpostaRitorno(avvio_.get());
-    diretta->Apri();
-    if (daScheda) {
-        menuRicordario_->btnApriPreventiviClick();
-        ricordario_->cmdUltimoClick();
-    }
-    // The search and the lists are modal: they open once the event loop runs.
-    TfrmRicordario* scheda = ricordario_.get();
-    if (schermata.startsWith("trova_scadenze"))
-        QTimer::singleShot(0, scheda, [scheda] { scheda->cmdTrovaClick(); });
-    if (schermata == "trova_scadenze_elenco")
-        QTimer::singleShot(300, scheda, [] {
-            if (auto* f = qobject_cast<TfrmTrovaRicordario*>(QApplication::activeModalWidget()))
-                f->btnCerca->click();
-        });
-    if (schermata == "scaduti")
-        QTimer::singleShot(0, scheda, [scheda] { scheda->cmdEffettuateClick(); });
-    if (elenco) {
-        // The viewer's list, as its button opens it, once the event loop runs.
-        QTimer::singleShot(0, scadenze_.get(), [v = scadenze_.get(), schermata] {
-            if (schermata == "imminenti") v->btnOKClick();
-            if (schermata == "giornaliere") v->btnGiornoClick();
-            if (schermata == "mensili") v->btnMeseClick();
-        });
-    }
-    if (schermata == "riepilogo-anno") {
-        // Once the event loop runs: the summary is a modal window of its own.
-        QTimer::singleShot(0, menuRiepCosti_.get(), [m = menuRiepCosti_.get()] {
-            m->txtGiornoInizio->setCurrentIndex(0);
-            m->txtMeseInizio->setCurrentIndex(0);
-            m->txtGiornoFine->setCurrentIndex(30);
-            m->txtMeseFine->setCurrentIndex(11);
-            m->btnVisualizzaClick();
-        });
-    }
-    if (esporta) {
-        if (schermata == "esportascadenze") menuRicordario_->btnApriPreventiviClick();
-        // The export window of the card, shown modally, as the card's command does.
-        QMetaObject::invokeMethod(
-            diretta,
-            [this, schermata] {
-                if (schermata == "esportaclienti")
-                    clienti_->cmdEsportaClick();
-                else
-                    ricordario_->cmdEsportaClick();
-            },
-            Qt::QueuedConnection);
-    }
+    if (!ApriSchermata(*this, schermata)) password_->show();
 }

@@ -18,15 +18,7 @@ public:
     Programma();
     ~Programma();
     // Shows the first window: the password window. For screenshots and checks, `schermata`
-    // names a window to open directly instead ("avvio", "clienti", "ricordario" for the year
-    // window, "scadenze" for the viewer, "riepilogo" for the summary request), as the launcher
-    // would; "scadenza" opens the deadline card on this year's archive at its last record,
-    // and from there "trova_scadenze" its search, "trova_scadenze_elenco" the search's result
-    // with every filter empty, "scaduti" the list of expired commitments; "riepilogo-anno"
-    // shows the summary of this whole year; "esportaclienti" and "esportascadenze" open the
-    // export window of the contact card or of the deadline card on this year's archive;
-    // "imminenti", "giornaliere" and "mensili" open the viewer's list of imminent deadlines,
-    // of today or of this month.
+    // names a window to open directly instead (the names are ApriSchermata's).
     void Avvia(const QString& schermata = QString());
 
     TfrmPassword* accesso() const { return password_.get(); }

@@ -18,7 +18,6 @@ QString Rifilato(const QString& t) { return Q(testo::Rifila(S(t))); }
 QString TestoDi(const QWidget* controllo) {
     if (auto* e = qobject_cast<const QLineEdit*>(controllo)) return e->text();
     if (auto* c = qobject_cast<const QComboBox*>(controllo)) return c->currentText();
-    if (auto* l = qobject_cast<const QLabel*>(controllo)) return l->text();
     return {};
 }
 

@@ -16,7 +16,7 @@ inline std::string S(const QString& s) { return s.toStdString(); }
 QStringList Q(const std::vector<std::string>& voci);
 // A control's text without leading and trailing characters of code 32 or below.
 QString Rifilato(const QString& t);
-// The text of an edit field, a combo or a label.
+// The text of an edit field or a combo (a label only shows what its window keeps).
 QString TestoDi(const QWidget* controllo);
 // Writes a text into an edit field (which shows its beginning), a combo or a label. A
 // combo selects the item with exactly that text, or none when `scegliVoce` is false or no

@@ -74,6 +74,12 @@ void TfrmPassword::Collega(FinestraIntera* avvio, TfrmCambiaPassword* cambia) {
 
 void TfrmPassword::FormShow() { txtPassword->setFocus(); }
 
+void TfrmPassword::Riapri() {
+    txtPassword->clear();
+    show();
+    txtPassword->setFocus();
+}
+
 void TfrmPassword::txtPasswordChange() { cmdOK->setEnabled(!Vuoto(txtPassword)); }
 
 void TfrmPassword::cmdOKClick() {
@@ -187,7 +193,5 @@ void TfrmCambiaPassword::cmdOKClick() {
 void TfrmCambiaPassword::closeEvent(QCloseEvent* e) {
     // However it closes, the password window comes back with an empty field.
     e->accept();
-    accesso_->txtPassword->clear();
-    accesso_->show();
-    accesso_->txtPassword->setFocus();
+    accesso_->Riapri();
 }

@@ -22,6 +22,8 @@ public:
     void cmdOKClick();
     void cmdEsciClick();
     void btnCambiaPasswordClick();
+    // Back from the change window: shown again with an empty field.
+    void Riapri();
 
 protected:
     void FormShow() override;

@@ -21,13 +21,11 @@ QString Numero(int slot) { return QStringLiteral("%1").arg(slot, 2, 10, QLatin1C
 
 }  // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget* chiamante)
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget* chiamante, const Allegati& allegati,
+                                       Applica applica)
     : Dialogo(chiamante, "TfrmAllegaCartella", QStringLiteral(" Allega file"), QSize(560, 400),
-              Argb(0xFF8BB2D3), Qt::white) {
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName("lblMemory");
-    lblMemory->hide();
-
+              Argb(0xFF8BB2D3), Qt::white),
+      applica_(std::move(applica)) {
     QLineEdit** file[] = {&txtFile01, &txtFile02, &txtFile03};
     QLineEdit** desc[] = {&txtDesc01, &txtDesc02, &txtDesc03};
     QPushButton** sfoglia[] = {&btnSfoglia01, &btnSfoglia02, &btnSfoglia03};
@@ -78,26 +76,15 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* chiamante)
                           QRect(388, 352, 160, 32), campo);
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
-}
 
-void TfrmAllegaCartella::Apri(QWidget* chiamante) {
-    auto finestra = std::make_unique<TfrmAllegaCartella>(chiamante);
-    finestra->lblMemory->setText(QStringLiteral("clienti"));
-    finestra->LeggiEtichette();
-    MostraPerUso(std::move(finestra));
-}
-
-QLabel* TfrmAllegaCartella::EtichettaChiamante(const char* prefisso, int slot) const {
-    QWidget* chiamante = parentWidget();
-    return chiamante ? chiamante->findChild<QLabel*>(prefisso + Numero(slot)) : nullptr;
-}
-
-void TfrmAllegaCartella::LeggiEtichette() {
-    for (int n = 1; n <= 3; ++n) {
-        const Slot& s = slot_[n - 1];
-        if (QLabel* l = EtichettaChiamante("lblFile", n)) s.file->setText(Rifilato(l->text()));
-        if (QLabel* l = EtichettaChiamante("lblDesc", n)) s.desc->setText(Rifilato(l->text()));
+    for (std::size_t i = 0; i < slot_.size(); ++i) {
+        slot_[i].file->setText(Rifilato(allegati[i].file));
+        slot_[i].desc->setText(Rifilato(allegati[i].descrizione));
     }
+}
+
+void TfrmAllegaCartella::Apri(QWidget* chiamante, const Allegati& allegati, Applica applica) {
+    MostraPerUso(std::make_unique<TfrmAllegaCartella>(chiamante, allegati, std::move(applica)));
 }
 
 void TfrmAllegaCartella::FormShow() { btnSfoglia01->setFocus(); }
@@ -149,11 +136,10 @@ void TfrmAllegaCartella::btnApriClick(int slot) {
 void TfrmAllegaCartella::imgCancellaClick(int slot) { slot_[slot - 1].file->clear(); }
 
 void TfrmAllegaCartella::btnApplicaClick() {
-    for (int n = 1; n <= 3; ++n) {
-        const Slot& s = slot_[n - 1];
-        if (QLabel* l = EtichettaChiamante("lblFile", n)) l->setText(Rifilato(s.file->text()));
-        if (QLabel* l = EtichettaChiamante("lblDesc", n)) l->setText(Rifilato(s.desc->text()));
-    }
+    Allegati allegati;
+    for (std::size_t i = 0; i < slot_.size(); ++i)
+        allegati[i] = {Rifilato(slot_[i].file->text()), Rifilato(slot_[i].desc->text())};
+    if (applica_) applica_(allegati);
     close();
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // The attachments of the contact on the card: up to three files, each copied into the
-// attachments folder and known there by its name, with a description. The window works
-// on the card's hidden labels; the card's Salva stores them.
+// attachments folder and known there by its name, with a description. The window takes
+// the card's three attachments and gives them back on "Applica e chiudi"; the card's Salva
+// stores them.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <functional>
 
 #include "gui/app/Figure.h"
 #include "gui/app/Finestre.h"
@@ -13,15 +15,22 @@
 class TfrmAllegaCartella : public Dialogo {
     Q_OBJECT
 public:
-    // `chiamante` is the card: "Applica e chiudi" writes its labels lblFile01..03 and
-    // lblDesc01..03.
-    explicit TfrmAllegaCartella(QWidget* chiamante);
+    // One slot: the file's name in the attachments folder and its description.
+    struct Allegato {
+        QString file;
+        QString descrizione;
+    };
+    using Allegati = std::array<Allegato, 3>;
+    // Receives the three slots, trimmed, on "Applica e chiudi".
+    using Applica = std::function<void(const Allegati&)>;
 
-    // What the card's command does: a new window with the card's six labels (trimmed) in
+    // `chiamante` is the card that owns the window.
+    TfrmAllegaCartella(QWidget* chiamante, const Allegati& allegati, Applica applica);
+
+    // What the card's command does: a new window with the card's attachments (trimmed) in
     // its fields, shown modally and destroyed when it closes.
-    static void Apri(QWidget* chiamante);
+    static void Apri(QWidget* chiamante, const Allegati& allegati, Applica applica);
 
-    QLabel* lblMemory;
     QLineEdit *txtFile01, *txtFile02, *txtFile03;
     QLineEdit *txtDesc01, *txtDesc02, *txtDesc03;
     QPushButton *btnSfoglia01, *btnSfoglia02, *btnSfoglia03;
@@ -46,9 +55,6 @@ private:
         QLineEdit* desc;
         QPushButton* apri;
     };
-    // The card's label for a slot's name or description.
-    QLabel* EtichettaChiamante(const char* prefisso, int slot) const;
-    void LeggiEtichette();
-
     std::array<Slot, 3> slot_;
+    Applica applica_;
 };

@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <array>
+#include <utility>
 
 #include "core/help/Guida.h"
 #include "core/contacts/RegoleContatto.h"
@@ -190,11 +192,33 @@ void TfrmClienti::btnPartitaIvaClick() { TfrmPartitaIva::Apri(this, TestoCampo("
 void TfrmClienti::btnCartaClick() { TfrmCarta::Apri(this, TestoCampo("Carta")); }
 void TfrmClienti::btnIbanClick() { TfrmIban::Apri(this, TestoCampo("Iban")); }
 
-void TfrmClienti::cmdFileClick() { TfrmAllegaCartella::Apri(this); }
+namespace {
+constexpr std::array<std::pair<const char*, const char*>, 3> kCampiAllegati = {
+    {{"File01", "Desc01"}, {"File02", "Desc02"}, {"File03", "Desc03"}}};
+}  // namespace
+
+TfrmAllegaCartella::Allegati TfrmClienti::Allegati() const {
+    TfrmAllegaCartella::Allegati allegati;
+    for (std::size_t i = 0; i < allegati.size(); ++i)
+        allegati[i] = {TestoCampo(kCampiAllegati[i].first), TestoCampo(kCampiAllegati[i].second)};
+    return allegati;
+}
+
+void TfrmClienti::ImpostaAllegati(const TfrmAllegaCartella::Allegati& allegati) {
+    for (std::size_t i = 0; i < allegati.size(); ++i) {
+        ScriviCampo(kCampiAllegati[i].first, S(allegati[i].file));
+        ScriviCampo(kCampiAllegati[i].second, S(allegati[i].descrizione));
+    }
+}
+
+void TfrmClienti::cmdFileClick() {
+    TfrmAllegaCartella::Apri(this, Allegati(),
+                             [this](const TfrmAllegaCartella::Allegati& a) { ImpostaAllegati(a); });
+}
 void TfrmClienti::cmdTrovaClick() {
-    TfrmTrovaClienti::Apri(
-        this, QStringLiteral("clienti"),
-        [this](std::int64_t posizione, const TSchedaContatto& s) { MostraScheda(posizione, s); });
+    TfrmTrovaClienti::Apri(this, [this](std::int64_t posizione, const TSchedaContatto& s) {
+        MostraScheda(posizione, s);
+    });
 }
 void TfrmClienti::cmdRicontattaClick() {
     TfrmRicontatta::Apri(this, [this](std::int64_t posizione, const TSchedaContatto& s) {

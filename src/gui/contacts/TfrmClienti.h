@@ -5,6 +5,7 @@
 // export, printing and the PDF of the card.
 #include "core/contacts/TArchivioContatti.h"
 #include "gui/app/FinestraArchivio.h"
+#include "gui/contacts/TfrmAllegaCartella.h"
 #include "gui/reports/Modelli.h"
 
 class TfrmClienti : public FinestraArchivio<TArchivioContatti> {
@@ -24,6 +25,11 @@ public:
     void cmdAnteprimaClick();
     void cmdPDFClick();
     void cmdGuidaClick();
+
+    // The three attachments of the card (fields File01..03, Desc01..03), shown by the hidden
+    // labels lblFile01..03 and lblDesc01..03; the attachments window takes and gives them.
+    TfrmAllegaCartella::Allegati Allegati() const;
+    void ImpostaAllegati(const TfrmAllegaCartella::Allegati& allegati);
 
     void cmdFileClick();
     void cmdTrovaClick();

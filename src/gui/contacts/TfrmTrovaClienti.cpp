@@ -8,9 +8,6 @@
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget* chiamante, SceltaContatto scelta)
     : FinestraRicerca(chiamante, "TfrmTrovaClienti", QStringLiteral(" Trova contatti in archivio")),
       scelta_(std::move(scelta)) {
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName("lblMemory");
-    lblMemory->hide();
     const Filtro tabella[ricerca::kFiltri] = {
         {&txtCliente, "txtCliente", "Cognome e nome contatto:"},
         {&txtComuneRes, "txtComuneRes", "Comune di residenza:"},
@@ -30,10 +27,8 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget* chiamante, SceltaContatto scelta)
     connect(lstRecords, &ListaRisultati::DoppioClic, this, &TfrmTrovaClienti::lstRecordsDblClick);
 }
 
-void TfrmTrovaClienti::Apri(QWidget* chiamante, const QString& modo, SceltaContatto scelta) {
-    auto finestra = std::make_unique<TfrmTrovaClienti>(chiamante, std::move(scelta));
-    finestra->lblMemory->setText(modo);
-    MostraPerUso(std::move(finestra));
+void TfrmTrovaClienti::Apri(QWidget* chiamante, SceltaContatto scelta) {
+    MostraPerUso(std::make_unique<TfrmTrovaClienti>(chiamante, std::move(scelta)));
 }
 
 void TfrmTrovaClienti::btnCercaClick() {

@@ -23,11 +23,8 @@ public:
     // `chiamante` owns the window; `scelta` receives each picked contact.
     TfrmTrovaClienti(QWidget* chiamante, SceltaContatto scelta);
     // The openers' command: a new search for `chiamante`, shown modally and destroyed when
-    // it closes. `modo` names the opener ("clienti", "ricordario", "riepilogo"); it is only
-    // shown in lblMemory, what a pick does is `scelta`'s.
-    static void Apri(QWidget* chiamante, const QString& modo, SceltaContatto scelta);
-
-    QLabel* lblMemory;  // the opener's name, hidden
+    // it closes; what a pick does is `scelta`'s.
+    static void Apri(QWidget* chiamante, SceltaContatto scelta);
 
     // The filters on panAvvio; the other controls are those of the two panels.
     QLineEdit *txtCliente, *txtComuneRes, *txtPartitaIva, *txtCodFisc, *txtDocumento,

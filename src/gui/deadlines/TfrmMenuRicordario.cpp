@@ -1,6 +1,7 @@
 #include "gui/deadlines/TfrmMenuRicordario.h"
 
 #include <QCloseEvent>
+#include <string>
 #include <utility>
 
 #include "core/help/Guida.h"
@@ -20,8 +21,6 @@
 namespace {
 
 const QColor kAcciaio(0x46, 0x82, 0xB4);
-const char* const kModoAvvio = "avvio";
-const char* const kModoRicordario = "ricordario";
 
 }  // namespace
 
@@ -70,16 +69,11 @@ TfrmMenuRicordario::TfrmMenuRicordario()
     imgEsci = new Immagine(p, "imgEsci", {742, 513, 17, 18}, "esci");
     connect(imgGuida, &QAbstractButton::clicked, this, &TfrmMenuRicordario::imgGuidaClick);
     connect(imgEsci, &QAbstractButton::clicked, this, &TfrmMenuRicordario::imgEsciClick);
-
-    lblMemory = new QLabel(QString::fromLatin1(kModoAvvio), p);
-    lblMemory->setObjectName("lblMemory");
-    lblMemory->hide();
 }
 
 void TfrmMenuRicordario::FormShow() {
     txtAnnoPreventivi->setText(
         QStringLiteral("%1").arg(piattaforma().Adesso().date().year(), 4, 10, QChar('0')));
-    lblMemory->setText(QString::fromLatin1(kModoAvvio));
     scelta_.reset();
     txtAnnoPreventivi->setFocus();
     txtAnnoPreventivi->selectAll();
@@ -94,11 +88,11 @@ void TfrmMenuRicordario::btnApriPreventiviClick() {
         txtAnnoPreventivi->setFocus();
         return;
     }
-    const std::string anno = testo::Rifila(S(txtAnnoPreventivi->text()));
-    scelta_ =
-        Scelta{Q(anno), TArchivioScadenze::Percorso(
-                            std::filesystem::path(CartellaProgramma().toStdU16String()), anno)};
-    lblMemory->setText(QString::fromLatin1(kModoRicordario));
+    ApriAnno(std::stoi(testo::Rifila(S(txtAnnoPreventivi->text()))));
+}
+
+void TfrmMenuRicordario::ApriAnno(int anno) {
+    scelta_ = Scelta{anno, TArchivioScadenze::Percorso(PercorsoProgramma(QString()), anno)};
     close();
 }
 

@@ -15,7 +15,7 @@ class TfrmMenuRicordario : public FinestraIntera {
     Q_OBJECT
 public:
     // The chosen year and the path of its archive, handed over once this window has closed.
-    using SceltaAnno = std::function<void(const QString& anno, const std::filesystem::path& file)>;
+    using SceltaAnno = std::function<void(int anno, const std::filesystem::path& file)>;
 
     TfrmMenuRicordario();
     // What takes the year when one is chosen (without one the window goes back to the
@@ -29,11 +29,10 @@ public:
     QPushButton* btnApriPreventivi;
     Immagine* imgGuida;
     Immagine* imgEsci;
-    // Shows how the window was left: "avvio" (without a year) or "ricordario" (a year was
-    // chosen).
-    QLabel* lblMemory;
-
     void btnApriPreventiviClick();
+    // Chooses the year as "Apri" does once the year field is checked: its file is named in
+    // the program folder and the window closes, on to what takes the year.
+    void ApriAnno(int anno);
     void imgGuidaClick();
     void imgEsciClick() { close(); }
 
@@ -43,9 +42,9 @@ protected:
 
 private:
     struct Scelta {
-        QString anno;
+        int anno;
         std::filesystem::path file;
     };
-    std::optional<Scelta> scelta_;
+    std::optional<Scelta> scelta_;  // a year was chosen: the card follows, not the launcher
     SceltaAnno annoScelto_;
 };

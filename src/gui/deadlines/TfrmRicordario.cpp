@@ -256,8 +256,13 @@ void TfrmRicordario::CreaComandi() {
 
 // --- Card and record ------------------------------------------------------------------------
 
-std::filesystem::path TfrmRicordario::PercorsoArchivio() const {
-    return std::filesystem::path(lblFile->text().trimmed().toStdU16String());
+void TfrmRicordario::ImpostaAnno(int anno, std::filesystem::path file) {
+    anno_ = anno;
+    file_ = std::move(file);
+    const QString testo = QStringLiteral("%1").arg(anno_, 4, 10, QChar('0'));
+    ScriviCampo("Anno", S(testo));
+    lblFile->setText(QString::fromStdU16String(file_.u16string()));
+    setWindowTitle(Titolo(QStringLiteral("Archivio scadenze e appuntamenti anno ") + testo));
 }
 
 void TfrmRicordario::txtCostoExit() {
@@ -269,18 +274,17 @@ void TfrmRicordario::txtCostoExit() {
 
 void TfrmRicordario::impPagClick() {
     // The contact's data the deadline card takes; nothing else of the card changes.
-    TfrmTrovaClienti::Apri(this, QStringLiteral("ricordario"),
-                           [this](std::int64_t, const TSchedaContatto& s) {
-                               txtPagatore->setText(Q(s.Cliente));
-                               txtCodFisc->setText(Q(s.CodFisc));
-                               txtNumTessera->setText(Q(s.Zona));
-                               txtCarica->setText(Q(s.Questioni));
-                               txtTelCel->setText(Q(s.TelCel));
-                               txtRecapito->setText(Q(s.Recapito));
-                           });
+    TfrmTrovaClienti::Apri(this, [this](std::int64_t, const TSchedaContatto& s) {
+        txtPagatore->setText(Q(s.Cliente));
+        txtCodFisc->setText(Q(s.CodFisc));
+        txtNumTessera->setText(Q(s.Zona));
+        txtCarica->setText(Q(s.Questioni));
+        txtTelCel->setText(Q(s.TelCel));
+        txtRecapito->setText(Q(s.Recapito));
+    });
 }
 
-void TfrmRicordario::cmdEsportaClick() { TfrmExpRicordario::Apri(this, PercorsoArchivio()); }
+void TfrmRicordario::cmdEsportaClick() { TfrmExpRicordario::Apri(this, file_, anno_); }
 
 void TfrmRicordario::btnCodFiscClick() {
     // Digits only go to the partita IVA checker: TfrmCodFisc::Apri decides.

@@ -1,8 +1,8 @@
 #pragma once
 // The deadline card: one card of the chosen year's archive at a time. Creates, duplicates,
 // saves and browses cards, imports a contact's data, checks the tax code, previews and
-// prints the card. What it knows lives in its controls: the archive's path in lblFile, the
-// record number in lblPosizione.
+// prints the card. It works on the year it was given (ImpostaAnno); its labels only show
+// that year, the archive's path and the record number.
 #include <QCheckBox>
 #include <QComboBox>
 
@@ -15,11 +15,16 @@ class TfrmRicordario : public FinestraArchivio<TArchivioScadenze> {
 public:
     TfrmRicordario();
 
-    // State labels (lblPosizione is the card's, as on every card).
+    // The year the card works on and its archive: the labels and the caption show them.
+    void ImpostaAnno(int anno, std::filesystem::path file);
+    int Anno() const { return anno_; }
+    const std::filesystem::path& FileAnno() const { return file_; }
+
+    // Labels (lblPosizione is the card's, as on every card).
     QLabel* lblFile;  // hidden: full path of the year archive
-    QLabel* lblAnno;
-    QLabel* lblData;  // hidden
-    QLabel* lblOra;   // hidden
+    QLabel* lblAnno;  // the year, also the record's Anno field
+    QLabel* lblData;  // hidden: the record's Data field, made by Salva
+    QLabel* lblOra;   // hidden: the record's Ora field, made by Salva
 
     // Fields, in screen order.
     QComboBox* txtGiorno;
@@ -77,11 +82,14 @@ public:
     report::Modello SchedaDaStampare() const;
 
 protected:
-    // The year archive named by lblFile.
-    std::filesystem::path PercorsoArchivio() const override;
+    // The year archive given by ImpostaAnno.
+    std::filesystem::path PercorsoArchivio() const override { return file_; }
 
 private:
     void CreaCampi(QWidget* p);
     void CreaComandi();
     void txtCostoExit();
+
+    int anno_ = 0;
+    std::filesystem::path file_;
 };

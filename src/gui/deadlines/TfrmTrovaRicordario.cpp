@@ -9,10 +9,6 @@ TfrmTrovaRicordario::TfrmTrovaRicordario(QWidget* scheda, std::filesystem::path 
                       QStringLiteral(" Trova scadenze e appuntamenti in archivio")),
       archivio_(std::move(archivio)),
       scelta_(std::move(scelta)) {
-    lblMemory = new QLabel(QStringLiteral("Ricordario"), this);
-    lblMemory->setObjectName("lblMemory");
-    lblMemory->hide();
-
     const Filtro tabella[scadenza::kFiltri] = {
         {&txtData, "txtData", "Data scadenza (gg/mm/aaaa):"},
         {&txtOra, "txtOra", "Ora appuntamento (hh:mm):"},

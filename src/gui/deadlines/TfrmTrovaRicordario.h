@@ -21,8 +21,6 @@ public:
     static void Apri(QWidget* scheda, const std::filesystem::path& archivio,
                      elenco::Scelta<TSchedaScadenza> scelta);
 
-    QLabel* lblMemory;  // hidden: "Ricordario", the window that opened the search
-
     // The filters on panAvvio; the other controls are those of the two panels.
     QLineEdit *txtData, *txtOra, *txtPagatore, *txtCodFisc, *txtNumTessera, *txtCarica,
         *txtAnticipi, *txtBeneficiario, *txtDettagli, *txtNote;

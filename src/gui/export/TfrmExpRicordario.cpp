@@ -1,29 +1,34 @@
 #include "gui/export/TfrmExpRicordario.h"
 
-#include "core/help/Guida.h"
 #include "core/export/Esportazioni.h"
+#include "core/help/Guida.h"
 #include "gui/app/Finestre.h"
+#include "gui/app/Piattaforma.h"
+#include "gui/export/AspettoScadenze.h"
 #include "gui/export/EsportaCalendario.h"
 
 namespace {
 
 // The deadlines export with its second command: the year's deadlines as a calendar file.
-FinestraGriglia::Dichiarazione DichiarazioneScadenze(const std::filesystem::path& archivio) {
+FinestraGriglia::Dichiarazione DichiarazioneScadenze(const std::filesystem::path& archivio,
+                                                     int anno) {
     auto d = GrigliaDiArchivio<TSchedaScadenza>(
         "TfrmExpRicordario", " Esporta archivio scadenze e appuntamenti",
-        guida::EsportazioneScadenze, esportazione::Scadenze, archivio);
+        guida::EsportazioneScadenze, esportazione::Scadenze, AspettoScadenze, archivio);
     d.comandi.push_back({"cmdCalendario", "esporta_calendario",
                          "Esporta le scadenze dell'anno come calendario (iCalendar).",
-                         [lblFile = QString::fromStdU16String(archivio.u16string())](
-                             FinestraGriglia* f) { EsportaInCalendario(f, lblFile); }});
+                         [anno](FinestraGriglia* f) {
+                             EsportaInCalendario(f, anno, PercorsoProgramma(QString()));
+                         }});
     return d;
 }
 
 }  // namespace
 
-TfrmExpRicordario::TfrmExpRicordario(QWidget* scheda, const std::filesystem::path& archivio)
-    : FinestraGriglia(scheda, DichiarazioneScadenze(archivio)) {}
+TfrmExpRicordario::TfrmExpRicordario(QWidget* scheda, const std::filesystem::path& archivio,
+                                     int anno)
+    : FinestraGriglia(scheda, DichiarazioneScadenze(archivio, anno)) {}
 
-void TfrmExpRicordario::Apri(QWidget* scheda, const std::filesystem::path& archivio) {
-    MostraPerUso(std::make_unique<TfrmExpRicordario>(scheda, archivio));
+void TfrmExpRicordario::Apri(QWidget* scheda, const std::filesystem::path& archivio, int anno) {
+    MostraPerUso(std::make_unique<TfrmExpRicordario>(scheda, archivio, anno));
 }

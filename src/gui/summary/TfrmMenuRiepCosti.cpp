@@ -123,10 +123,6 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti()
     InvioAlPulsante(txtMeseFine, btnVisualizza);
     setTabOrder(txtMeseFine, btnVisualizza);
     setTabOrder(btnVisualizza, btnEsci);
-
-    lblFile = EtichettaNascosta(p, "lblFile");
-    lblDataInizio = EtichettaNascosta(p, "lblDataInizio");
-    lblDataFine = EtichettaNascosta(p, "lblDataFine");
 }
 
 QWidget* TfrmMenuRiepCosti::Controllo(riepilogo::Campo campo) const {
@@ -166,14 +162,21 @@ void TfrmMenuRiepCosti::FormShow() {
 
 void TfrmMenuRiepCosti::impClienteClick() {
     // The contact search puts the picked contact's name into txtCliente.
-    TfrmTrovaClienti::Apri(
-        this, QStringLiteral("riepilogo"),
-        [this](std::int64_t, const TSchedaContatto& s) { txtCliente->setText(Q(s.Cliente)); });
+    TfrmTrovaClienti::Apri(this, [this](std::int64_t, const TSchedaContatto& s) {
+        txtCliente->setText(Q(s.Cliente));
+    });
+}
+
+void TfrmMenuRiepCosti::VisualizzaIntervallo(int giornoInizio, int meseInizio, int giornoFine,
+                                             int meseFine) {
+    txtGiornoInizio->setCurrentIndex(giornoInizio - 1);
+    txtMeseInizio->setCurrentIndex(meseInizio - 1);
+    txtGiornoFine->setCurrentIndex(giornoFine - 1);
+    txtMeseFine->setCurrentIndex(meseFine - 1);
+    btnVisualizzaClick();
 }
 
 void TfrmMenuRiepCosti::btnVisualizzaClick() {
-    lblDataInizio->clear();
-    lblDataFine->clear();
     try {
         const riepilogo::ModuloRichiesta modulo{
             S(txtAnno->text()),
@@ -186,8 +189,6 @@ void TfrmMenuRiepCosti::btnVisualizzaClick() {
         };
         const riepilogo::EsitoRichiesta esito =
             riepilogo::ControllaRichiesta(modulo, PercorsoProgramma(QString()));
-        lblDataInizio->setText(Q(esito.dataInizio));
-        lblDataFine->setText(Q(esito.dataFine));
         if (const auto& rifiuto = esito.rifiuto) {
             lblAttendere->hide();
             if (rifiuto->modo == ModoRifiuto::Avviso)
@@ -197,7 +198,6 @@ void TfrmMenuRiepCosti::btnVisualizzaClick() {
             if (rifiuto->campo) Controllo(*rifiuto->campo)->setFocus();
             return;
         }
-        lblFile->setText(QString::fromStdU16String(esito.richiesta->file.u16string()));
         MostraPerUso(std::make_unique<TfrmRiepCosti>(this, *esito.richiesta));
     } catch (...) {
         lblAttendere->hide();

@@ -26,13 +26,12 @@ public:
     QPushButton* btnVisualizza;
     QPushButton* btnEsci;
     QLabel* lblAttendere;
-    // The request as last composed: the year file and the two dates.
-    QLabel* lblFile;
-    QLabel* lblDataInizio;
-    QLabel* lblDataFine;
 
     void impClienteClick();
     void btnVisualizzaClick();
+    // The summary of an interval of the year in txtAnno, given as day and month numbers
+    // (1 January is 1, 1), as choosing them in the four lists and "Visualizza" give it.
+    void VisualizzaIntervallo(int giornoInizio, int meseInizio, int giornoFine, int meseFine);
     void btnEsciClick() { close(); }
 
 protected:

@@ -57,12 +57,11 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* chiamante, riepilogo::RichiestaRiepilogo r
     connect(btnTrova, &QPushButton::clicked, this, &TfrmRiepCosti::btnTrovaClick);
 
     Etichetta(p, "infIntervallo", QStringLiteral("Intervallo selezionato:"), {22, 610}, titolo);
-    lblIntervallo = Etichetta(p, "lblIntervallo", QStringLiteral("Dal gg/mm/aaaa al gg/mm/aaaa"),
-                              {224, 608}, titolo, kGranata);
+    lblIntervallo = Etichetta(p, "lblIntervallo", Q(intervallo_), {224, 608}, titolo, kGranata);
     lblIntervallo->setGeometry(224, 608, 344, lblIntervallo->height());
     lblIntervallo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Etichetta(p, "infTotKmPercorsi", QStringLiteral("Totale importi: €"), {606, 610}, titolo);
-    lblTotCosti = Etichetta(p, "lblTotCosti", QStringLiteral("0,00"), {790, 608}, titolo, kGranata);
+    lblTotCosti = Etichetta(p, "lblTotCosti", Q(totale_), {790, 608}, titolo, kGranata);
     lblTotCosti->setGeometry(790, 608, 178, lblTotCosti->height());
     lblTotCosti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -73,8 +72,6 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* chiamante, riepilogo::RichiestaRiepilogo r
     connect(btnStampa, &QPushButton::clicked, this, &TfrmRiepCosti::btnStampaClick);
     connect(btnEsci, &QPushButton::clicked, this, &TfrmRiepCosti::btnEsciClick);
 
-    lblConta = EtichettaNascosta(p, "lblConta");
-
     setTabOrder(txtTrova, btnTrova);
     setTabOrder(btnTrova, lstRecords);
     setTabOrder(lstRecords, btnStampa);
@@ -83,8 +80,8 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* chiamante, riepilogo::RichiestaRiepilogo r
 
 void TfrmRiepCosti::FormShow() {
     riepilogo::Riepilogo riepilogo(richiesta_);
-    lblConta->setText(QString::number(riepilogo.FiltriPieni()));
-    titTipologia->setText(Q(riepilogo::TitoloContatto(richiesta_.cliente)));
+    tipologia_ = riepilogo::TitoloContatto(richiesta_.cliente);
+    titTipologia->setText(Q(tipologia_));
     try {
         risultati_->Elenca<TSchedaScadenza>(
             richiesta_.file,
@@ -93,11 +90,14 @@ void TfrmRiepCosti::FormShow() {
     } catch (...) {
         // The archive could not be read: what was listed stays, with no total and no
         // interval, as every list that only reads does.
-        lblTotCosti->setText(QStringLiteral("0,00"));
+        totale_ = "0,00";
+        lblTotCosti->setText(Q(totale_));
         return;
     }
-    lblIntervallo->setText(Q(riepilogo::TestoIntervallo(richiesta_)));
-    lblTotCosti->setText(Q(riepilogo.Totale()));
+    intervallo_ = riepilogo::TestoIntervallo(richiesta_);
+    totale_ = riepilogo.Totale();
+    lblIntervallo->setText(Q(intervallo_));
+    lblTotCosti->setText(Q(totale_));
     txtTrova->setFocus();
     // Records that could not be read are not in the list: say so once the list is there.
     if (const auto avviso = riepilogo.AvvisoEscluse())
@@ -116,9 +116,8 @@ void TfrmRiepCosti::btnStampaClick() {
     }
     if (ChiediConferma(this, Q(std::string(riepilogo::DomandaStampa))) == Risposta::No) return;
     QStringList finali;
-    for (const auto& r : riepilogo::RigheFinali(S(lblIntervallo->text()), S(lblTotCosti->text())))
-        finali << Q(r);
-    risultati_->Stampa(this, Q(riepilogo::TitoloStampa(S(titTipologia->text()))), finali);
+    for (const auto& r : riepilogo::RigheFinali(intervallo_, totale_)) finali << Q(r);
+    risultati_->Stampa(this, Q(riepilogo::TitoloStampa(tipologia_)), finali);
 }
 
 void TfrmRiepCosti::imgGuidaClick() { MostraGuida(this, guida::RiepilogoScadenze); }

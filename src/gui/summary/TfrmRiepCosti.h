@@ -29,7 +29,6 @@ public:
     QLabel* lblTotCosti;
     QPushButton* btnStampa;
     QPushButton* btnEsci;
-    QLabel* lblConta;  // filled filters of the request
 
     void btnTrovaClick() { risultati_->Trova(); }
     void btnStampaClick();
@@ -43,4 +42,8 @@ protected:
 private:
     riepilogo::RichiestaRiepilogo richiesta_;
     ElencoRisultati* risultati_;
+    // What the labels show and printing repeats: the interval, the total, the contact.
+    std::string intervallo_ = "Dal gg/mm/aaaa al gg/mm/aaaa";
+    std::string totale_ = "0,00";
+    std::string tipologia_;
 };

@@ -8,6 +8,10 @@ FakePiattaforma::FakePiattaforma() {
 }
 
 FakePiattaforma::~FakePiattaforma() {
+    VerificaRisposta();
+    Verifica(risposte.isEmpty(),
+             QStringLiteral("%1 answer(s) to ChiediConferma never asked").arg(risposte.size()));
+    Verifica(fileScelti.isEmpty(), QStringLiteral("files never chosen: ") + fileScelti.join(", "));
     ImpostaPiattaforma(nullptr);
     ImpostaCartellaProgramma(QString());
 }
@@ -30,11 +34,33 @@ void FakePiattaforma::MostraMessaggio(QWidget*, const QString& testo) {
 
 int FakePiattaforma::MostraModale(QDialog* finestra) {
     chiamate.append({"MostraModale", QString(), finestra->objectName()});
-    if (!allaModale) return QDialog::Rejected;
+    if (!allaModale_.guida) return QDialog::Rejected;
     finestra->show();
-    const int esito = allaModale(finestra);
+    int esito = QDialog::Rejected;
+    allaModale_.usata = true;
+    Verifica(allaModale_.guida(finestra, esito),
+             QStringLiteral("no answer takes the window %1 (answers for %2)")
+                 .arg(finestra->metaObject()->className(), allaModale_.per));
     finestra->hide();
     return esito;
+}
+
+void FakePiattaforma::SmettiDiRispondere() {
+    VerificaRisposta();
+    allaModale_ = {};
+}
+
+void FakePiattaforma::VerificaRisposta() const {
+    Verifica(!allaModale_.guida || allaModale_.usata,
+             QStringLiteral("the answer for %1 was never used: no such window was shown")
+                 .arg(allaModale_.per));
+}
+
+// A failure of the test under way; one failure is enough, so a test that has already failed
+// (and may have stopped before using its script) is not charged again.
+void FakePiattaforma::Verifica(bool condizione, const QString& cosa) const {
+    if (condizione || QTest::currentTestFailed()) return;
+    QTest::qFail(qPrintable(QStringLiteral("FakePiattaforma: ") + cosa), __FILE__, __LINE__);
 }
 
 QString FakePiattaforma::ScegliFile(QWidget*, const QString& titolo, const QString& filtro) {

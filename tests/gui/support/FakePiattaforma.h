@@ -6,7 +6,9 @@
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QtTest>
 #include <functional>
+#include <type_traits>
 
 #include "gui/app/Piattaforma.h"
 
@@ -43,16 +45,70 @@ public:
 
     // Script: answers to ChiediConferma in order (Yes when the queue is empty),
     // files for ScegliFile (empty text when the queue is empty), and the print dialog.
+    // Answers still queued when the fake goes fail the test.
     QList<Risposta> risposte;
     QStringList fileScelti;
     bool stampanteAccettata = false;
-    // Called with each per-use window while it is "shown"; its return value is the
-    // window's result. By default the window is not driven and returns Rejected.
-    std::function<int(QDialog*)> allaModale;
     QDateTime adesso{QDate(2026, 12, 9), QTime(10, 30, 0)};
+
+    // Answers the per-use windows shown from now on. Each handler takes a pointer to a
+    // window class (QDialog* takes any window) and may return the window's result
+    // (Rejected otherwise); a window goes to the first handler of its class, and a window
+    // no handler takes fails the test. An answer no window reached fails the test when it
+    // is replaced or when the fake goes. Without an answer a window is not driven and
+    // returns Rejected.
+    template <class... Guide>
+    void Rispondi(Guide... guide);
+    // Stops answering; the answer given so far must have been used.
+    void SmettiDiRispondere();
 
     QString cartella() const { return dir_.path() + QLatin1Char('/'); }
 
 private:
+    // The class a handler takes, and its answer to one window: false when not of that class.
+    template <class F>
+    struct ClasseDi : ClasseDi<decltype(&F::operator())> {};
+    template <class C, class R, class T>
+    struct ClasseDi<R (C::*)(T*) const> {
+        using tipo = T;
+    };
+    template <class C, class R, class T>
+    struct ClasseDi<R (C::*)(T*)> {
+        using tipo = T;
+    };
+    template <class F>
+    static bool Prova(F& guida, QDialog* d, int& esito) {
+        using T = typename ClasseDi<F>::tipo;
+        auto* f = qobject_cast<T*>(d);
+        if (!f) return false;
+        if constexpr (std::is_void_v<decltype(guida(f))>)
+            guida(f);
+        else
+            esito = int(guida(f));
+        return true;
+    }
+    template <class F>
+    static QString Nome() {
+        return QString::fromLatin1(ClasseDi<F>::tipo::staticMetaObject.className());
+    }
+    void Verifica(bool condizione, const QString& cosa) const;
+    void VerificaRisposta() const;
+
+    struct RispostaModale {
+        std::function<bool(QDialog*, int&)> guida;
+        QString per;  // the window classes it takes, for the failure message
+        bool usata = false;
+    };
+    RispostaModale allaModale_;
     QTemporaryDir dir_;
 };
+
+template <class... Guide>
+void FakePiattaforma::Rispondi(Guide... guide) {
+    VerificaRisposta();
+    allaModale_ = {};
+    allaModale_.per = QStringList{Nome<Guide>()...}.join(QLatin1String(", "));
+    allaModale_.guida = [... guide = std::move(guide)](QDialog* d, int& esito) mutable {
+        return (Prova(guide, d, esito) || ...);
+    };
+}

@@ -3,13 +3,12 @@
 bool GuidaGriglia(FakePiattaforma& fake, const std::function<void()>& premi,
                   const std::function<void(FinestraGriglia*)>& guida) {
     bool aperta = false;
-    fake.allaModale = [&](QDialog* d) {
-        auto* f = qobject_cast<FinestraGriglia*>(d);
-        if (!f) return int(QDialog::Rejected);
+    fake.Rispondi([&](FinestraGriglia* f) {
         aperta = true;
         guida(f);
         return int(QDialog::Accepted);
-    };
+    });
     premi();
+    fake.SmettiDiRispondere();  // the answer holds this call's locals
     return aperta;
 }
