@@ -1,6 +1,7 @@
 #include "gui/app/Filtri.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -33,7 +34,10 @@ public:
         : QValidator(genitore), dentro_(dentro), rifiutato_(std::move(rifiutato)) {}
 
     State validate(QString& t, int& posizione) const override {
-        if (!testo::StaInWindows1252(S(t))) {
+        // Half of a pair (a paste cut to the room left) converts to a plain "?": refused as
+        // its whole character would be.
+        const bool mezzo = std::any_of(t.begin(), t.end(), [](QChar c) { return c.isSurrogate(); });
+        if (mezzo || !testo::StaInWindows1252(S(t))) {
             // Told once the field has its text back.
             if (rifiutato_) QTimer::singleShot(0, this, rifiutato_);
             return Invalid;
