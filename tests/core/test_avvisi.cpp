@@ -47,6 +47,25 @@ TEST(Avvisi, NearestFirstWhateverTheFileOrder) {
     EXPECT_EQ(trovate.saltate, 1u);
 }
 
+TEST(Avvisi, ADeadlineToFulfilWithAnUnreadableDateOrWarningCannotBeJudged) {
+    struct Caso {
+        const char* data;
+        const char* avviso;
+        bool effettuata;
+        bool valutabile;
+    };
+    for (const Caso& c : {Caso{"11/03/2021", "3", false, true}, Caso{"11/03/2021", "+0", false, true},
+                          Caso{"31/02/2021", "3", false, false}, Caso{"", "3", false, false},
+                          Caso{"11/03/2021", "tre", false, false}, Caso{"11/03/2021", "", false, false},
+                          Caso{"xx", "", true, true}}) {
+        TSchedaScadenza s = Scheda(c.data, "09:00", "motivo");
+        s.Avviso = c.avviso;
+        s.Effettuata = flag::Da(c.effettuata);
+        EXPECT_EQ(avvisi::Valutabile(SchedaMemorizzata<TSchedaScadenza>(s).Vista()), c.valutabile)
+            << c.data << " / " << c.avviso;
+    }
+}
+
 TEST(Avvisi, ManyComeInDateAndTimeOrderWithEqualOnesInFileOrder) {
     // Few dates and times for many records, some times unreadable (they come after the
     // readable ones of their day): every cycle of the reordering is walked.

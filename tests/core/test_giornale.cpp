@@ -451,8 +451,10 @@ TEST(GiornaleSuDisco, AProcessKilledWhileSavingLeavesEachRecordOldOrNew) {
         ++uccisi;
 
         giornali += fs::exists(giornale::Percorso(file));
+        // Puts back what an interrupted save left: a save, or a reading that takes the
+        // exclusive lock for it.
         TArchivioContatti a;
-        a.Apri(file);  // puts back what an interrupted save left
+        a.Apri(file, k % 2 ? Accesso::SolaLettura : Accesso::LetturaScrittura);
         ASSERT_EQ(fs::file_size(file), 3 * TArchivioContatti::Dimensione);
         ASSERT_FALSE(fs::exists(giornale::Percorso(file)));
         const std::int64_t finiti = stato->finiti;

@@ -88,10 +88,13 @@ TEST(Cifratura, CountIsTakenModulo256) {
     EXPECT_EQ(Decifra(std::string(514, '0')), Decifra("00"));
 }
 
-TEST(Cifratura, OnlyTheLowEightBitsOfACodeCount) {
-    EXPECT_EQ(Cifra("€"), Cifra("¬"));                       // U+20AC → 0xAC
-    EXPECT_EQ(Cifra("xĀy"), Cifra(std::string("x\0y", 3)));  // U+0100 → 0x00
-    EXPECT_EQ(Cifra("😀"), Cifra(std::string(1, '\0')));      // U+1F600 → 0x00
+TEST(Cifratura, BeyondLatin1ACharacterGivesItsWindows1252ByteOrIsRefused) {
+    EXPECT_EQ(Cifra("€"), Cifra("\u0080"));  // U+20AC → 0x80, not the 0xAC of "¬"
+    EXPECT_NE(Cifra("€"), Cifra("¬"));
+    EXPECT_EQ(Cifra("Œ–"), Cifra("\u008C\u0096"));
+    // Cut to their low byte these would be "B", a NUL and "B" again.
+    for (const char* senzaForma : {"ł", "xĀy", "😀", "Wałęsa", "\xFF"})
+        EXPECT_THROW(Cifra(senzaForma), ErroreCaratteriNonAmmessi) << senzaForma;
 }
 
 TEST(Cifratura, NonHexadecimalTextIsRefused) {
@@ -257,7 +260,8 @@ TEST_F(FilePassword, AFileTooLargeToBeOursIsRefusedUnread) {
 TEST_F(FilePassword, PasswordsThatCouldNotBeTypedBackAreRefused) {
     ScriviPassword(file, PrimoAccesso);
     const auto prima = LeggiByte(file);
-    // Blanks only (also once cut to 8 bits: U+0120 becomes a blank), or too long to count.
+    // Blanks only, a character with no byte of its own (U+0120 cut to 8 bits would be a
+    // blank), or too long to count.
     for (const std::string& cattiva : {std::string("   "), std::string("\xC4\xA0"),
                                        std::string(256, 'x'), std::string(300, 'x')}) {
         EXPECT_THROW(ScriviPassword(file, cattiva), ErrorePassword) << cattiva.size();
@@ -271,11 +275,27 @@ TEST_F(FilePassword, PasswordsThatCouldNotBeTypedBackAreRefused) {
 }
 
 TEST_F(FilePassword, CharactersBeyondLatin1StillLogIn) {
-    // Only 8 bits of each code are stored; the check cuts what is typed the same way, so a
-    // password with "€" is not a lock-out.
+    // "€" is stored as its Windows-1252 byte, and what is typed is read the same way.
     ScriviPassword(file, "caffè 2€");
     EXPECT_TRUE(VerificaPassword(file, " CAFFè 2€ "));
     EXPECT_FALSE(VerificaPassword(file, "CAFFE 2€"));
+    EXPECT_FALSE(VerificaPassword(file, "CAFFè 2¬"));
+}
+
+TEST_F(FilePassword, APasswordWithACharacterWindows1252LacksIsRefusedAndNothingChanges) {
+    ScriviPassword(file, PrimoAccesso);
+    const auto prima = LeggiByte(file);
+    EXPECT_THROW(ScriviPassword(file, "bał"), ErroreCaratteriNonAmmessi);
+    EXPECT_EQ(CambiaPassword(file, PrimoAccesso, "ł", "ł"), EsitoCambio::CaratteriNonAmmessi);
+    EXPECT_EQ(CambiaPassword(file, PrimoAccesso, "casa😀", "casa"),
+              EsitoCambio::CaratteriNonAmmessi);
+    EXPECT_EQ(LeggiByte(file), prima);
+    // Its low byte was all that used to be kept: "B" would then open the program.
+    EXPECT_FALSE(VerificaPassword(file, "B"));
+    EXPECT_FALSE(VerificaPassword(file, "ł"));
+    EXPECT_TRUE(VerificaPassword(file, PrimoAccesso));
+    // The old password is checked first, as always.
+    EXPECT_EQ(CambiaPassword(file, "sbagliata", "ł", "ł"), EsitoCambio::VecchiaErrata);
 }
 
 TEST_F(FilePassword, ChangeChecksOldPasswordThenConfirmation) {

@@ -20,6 +20,17 @@ TEST(Testo, CharactersWithoutAFormBecomeQuestionMarks) {
     EXPECT_EQ(InWindows1252("\xFF\xFE"), "??");              // not UTF-8 at all
 }
 
+TEST(Testo, TellsWhetherATextIsStoredAsItIsShown) {
+    for (const char* si : {"", "Rossi Mario", "Forlì € àèéìòù ÀÉ ‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ",
+                           "tab\tand\r\nlines", "\xC2\xA0nbsp"})
+        EXPECT_TRUE(StaInWindows1252(si)) << si;
+    for (const char* no : {"Wałęsa Łukasz", "casa 😀", "日本", "a\xE2\x82\xBF", "x\xC3",
+                           "\xFF\xFE", "\xC2\x80" /* U+0080: 0x80 is "€" */})
+        EXPECT_FALSE(StaInWindows1252(no)) << no;
+    // What passes is what InWindows1252 keeps without a "?".
+    EXPECT_EQ(DaWindows1252(InWindows1252("Forlì €")), "Forlì €");
+}
+
 TEST(Testo, EveryByteRoundTrips) {
     std::string tutti;
     for (int b = 0; b < 256; ++b) tutti.push_back(static_cast<char>(b));

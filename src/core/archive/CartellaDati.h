@@ -14,11 +14,13 @@ inline constexpr const char* FileAvviso = "Avviso.mp3";
 std::filesystem::path Scegli(const std::filesystem::path& cartellaEseguibile,
                              const std::filesystem::path& cartellaUtente);
 
-// Makes the user's data folder ready on start: creates it when missing, copies the
-// first-access password file from `installati` when it has none (a copy: the user changes
-// it), and links the manual and the alarm sound that it lacks (links: an update of the
-// program updates them). Files missing from `installati` are skipped. Throws
-// std::filesystem::filesystem_error when the folder or the password file cannot be made.
+// Makes the user's data folder ready on start: from now on what the process creates is its
+// user's alone (permessi), then creates the folder when missing (0700), copies the
+// first-access password file from `installati` when it has none (a copy, 0600: the user
+// changes it), and links the manual and the alarm sound that it lacks (links: an update of
+// the program updates them). Files missing from `installati` are skipped. Throws
+// std::filesystem::filesystem_error when the folder cannot be made, ErroreScritturaFile when
+// the password file cannot.
 void Prepara(const std::filesystem::path& dati, const std::filesystem::path& installati);
 
 }  // namespace cartella_dati

@@ -1,11 +1,16 @@
 #include "core/archive/FileArchivio.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <thread>
 #include <vector>
+
+#include "core/text/Messaggi.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -90,7 +95,42 @@ public:
         if (esito != 0) throw ErroreAccessoArchivio("close");
     }
 
+    // Open file description locks: they belong to this open file, not to the process, so
+    // two openings in one process exclude each other as two processes do, and closing one
+    // never drops the other's lock; the kernel drops them when the process dies.
+    bool ProvaBlocco([[maybe_unused]] std::uint64_t byte, [[maybe_unused]] Blocco tipo) override {
+#ifdef _WIN32
+        return true;
+#else
+        return Fcntl(byte, tipo == Blocco::Esclusivo ? F_WRLCK : F_RDLCK);
+#endif
+    }
+
+    void Sblocca([[maybe_unused]] std::uint64_t byte) override {
+#ifndef _WIN32
+        if (f_) Fcntl(byte, F_UNLCK);
+#endif
+    }
+
 private:
+#ifndef _WIN32
+    bool Fcntl(std::uint64_t byte, short tipo) {
+        struct flock fl {};
+        fl.l_type = tipo;
+        fl.l_whence = SEEK_SET;
+        fl.l_start = static_cast<off_t>(byte);
+        fl.l_len = 1;
+        for (;;) {
+            if (::fcntl(fileno(Aperto()), F_OFD_SETLK, &fl) == 0) return true;
+            if (errno == EINTR) continue;
+            if (errno == EAGAIN || errno == EACCES) return false;
+            // No locks to be had (a network mount without its lock service): saving without
+            // them could lose a save silently, so the archive is not used.
+            throw ErroreAccessoArchivio(std::string("lock: ") + std::strerror(errno));
+        }
+    }
+#endif
+
     std::FILE* Aperto() {
         if (!f_) throw ErroreAccessoArchivio("file closed");
         return f_;
@@ -120,6 +160,8 @@ public:
                 SincronizzaCartella(percorso.parent_path());
                 return file;
             }
+            // Another program created it at the same moment: open the one it made.
+            if (errno == EEXIST) f = ApriConModo(percorso, scrittura ? "r+b" : "rb");
         }
         if (!f) Fallisce("cannot open", percorso);
         return std::make_unique<FileStandard>(f, scrittura);
@@ -263,29 +305,105 @@ public:
         throw ErroreAccessoArchivio("opened for reading only");
     }
     void Chiudi() override { file_->Chiudi(); }
+    bool ProvaBlocco(std::uint64_t byte, Blocco tipo) override {
+        return file_->ProvaBlocco(byte, tipo);
+    }
+    void Sblocca(std::uint64_t byte) override { file_->Sblocca(byte); }
 
 private:
     std::unique_ptr<FileArchivio> file_;
     Salvati salvati_;
 };
 
-// Puts the saved bytes back and removes the journal, forcing both onto the disk.
-void Ripristina(StratoFile& strato, const fs::path& archivio, const fs::path& giornale,
+// Puts the saved bytes back through `file`, the archive open for writing and locked
+// exclusively, and removes the journal, forcing both onto the disk.
+void Ripristina(StratoFile& strato, const fs::path& archivio, FileArchivio& file,
                 const std::optional<Salvati>& salvati) {
-    if (salvati) {
-        auto file = strato.Apri(archivio, Accesso::LetturaScrittura);
-        // Overwrites never change the length: bytes beyond the end cannot be this file's.
-        if (salvati->offset + salvati->byte.size() <= file->Lunghezza()) {
-            file->Scrivi(salvati->offset, salvati->byte.data(), salvati->byte.size());
-            file->Sincronizza();
-        }
-        file->Chiudi();
+    // Overwrites never change the length: bytes beyond the end cannot be this file's.
+    if (salvati && salvati->offset + salvati->byte.size() <= file.Lunghezza()) {
+        file.Scrivi(salvati->offset, salvati->byte.data(), salvati->byte.size());
+        file.Sincronizza();
     }
-    strato.Rimuovi(giornale);
+    strato.Rimuovi(giornale::Percorso(archivio));
     strato.SincronizzaCartella(Cartella(archivio));
 }
 
+// What an archive's journal left: nothing when there is none; a journal cut short gives
+// no bytes to put back but is there all the same.
+struct Lasciato {
+    bool presente = false;
+    std::optional<Salvati> salvati;
+};
+
+Lasciato GiornaleLasciato(StratoFile& strato, const fs::path& archivio) {
+    Lasciato l;
+    auto g = strato.ApriSeEsiste(giornale::Percorso(archivio));
+    if (!g) return l;
+    l.presente = true;
+    l.salvati = LeggiGiornale(*g);
+    g->Chiudi();
+    return l;
+}
+
+std::unique_ptr<FileArchivio> ConVecchiByte(std::unique_ptr<FileArchivio> file, Lasciato l) {
+    if (!l.salvati) return file;
+    return std::make_unique<FileRipristinato>(std::move(file), std::move(*l.salvati));
+}
+
+// --- locks between processes -------------------------------------------------------------
+//
+// Two bytes at 1 TiB, where no archive of this program reaches. "Lettori" is held shared by
+// every reading and exclusively by a save. "Attesa" is what keeps a save from starving: a
+// save takes it exclusively before waiting for "Lettori" and a reading passes through it
+// shared before taking "Lettori", so once a save waits, new readings queue behind it.
+
+constexpr std::uint64_t kAttesa = std::uint64_t{1} << 40;
+constexpr std::uint64_t kLettori = kAttesa + 1;
+
+std::atomic<std::int64_t> g_attesaMs{5000};
+
+using Orologio = std::chrono::steady_clock;
+
+void Aspetta(FileArchivio& file, std::uint64_t byte, FileArchivio::Blocco tipo,
+             Orologio::time_point scadenza, const fs::path& archivio) {
+    auto pausa = std::chrono::microseconds(200);
+    while (!file.ProvaBlocco(byte, tipo)) {
+        const auto ora = Orologio::now();
+        if (ora >= scadenza) throw ErroreArchivioInUso(archivio);
+        std::this_thread::sleep_for(
+            std::min<Orologio::duration>(pausa, scadenza - ora));
+        pausa = std::min(pausa * 2, std::chrono::microseconds(10000));
+    }
+}
+
+// A save done with its exclusivity lets readers in at once (its own lock changes kind, so
+// nothing can come between).
+void Cedi(FileArchivio& file) { file.ProvaBlocco(kLettori, FileArchivio::Blocco::Condiviso); }
+
 }  // namespace
+
+ErroreArchivioInUso::ErroreArchivioInUso(const fs::path& archivio)
+    : ErroreAccessoArchivio(messaggi::ArchivioInUso(archivio.filename().string())) {}
+
+namespace blocchi {
+
+std::chrono::milliseconds Attesa() { return std::chrono::milliseconds(g_attesaMs.load()); }
+
+void ImpostaAttesa(std::chrono::milliseconds attesa) { g_attesaMs = attesa.count(); }
+
+void Blocca(FileArchivio& file, const fs::path& archivio, FileArchivio::Blocco tipo) {
+    const auto scadenza = Orologio::now() + Attesa();
+    Aspetta(file, kAttesa, tipo, scadenza, archivio);
+    try {
+        Aspetta(file, kLettori, tipo, scadenza, archivio);
+    } catch (...) {
+        file.Sblocca(kAttesa);
+        throw;
+    }
+    file.Sblocca(kAttesa);
+}
+
+}  // namespace blocchi
 
 StratoFile& StratoStandard() {
     static StratoDelSistema strato;
@@ -306,37 +424,46 @@ fs::path Percorso(const fs::path& archivio) {
 
 std::unique_ptr<FileArchivio> ApriArchivio(StratoFile& strato, const fs::path& archivio,
                                            Accesso accesso) {
-    const fs::path percorso = Percorso(archivio);
-    std::optional<Salvati> salvati;
-    {
-        auto g = strato.ApriSeEsiste(percorso);
-        if (!g) return strato.Apri(archivio, accesso);
-        salvati = LeggiGiornale(*g);
-        g->Chiudi();
+    using Blocco = FileArchivio::Blocco;
+    const bool scrittura = accesso == Accesso::LetturaScrittura;
+    auto file = strato.Apri(archivio, accesso);
+    blocchi::Blocca(*file, archivio, scrittura ? Blocco::Esclusivo : Blocco::Condiviso);
+    Lasciato lasciato = GiornaleLasciato(strato, archivio);
+    if (!lasciato.presente) return file;
+    if (scrittura) {
+        Ripristina(strato, archivio, *file, lasciato.salvati);
+        return file;
     }
+    // A reader found a crash's journal. It is put right under the exclusive lock, through an
+    // opening for writing; where nothing can be written, reads see the old bytes it keeps,
+    // and the journal waits for an opening that can write.
+    std::unique_ptr<FileArchivio> scrivibile;
     try {
-        Ripristina(strato, archivio, percorso, salvati);
+        scrivibile = strato.Apri(archivio, Accesso::LetturaScrittura);
     } catch (const ErroreAccessoArchivio&) {
-        // Nothing can be written here; a reader still gets the archive as it was before
-        // the interrupted overwrite, and the journal waits for an opening that can write.
-        if (accesso == Accesso::LetturaScrittura) throw;
-        auto file = strato.Apri(archivio, Accesso::SolaLettura);
-        if (!salvati) return file;
-        return std::make_unique<FileRipristinato>(std::move(file), std::move(*salvati));
+        return ConVecchiByte(std::move(file), std::move(lasciato));
     }
-    return strato.Apri(archivio, accesso);
+    file.reset();  // the shared lock would stand in the way of the exclusive one
+    blocchi::Blocca(*scrivibile, archivio, Blocco::Esclusivo);
+    // Another opening may have put it right meanwhile.
+    lasciato = GiornaleLasciato(strato, archivio);
+    if (lasciato.presente) {
+        try {
+            Ripristina(strato, archivio, *scrivibile, lasciato.salvati);
+        } catch (const ErroreAccessoArchivio&) {
+            Cedi(*scrivibile);
+            return ConVecchiByte(std::move(scrivibile), std::move(lasciato));
+        }
+    }
+    Cedi(*scrivibile);
+    return scrivibile;
 }
 
 std::unique_ptr<FileArchivio> ApriSenzaScrivere(StratoFile& strato, const fs::path& archivio) {
     auto file = strato.ApriSeEsiste(archivio);
     if (!file) return nullptr;
-    std::optional<Salvati> salvati;
-    if (auto g = strato.ApriSeEsiste(Percorso(archivio))) {
-        salvati = LeggiGiornale(*g);
-        g->Chiudi();
-    }
-    if (!salvati) return file;
-    return std::make_unique<FileRipristinato>(std::move(file), std::move(*salvati));
+    blocchi::Blocca(*file, archivio, FileArchivio::Blocco::Condiviso);
+    return ConVecchiByte(std::move(file), GiornaleLasciato(strato, archivio));
 }
 
 void Sovrascrivi(StratoFile& strato, const fs::path& archivio, FileArchivio& file,

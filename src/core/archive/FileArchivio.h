@@ -2,6 +2,7 @@
 // The file layer under every archive: positioned reads and writes on one open file, and
 // the few folder operations a save needs (a journal created beside the archive, then
 // removed). Interfaces, so that tests can put a failing or read-only layer underneath.
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -12,6 +13,14 @@
 class ErroreAccessoArchivio : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// Another program holds the archive (a save under way, or a long read) and did not let go
+// within the wait: nothing was read or written, and the user can try again. The message is
+// the one the user sees; it names the archive.
+class ErroreArchivioInUso : public ErroreAccessoArchivio {
+public:
+    explicit ErroreArchivioInUso(const std::filesystem::path& archivio);
 };
 
 // Commands that only read open for reading: an archive on a read-only medium, or one the
@@ -30,7 +39,34 @@ public:
     // A layer held in memory has nothing to force.
     virtual void Sincronizza() {}
     virtual void Chiudi() = 0;
+
+    // Advisory locks between processes, each on one byte, held by this open file and let go
+    // when it closes or its process dies. Tries once, without waiting: false while another
+    // open file holds a lock in the way. Taking a lock already held changes its kind. A
+    // layer no other process can see (one held in memory) always has it.
+    enum class Blocco { Condiviso, Esclusivo };
+    virtual bool ProvaBlocco(std::uint64_t /*byte*/, Blocco /*tipo*/) { return true; }
+    virtual void Sblocca(std::uint64_t /*byte*/) {}
 };
+
+// How processes share an archive. A save holds the archive exclusively from its opening
+// (where it decides whether to put back a journal and where to write) until the file is
+// closed, after its bytes are on the disk; every reading holds it shared, so it never sees
+// half a record and never takes a live save's journal for a crash's. A save waiting for the
+// readers to finish keeps new readers out meanwhile, so a stream of readers cannot starve it.
+// The locks lie on bytes far past any archive's end: never data, so systems whose locks
+// also stop reads and writes (SMB shares) still let the records through.
+namespace blocchi {
+
+// How long an opening waits for another program before giving up with ErroreArchivioInUso.
+std::chrono::milliseconds Attesa();
+void ImpostaAttesa(std::chrono::milliseconds attesa);
+
+// Takes the lock of `tipo` on `file`, which stands at `archivio`, waiting at most Attesa().
+// The exclusive lock needs a file open for writing.
+void Blocca(FileArchivio& file, const std::filesystem::path& archivio, FileArchivio::Blocco tipo);
+
+}  // namespace blocchi
 
 // The files and folder entries an archive works with.
 class StratoFile {
@@ -69,15 +105,16 @@ namespace giornale {
 // The journal of an archive: its path with ".giornale" added.
 std::filesystem::path Percorso(const std::filesystem::path& archivio);
 
-// Opens the archive after putting back whatever an interrupted overwrite left in its
-// journal. A journal that was never completed is dropped: the archive was not touched
+// Opens the archive, locked as `accesso` asks (blocchi), after putting back whatever an
+// interrupted overwrite left in its journal: a journal found under the lock is a crash's,
+// since a live save holds the archive exclusively until its journal is gone. A journal that was never completed is dropped: the archive was not touched
 // before its journal was whole on the disk. Opening for reading on a medium that cannot
 // be written still shows the old bytes, read from the journal.
 std::unique_ptr<FileArchivio> ApriArchivio(StratoFile& strato,
                                            const std::filesystem::path& archivio,
                                            Accesso accesso);
 
-// Opens an existing archive for reading without writing anything, not even the putting
+// Opens an existing archive for reading, locked shared, without writing anything, not even the putting
 // back of an interrupted overwrite: the old bytes its journal holds are read in their place.
 // Nothing when no archive is there; nothing is created.
 std::unique_ptr<FileArchivio> ApriSenzaScrivere(StratoFile& strato,

@@ -11,6 +11,7 @@
 #include "core/text/Testo.h"
 #include "core/deadlines/RigaScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
+#include "core/viewer/RegoleVisualizzatore.h"
 
 namespace avvisi {
 namespace {
@@ -85,6 +86,12 @@ Imminenti CercaImminenti(const std::filesystem::path& cartella, const Data& oggi
         trovate.saltate += dopo.saltate;
     }
     return trovate;
+}
+
+bool Valutabile(const VistaScheda<TSchedaScadenza>& s) {
+    using S = TSchedaScadenza;
+    if (testo::RifilaVista(s.Byte(&S::Effettuata)) != flag::No) return true;
+    return DataDaTesto(s.Byte(&S::Data)) && visualizzatore::GiorniAvviso(s.Byte(&S::Avviso));
 }
 
 std::string RigaElenco(const TSchedaScadenza& s) {

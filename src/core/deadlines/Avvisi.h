@@ -32,6 +32,11 @@ struct Imminenti {
 Imminenti CercaImminenti(const std::filesystem::path& cartella, const Data& oggi,
                          const RegolaImminenza& imminente);
 
+// False for a deadline still to be fulfilled whose date or warning days cannot be read:
+// no rule can tell whether it is imminent, so the warning counts it instead of passing it
+// over in silence. A fulfilled deadline is never imminent, whatever its date says.
+bool Valutabile(const VistaScheda<TSchedaScadenza>& s);
+
 // The deadline's line in every text list of deadlines, kept on one line.
 std::string RigaElenco(const TSchedaScadenza& s);
 

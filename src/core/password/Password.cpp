@@ -1,6 +1,7 @@
 #include "core/password/Password.h"
 
 #include <fstream>
+#include <optional>
 #include <vector>
 
 #include "core/archive/FileIntero.h"
@@ -27,22 +28,26 @@ std::vector<Byte> Rimescola(const std::vector<Byte>& ingresso, bool cifrando) {
     return uscita;
 }
 
-// The low 8 bits of each character's code. Passwords come from the windows as valid UTF-8;
-// a stray continuation byte at the start is taken as it is.
-std::vector<Byte> BassiOttoBit(std::string_view utf8) {
-    std::vector<Byte> codici;
-    std::uint32_t codice = 0;
-    for (const char ch : utf8) {
-        const auto b = static_cast<Byte>(ch);
-        if ((b & 0xC0) == 0x80 && !codici.empty()) {
-            codice = (codice << 6) | (b & 0x3F);
-            codici.back() = static_cast<Byte>(codice);
-            continue;
-        }
-        codice = b < 0x80 ? b : b & (b >= 0xF0 ? 0x07 : b >= 0xE0 ? 0x0F : 0x1F);
-        codici.push_back(static_cast<Byte>(codice));
+// The byte of each character: its own code below 256, as the routine always took it, and
+// beyond that its Windows-1252 byte ("€" is 0x80); nothing for a text holding a character
+// Windows-1252 has no form for, which could only be kept cut to a byte that another
+// character types too.
+std::optional<std::vector<Byte>> ByteDiPassword(std::string_view utf8) {
+    std::vector<Byte> byte;
+    byte.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = testo::ProssimoCarattere(utf8, i);
+        const int b = c < 256 ? static_cast<int>(c) : testo::CodiceWindows1252(c);
+        if (b < 0 || c == 0xFFFD) return std::nullopt;
+        byte.push_back(static_cast<Byte>(b));
     }
-    return codici;
+    return byte;
+}
+
+std::vector<Byte> ByteAmmessi(std::string_view utf8) {
+    auto byte = ByteDiPassword(utf8);
+    if (!byte) throw ErroreCaratteriNonAmmessi("a character without a Windows-1252 form");
+    return std::move(*byte);
 }
 
 // Byte value = character code.
@@ -67,9 +72,11 @@ int ValoreCifra(char c) {
 }
 
 // What a typed text becomes once stored and read back (without the count limit, so a long
-// text cannot wrap around onto a shorter password).
-std::string ComeRiletta(std::string_view digitata) {
-    return testo::Rifila(Latin1InUtf8(BassiOttoBit(FormaConfronto(digitata))));
+// text cannot wrap around onto a shorter password); nothing for one that cannot be stored.
+std::optional<std::string> ComeRiletta(std::string_view digitata) {
+    const auto byte = ByteDiPassword(FormaConfronto(digitata));
+    if (!byte) return std::nullopt;
+    return testo::Rifila(Latin1InUtf8(*byte));
 }
 
 // --- the INI file ----------------------------------------------------------------------
@@ -204,7 +211,7 @@ void ScriviFilePassword(const std::filesystem::path& file, const std::string& co
 std::string Cifra(std::string_view testo) {
     static constexpr char kCifre[] = "0123456789ABCDEF";
     std::string out;
-    for (const Byte c : Rimescola(BassiOttoBit(testo), true)) {
+    for (const Byte c : Rimescola(ByteAmmessi(testo), true)) {
         out.push_back(kCifre[c >> 4]);
         out.push_back(kCifre[c & 0x0F]);
     }
@@ -242,8 +249,10 @@ std::string LeggiPassword(const std::filesystem::path& file) {
 
 void ScriviPassword(const std::filesystem::path& file, std::string_view nuova) {
     const std::string forma = FormaConfronto(nuova);
+    const auto riletta = ComeRiletta(nuova);
+    if (!riletta) throw ErroreCaratteriNonAmmessi("a character without a Windows-1252 form");
     // A password that reads back empty would lock everybody out.
-    if (ComeRiletta(nuova).empty()) throw ErrorePassword("empty password");
+    if (riletta->empty()) throw ErrorePassword("empty password");
     // Beyond 255 characters the routine's count wraps and the password could never be
     // typed back.
     if (testo::Lunghezza(forma) > 255) throw ErrorePassword("password longer than 255");
@@ -274,7 +283,7 @@ void ScriviPassword(const std::filesystem::path& file, std::string_view nuova) {
 
 bool VerificaPassword(const std::filesystem::path& file, std::string_view digitata) {
     const std::string memorizzata = LeggiPassword(file);
-    return !memorizzata.empty() && memorizzata == ComeRiletta(digitata);
+    return !memorizzata.empty() && memorizzata == ComeRiletta(digitata);  // never for nothing
 }
 
 bool NuovaConfermata(std::string_view nuova, std::string_view conferma) {
@@ -284,6 +293,7 @@ bool NuovaConfermata(std::string_view nuova, std::string_view conferma) {
 EsitoCambio CambiaPassword(const std::filesystem::path& file, std::string_view vecchia,
                            std::string_view nuova, std::string_view conferma) {
     if (!VerificaPassword(file, vecchia)) return EsitoCambio::VecchiaErrata;
+    if (!testo::StaInWindows1252(nuova)) return EsitoCambio::CaratteriNonAmmessi;
     if (!NuovaConfermata(nuova, conferma)) return EsitoCambio::NonConfermata;
     ScriviPassword(file, nuova);
     return EsitoCambio::Completato;

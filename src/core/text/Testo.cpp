@@ -87,6 +87,15 @@ char32_t ProssimoCarattere(std::string_view s, std::size_t& i) { return Decodifi
 
 int CodiceWindows1252(char32_t c) { return InByte(c); }
 
+bool StaInWindows1252(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();)
+        if (static_cast<unsigned char>(utf8[i]) < 0x80)
+            ++i;
+        else if (InByte(ProssimoCarattere(utf8, i)) < 0)
+            return false;
+    return true;
+}
+
 std::string InWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

@@ -12,6 +12,10 @@ namespace testo {
 // become '?'.
 std::string InWindows1252(std::string_view utf8);
 
+// True when every character of the text has a Windows-1252 form, so that it is stored as
+// it is shown; false for malformed UTF-8 too.
+bool StaInWindows1252(std::string_view utf8);
+
 // One character of a UTF-8 text: the code point at s[i], moving i past it. Malformed input
 // gives U+FFFD and moves on by one byte.
 char32_t ProssimoCarattere(std::string_view s, std::size_t& i);

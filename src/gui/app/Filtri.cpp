@@ -1,9 +1,13 @@
 #include "gui/app/Filtri.h"
 
+#include <QComboBox>
+#include <algorithm>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 
 #include "core/text/Testo.h"
 #include "gui/app/FiltroEventi.h"
@@ -22,7 +26,41 @@ void Rimetti(QLineEdit* campo, const QString& nuovo) {
 
 QString RifilaMaiuscole(const QString& t) { return Q(testo::MaiuscoleAZ(testo::Rifila(S(t)))); }
 
+// A line edit undoes any edit its validator calls Invalid, whatever brought it in (a key, a
+// paste, a drop, an input method), while text the program sets stays as set.
+class SoloWindows1252 : public QValidator {
+public:
+    SoloWindows1252(QObject* genitore, const QValidator* dentro, std::function<void()> rifiutato)
+        : QValidator(genitore), dentro_(dentro), rifiutato_(std::move(rifiutato)) {}
+
+    State validate(QString& t, int& posizione) const override {
+        // Half of a pair (a paste cut to the room left) converts to a plain "?": refused as
+        // its whole character would be.
+        const bool mezzo = std::any_of(t.begin(), t.end(), [](QChar c) { return c.isSurrogate(); });
+        if (mezzo || !testo::StaInWindows1252(S(t))) {
+            // Told once the field has its text back.
+            if (rifiutato_) QTimer::singleShot(0, this, rifiutato_);
+            return Invalid;
+        }
+        return dentro_ ? dentro_->validate(t, posizione) : Acceptable;
+    }
+    void fixup(QString& t) const override {
+        if (dentro_) dentro_->fixup(t);
+    }
+
+private:
+    QPointer<const QValidator> dentro_;
+    std::function<void()> rifiutato_;
+};
+
 }  // namespace
+
+void FiltroWindows1252(QWidget* campo, std::function<void()> rifiutato) {
+    auto* riga = qobject_cast<QLineEdit*>(campo);
+    if (auto* combo = qobject_cast<QComboBox*>(campo)) riga = combo->lineEdit();
+    if (!riga) return;  // a list-only combo or a check box: nothing is typed
+    riga->setValidator(new SoloWindows1252(riga, riga->validator(), std::move(rifiutato)));
+}
 
 void ApplicaMaiuscole(QLineEdit* campo) { Rimetti(campo, RifilaMaiuscole(campo->text())); }
 

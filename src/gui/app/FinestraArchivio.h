@@ -17,6 +17,7 @@
 #include "core/text/Messaggi.h"
 #include "core/records/RegoleScheda.h"
 #include "gui/app/Avvisi.h"
+#include "gui/app/Filtri.h"
 #include "gui/app/FinestraScheda.h"
 #include "gui/app/TestoQt.h"
 
@@ -78,8 +79,8 @@ public:
         std::int64_t posizione = 0;
         try {
             posizione = SalvaScheda<ArchivioDi>(PercorsoArchivio(), prima, carta);
-        } catch (const std::exception&) {
-            ErroreAccesso();
+        } catch (const std::exception& e) {
+            ErroreAccesso(e);
             return;
         }
         ImpostaPosizione(posizione);
@@ -97,8 +98,8 @@ public:
         for (const auto membro : regole_.soloDelRecord) Reimposta(Indice(membro));
         try {
             RaggiungiArchivio<ArchivioDi>(PercorsoArchivio());
-        } catch (const std::exception&) {
-            ErroreAccesso();
+        } catch (const std::exception& e) {
+            ErroreAccesso(e);
             return;
         }
         for (const auto membro : regole_.rifattiInCopia) Reimposta(Indice(membro));
@@ -126,6 +127,9 @@ protected:
             if (!controlli_[i])
                 qFatal("%s: no control for the field %s", qPrintable(objectName()),
                        qPrintable(campo));
+            // What is shown is what is stored: a character the archive cannot hold is
+            // refused where it is typed.
+            FiltroWindows1252(controlli_[i], [this] { CarattereRifiutato(); });
         }
         CollegaRigaStato();
     }
@@ -154,8 +158,8 @@ private:
         SchedaNavigata<Scheda> esito;
         try {
             esito = NavigaArchivio<ArchivioDi>(PercorsoArchivio(), comando, Posizione());
-        } catch (const std::exception&) {
-            ErroreAccesso();
+        } catch (const std::exception& e) {
+            ErroreAccesso(e);
             return;
         }
         switch (esito.passo.esito) {

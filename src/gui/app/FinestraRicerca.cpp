@@ -73,10 +73,10 @@ void FinestraRicerca::closeEvent(QCloseEvent* e) {
     Dialogo::closeEvent(e);
 }
 
-void FinestraRicerca::FineRicerca(bool riuscita, const QString& conteggio) {
+void FinestraRicerca::FineRicerca(const QString& errore, const QString& conteggio) {
     lblAttendere->hide();
-    if (!riuscita) {
-        MostraMessaggio(this, Q(messaggi::AccessoArchivio));
+    if (!errore.isEmpty()) {
+        MostraMessaggio(this, errore);
         return;
     }
     lblTrovate->setText(conteggio.arg(lstRecords->count()));

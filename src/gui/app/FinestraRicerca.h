@@ -16,6 +16,7 @@
 #include "core/lists/Elenco.h"
 #include "gui/app/ElencoRisultati.h"
 #include "gui/app/Finestre.h"
+#include "gui/app/MessaggioAccesso.h"
 #include "gui/app/TestoQt.h"
 
 class FinestraRicerca : public Dialogo, public PannelloRisultati {
@@ -51,14 +52,16 @@ protected:
         std::array<std::string, N> testi;
         for (std::size_t i = 0; i < N; ++i) testi[i] = S(filtri[i]->text());
         const elenco::Ricerca<Scheda, N> ricerca(testi, campi);
-        bool riuscita = true;
+        QString errore;
         try {
             risultati->Elenca<Scheda>(
                 file, [&](const VistaScheda<Scheda>& s) { return ricerca.Trovata(s); }, forma);
+        } catch (const std::exception& e) {
+            errore = MessaggioAccesso(e);
         } catch (...) {
-            riuscita = false;
+            errore = QString::fromUtf8(messaggi::AccessoArchivio);
         }
-        FineRicerca(riuscita, conteggio);
+        FineRicerca(errore, conteggio);
     }
 
     // On show: the remembered find text forgotten, the filter panel, the focus on the
@@ -67,6 +70,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void FineRicerca(bool riuscita, const QString& conteggio);
+    // `errore` empty when the search went through.
+    void FineRicerca(const QString& errore, const QString& conteggio);
     QLineEdit* primo_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"
+#include "gui/app/MessaggioAccesso.h"
 #include "gui/app/TestoQt.h"
 
 namespace {
@@ -100,6 +101,8 @@ void FinestraScheda::ImpostaPosizione(std::int64_t posizione) {
     lblPosizione->setText(posizione_ > 0 ? QString::number(posizione_) : QString());
 }
 
-void FinestraScheda::ErroreAccesso() {
-    MostraAvviso(this, Q(messaggi::AccessoArchivio), TipoAvviso::Errore);
+void FinestraScheda::ErroreAccesso(const std::exception& e) {
+    MostraAvviso(this, MessaggioAccesso(e), TipoAvviso::Errore);
 }
+
+void FinestraScheda::CarattereRifiutato() { stato_->Mostra(Q(messaggi::CarattereNonAmmesso)); }

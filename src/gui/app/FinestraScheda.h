@@ -1,4 +1,5 @@
 #pragma once
+#include <exception>
 // A card window: one record of an archive at a time on a full-screen window. Both cards
 // share its chrome: the command column with the decorative picture below it, the
 // navigation strip with its four arrows and the position label, and the status line with
@@ -97,7 +98,9 @@ protected:
     void CollegaRigaStato();
 
     // The archive access failure, as every command that touches the archive reports it.
-    void ErroreAccesso();
+    void ErroreAccesso(const std::exception& e);
+    // A character the archive cannot store was refused in a field: said in the status line.
+    void CarattereRifiutato();
 
     void FormShow() override { PulisciScheda(); }
     virtual void Naviga(Navigazione comando) = 0;

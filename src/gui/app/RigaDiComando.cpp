@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <iostream>
+#include <stdexcept>
 
 #include "core/archive/FileIntero.h"
 #include "core/deadlines/TArchivioScadenze.h"
@@ -48,9 +49,16 @@ int Avvisi(const avvisi::RegolaImminenza& imminente, const QDBusConnection& bus,
         err << "Ricordario: la regola delle scadenze imminenti non è collegata.\n";
         return 1;
     }
+    // A record the rule passes over only because its date or warning days cannot be read
+    // is one the warning could not read: counted and said below.
+    const auto giudicata = [&](const VistaScheda<TSchedaScadenza>& s, const Data& giorno) {
+        if (imminente(s, giorno)) return true;
+        if (!avvisi::Valutabile(s)) throw std::invalid_argument("date or warning unreadable");
+        return false;
+    };
     avvisi::Imminenti trovate;
     try {
-        trovate = avvisi::CercaImminenti(cartella, oggi, imminente);
+        trovate = avvisi::CercaImminenti(cartella, oggi, giudicata);
     } catch (const std::exception& e) {
         ArchivioIlleggibile(err, file, e);
         return 1;

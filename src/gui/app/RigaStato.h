@@ -12,6 +12,8 @@ public:
     explicit RigaStato(QLabel* panInfo);
     void Descrivi(QWidget* controllo, const QString& descrizione);
     void SvuotaSu(QWidget* sfondo);
+    // A short notice in the line, until the mouse brings another text.
+    void Mostra(const QString& testo) { panInfo_->setText(testo); }
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -3,11 +3,13 @@
 #include <QCloseEvent>
 
 #include "core/password/Password.h"
+#include "core/text/Messaggi.h"
 #include "core/text/Testo.h"
 #include "gui/app/Aspetto.h"
 #include "gui/app/Avvisi.h"
 #include "gui/app/Controlli.h"
 #include "gui/app/Figure.h"
+#include "gui/app/Filtri.h"
 #include "gui/app/Piattaforma.h"
 #include "gui/app/TestoQt.h"
 #include "gui/app/Titoli.h"
@@ -35,6 +37,14 @@ QLineEdit* CampoPassword(QWidget* genitore, const char* nome, QRect r) {
     auto* e = CampoTesto(genitore, nome, r, 255, Carattere("Verdana", 14, true));
     e->setEchoMode(QLineEdit::Password);
     Evidenzia(e);
+    // A character with no Windows-1252 byte could only be kept cut to a byte that another
+    // character types too: refused as it is typed, and said the first time.
+    FiltroWindows1252(e, [e] {
+        QWidget* finestra = e->window();
+        if (finestra->property("carattereRifiutato").toBool()) return;
+        finestra->setProperty("carattereRifiutato", true);
+        MostraMessaggio(finestra, Q(messaggi::CarattereNonAmmessoPassword));
+    });
     return e;
 }
 
@@ -176,6 +186,10 @@ void TfrmCambiaPassword::cmdOKClick() {
             MostraMessaggio(this, Q(kVecchiaErrata));
             txtPasswordOld->clear();
             txtPasswordOld->setFocus();
+            break;
+        case password::EsitoCambio::CaratteriNonAmmessi:
+            MostraMessaggio(this, Q(messaggi::CarattereNonAmmessoPassword));
+            txtPasswordNew->setFocus();
             break;
         case password::EsitoCambio::NonConfermata:
             MostraMessaggio(this, Q(kNonConfermata));
