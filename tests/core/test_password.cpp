@@ -282,6 +282,15 @@ TEST_F(FilePassword, CharactersBeyondLatin1StillLogIn) {
     EXPECT_FALSE(VerificaPassword(file, "CAFFè 2¬"));
 }
 
+TEST_F(FilePassword, APasswordSetWhenEuroWasKeptAsItsLowByteStillOpensWithEuro) {
+    // Earlier versions kept the low byte of "€" (0xAC, the byte of "¬").
+    ScriviPassword(file, "caffè 2¬");
+    EXPECT_TRUE(VerificaPassword(file, "CAFFè 2€"));
+    EXPECT_TRUE(VerificaPassword(file, "CAFFè 2¬"));
+    EXPECT_FALSE(VerificaPassword(file, "CAFFè 2\u0080"));
+    EXPECT_FALSE(VerificaPassword(file, "CAFFè 2ł"));  // never for text that cannot be stored
+}
+
 TEST_F(FilePassword, APasswordWithACharacterWindows1252LacksIsRefusedAndNothingChanges) {
     ScriviPassword(file, PrimoAccesso);
     const auto prima = LeggiByte(file);

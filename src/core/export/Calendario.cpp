@@ -437,7 +437,7 @@ EsitoImportazione ImportaCalendario(const std::string& testo, const std::filesys
     for (TSchedaScadenza& s : letti.schede) {
         bool contenibile = true;
         for (const auto& c : TSchedaScadenza::Campi)
-            contenibile = contenibile && interscambio::Contenibile(s.*(c.membro));
+            contenibile = contenibile && testo::StaInWindows1252(s.*(c.membro));
         if (!contenibile) {
             ++esito.rifiutate;
             continue;

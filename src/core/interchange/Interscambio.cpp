@@ -8,17 +8,6 @@
 
 namespace interscambio {
 
-bool Contenibile(std::string_view utf8) {
-    for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t prima = i;
-        const char32_t c = testo::ProssimoCarattere(utf8, i);
-        // U+FFFD also stands for malformed input; a real one has no Windows-1252 form anyway.
-        if (c == 0xFFFD || testo::CodiceWindows1252(c) < 0) return false;
-        if (i == prima) return false;
-    }
-    return true;
-}
-
 std::string LeggiFile(const std::filesystem::path& file) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(file.c_str(), "rb"), &std::fclose);
     if (!f) throw ErroreAccessoArchivio("cannot open " + file.string());

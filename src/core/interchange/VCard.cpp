@@ -349,7 +349,7 @@ std::optional<TSchedaContatto> Scheda(const std::vector<Linea>& linee) {
 
 bool Contenibile(const TSchedaContatto& s) {
     for (const auto& c : TSchedaContatto::Campi)
-        if (!interscambio::Contenibile(s.*(c.membro))) return false;
+        if (!testo::StaInWindows1252(s.*(c.membro))) return false;
     return true;
 }
 

@@ -79,6 +79,18 @@ std::optional<std::string> ComeRiletta(std::string_view digitata) {
     return testo::Rifila(Latin1InUtf8(*byte));
 }
 
+// How earlier versions stored a typed text: the low 8 bits of each character's code, so
+// "€" became 0xAC. A password set that way keeps opening with the same typing.
+std::string ComeRilettaPrima(std::string_view digitata) {
+    std::vector<Byte> byte;
+    const std::string forma = FormaConfronto(digitata);
+    for (std::size_t i = 0; i < forma.size();) {
+        const char32_t c = testo::ProssimoCarattere(forma, i);
+        byte.push_back(static_cast<Byte>(c & 0xFF));
+    }
+    return testo::Rifila(Latin1InUtf8(byte));
+}
+
 // --- the INI file ----------------------------------------------------------------------
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
@@ -283,7 +295,9 @@ void ScriviPassword(const std::filesystem::path& file, std::string_view nuova) {
 
 bool VerificaPassword(const std::filesystem::path& file, std::string_view digitata) {
     const std::string memorizzata = LeggiPassword(file);
-    return !memorizzata.empty() && memorizzata == ComeRiletta(digitata);  // never for nothing
+    if (memorizzata.empty()) return false;
+    const auto riletta = ComeRiletta(digitata);  // never for a text that cannot be stored
+    return riletta && (memorizzata == *riletta || memorizzata == ComeRilettaPrima(digitata));
 }
 
 bool NuovaConfermata(std::string_view nuova, std::string_view conferma) {

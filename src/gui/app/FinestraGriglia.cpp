@@ -7,6 +7,7 @@
 #include "core/memory/PagineGrandi.h"
 #include "core/text/Messaggi.h"
 #include "gui/app/Aspetto.h"
+#include "gui/app/Avvisi.h"
 #include "gui/app/Figure.h"
 #include "gui/app/Piattaforma.h"
 #include "gui/app/RigaStato.h"

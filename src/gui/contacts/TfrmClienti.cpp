@@ -257,8 +257,8 @@ void TfrmClienti::cmdImportaVCardClick() {
     vcard::EsitoImportazione esito;
     try {
         esito = vcard::ImportaContatti(*testo, PercorsoArchivio());
-    } catch (const std::exception&) {
-        ErroreAccesso();
+    } catch (const std::exception& e) {
+        ErroreAccesso(e);
         return;
     }
     // The card shown stays as it is: the new contacts are at the end of the archive.

@@ -302,8 +302,8 @@ void TfrmRicordario::cmdRipetiClick() {
         archivio.Apri(file_, Accesso::SolaLettura);
         salvata = archivio.LeggiScheda(Posizione());
         archivio.Chiudi();
-    } catch (const std::exception&) {
-        ErroreAccesso();
+    } catch (const std::exception& e) {
+        ErroreAccesso(e);
         return;
     }
     TfrmRipeti::Apri(this, std::move(salvata), file_.parent_path());
