@@ -87,21 +87,20 @@ public:
     // Appends several records and returns once they are on disk, forced once: an import or
     // a series must not wait for the disk once per record. A crash midway leaves whole
     // records and at most one trailing piece, as above.
-    void AccodaSchede(const std::vector<Scheda>& schede) {
+    void AccodaSchede(const SchedeMemorizzate<Scheda>& schede) {
         if (schede.empty()) return;
         Scrivibile();
-        const std::int64_t primo = NumeroSchede() + 1;
-        constexpr std::size_t kPerBlocco = (1 << 20) / Dimensione + 1;
-        std::vector<unsigned char> blocco;
-        for (std::size_t i = 0; i < schede.size(); i += kPerBlocco) {
-            const std::size_t quanti = std::min(kPerBlocco, schede.size() - i);
-            blocco.resize(quanti * Dimensione);
-            for (std::size_t k = 0; k < quanti; ++k)
-                CodificaScheda(schede[i + k], blocco.data() + k * Dimensione);
-            File().Scrivi(Offset(primo + static_cast<std::int64_t>(i)), blocco.data(),
-                          blocco.size());
-        }
+        std::int64_t prossima = NumeroSchede() + 1;
+        schede.PerOgniBlocco([&](const unsigned char* byte, std::size_t quante) {
+            File().Scrivi(Offset(prossima), byte, quante * Dimensione);
+            prossima += static_cast<std::int64_t>(quante);
+        });
         File().Sincronizza();
+    }
+    void AccodaSchede(const std::vector<Scheda>& schede) {
+        SchedeMemorizzate<Scheda> memorizzate;
+        for (const Scheda& s : schede) memorizzate.Aggiungi(s);
+        AccodaSchede(memorizzate);
     }
 
     // Hands every record with its position to the visitor, first to last, reading the

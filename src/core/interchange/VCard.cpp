@@ -1,6 +1,7 @@
 #include "core/interchange/VCard.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <utility>
@@ -8,6 +9,7 @@
 #include "core/archive/FileIntero.h"
 #include "core/contacts/TArchivioContatti.h"
 #include "core/interchange/Interscambio.h"
+#include "core/interchange/RigheContenuto.h"
 #include "core/text/DataOra.h"
 #include "core/text/Testo.h"
 
@@ -18,16 +20,21 @@ using C = TSchedaContatto;
 
 // Our fields with no vCard property of their own, carried as X-RICORDARIO-<field>. The
 // attachments stay out: their files live in our attachments folder only.
-constexpr std::array<std::pair<const char*, std::string C::*>, 17> kCampiPropri = {{
-    {"COMUNENASC", &C::ComuneNasc},   {"PROVNASC", &C::ProvNasc},
-    {"SESSO", &C::Sesso},             {"RECAPITO", &C::Recapito},
-    {"ESTREMI", &C::Estremi},         {"CODFISC", &C::CodFisc},
-    {"CARTA", &C::Carta},             {"SCADECARTA", &C::ScadeCarta},
-    {"PARTITAIVA", &C::PartitaIva},   {"IBAN", &C::Iban},
-    {"DOCUMENTO", &C::Documento},     {"CIVILE", &C::Civile},
-    {"TITOLI", &C::Titoli},           {"PRODOTTI", &C::Prodotti},
-    {"ZONA", &C::Zona},               {"QUESTIONI", &C::Questioni},
-    {"RICONTATTA", &C::Ricontatta},
+constexpr std::string_view kPrefissoNostri = "X-RICORDARIO-";
+struct CampoNostro {
+    std::string_view proprieta;  // the whole property name
+    std::string C::*campo;
+};
+constexpr std::array<CampoNostro, 17> kCampiPropri = {{
+    {"X-RICORDARIO-COMUNENASC", &C::ComuneNasc}, {"X-RICORDARIO-PROVNASC", &C::ProvNasc},
+    {"X-RICORDARIO-SESSO", &C::Sesso},           {"X-RICORDARIO-RECAPITO", &C::Recapito},
+    {"X-RICORDARIO-ESTREMI", &C::Estremi},       {"X-RICORDARIO-CODFISC", &C::CodFisc},
+    {"X-RICORDARIO-CARTA", &C::Carta},           {"X-RICORDARIO-SCADECARTA", &C::ScadeCarta},
+    {"X-RICORDARIO-PARTITAIVA", &C::PartitaIva}, {"X-RICORDARIO-IBAN", &C::Iban},
+    {"X-RICORDARIO-DOCUMENTO", &C::Documento},   {"X-RICORDARIO-CIVILE", &C::Civile},
+    {"X-RICORDARIO-TITOLI", &C::Titoli},         {"X-RICORDARIO-PRODOTTI", &C::Prodotti},
+    {"X-RICORDARIO-ZONA", &C::Zona},             {"X-RICORDARIO-QUESTIONI", &C::Questioni},
+    {"X-RICORDARIO-RICONTATTA", &C::Ricontatta},
 }};
 
 // ---- Writing ----------------------------------------------------------------------------
@@ -68,9 +75,12 @@ void AccodaRiga(std::string& out, std::string_view riga) {
     out += "\r\n";
 }
 
-void Proprieta(std::string& out, std::string_view nome, std::string_view valore) {
+// A property whose value is a text; nothing when the text is blank. `riga` is the caller's
+// scratch line, kept between calls so that a card costs no allocation per property.
+void Proprieta(std::string& out, std::string& riga, std::string_view nome, std::string_view valore) {
+    valore = testo::RifilaVista(valore);
     if (valore.empty()) return;
-    std::string riga(nome);
+    riga.assign(nome);
     riga += ':';
     AccodaEscape(riga, valore);
     AccodaRiga(out, riga);
@@ -78,119 +88,39 @@ void Proprieta(std::string& out, std::string_view nome, std::string_view valore)
 
 // ---- Reading ----------------------------------------------------------------------------
 
-struct Linea {
-    std::string nome;                                       // upper case, group dropped
-    std::vector<std::pair<std::string, std::string>> parametri;  // names upper case
-    std::string valore;                                     // raw, escapes still in
-};
+using interscambio::IniziaCon;
+using interscambio::RigaContenuto;
+using interscambio::Uguale;
 
-std::string Maiuscole(std::string_view s) { return testo::MaiuscoleAZ(s); }
-
-// The values of a parameter, comma-separated lists opened and quotes removed, lower case.
-std::vector<std::string> Tipi(const Linea& l) {
-    std::vector<std::string> tipi;
-    for (const auto& [nome, valore] : l.parametri) {
-        // vCard 2.1 writes bare types: "TEL;HOME;VOICE:".
-        if (nome != "TYPE" && !valore.empty()) continue;
-        std::string_view v = valore.empty() ? std::string_view(nome) : std::string_view(valore);
-        std::size_t inizio = 0;
-        while (inizio <= v.size()) {
-            std::size_t fine = v.find(',', inizio);
-            if (fine == std::string_view::npos) fine = v.size();
-            std::string t = testo::MinuscoleAZ(v.substr(inizio, fine - inizio));
-            if (!t.empty() && t.front() == '"') t.erase(0, 1);
-            if (!t.empty() && t.back() == '"') t.pop_back();
-            if (!t.empty()) tipi.push_back(t);
-            inizio = fine + 1;
-        }
-    }
-    return tipi;
+// True when one of the line's types is `tipo`: "TYPE=home,voice", "TYPE=HOME;TYPE=VOICE",
+// or vCard 2.1's bare "HOME;VOICE".
+bool HaTipo(std::string_view parametri, std::string_view tipo) {
+    bool si = false;
+    interscambio::PerOgniParametro(parametri, [&](std::string_view n, std::string_view v) {
+        if (v.empty()) v = n;
+        else if (!Uguale(n, "TYPE")) return;
+        interscambio::PerOgniPezzo(v, ',', [&](std::string_view t) {
+            if (!t.empty() && t.front() == '"') t.remove_prefix(1);
+            if (!t.empty() && t.back() == '"') t.remove_suffix(1);
+            si = si || Uguale(t, tipo);
+        });
+    });
+    return si;
 }
 
-bool HaTipo(const std::vector<std::string>& tipi, std::string_view t) {
-    for (const auto& x : tipi)
-        if (x == t) return true;
-    return false;
-}
-
-// A content line: "group.NAME;PARAM=value;PARAM="a,b":value". Nothing for a line with no
-// colon outside double quotes or no name.
-std::optional<Linea> LeggiLinea(std::string_view riga) {
-    bool virgolette = false;
-    std::size_t duePunti = std::string_view::npos;
-    for (std::size_t i = 0; i < riga.size(); ++i) {
-        if (riga[i] == '"') {
-            virgolette = !virgolette;
-        } else if (riga[i] == ':' && !virgolette) {
-            duePunti = i;
-            break;
-        }
-    }
-    if (duePunti == std::string_view::npos) return std::nullopt;
-    Linea l;
-    l.valore = std::string(riga.substr(duePunti + 1));
-    std::string_view testa = riga.substr(0, duePunti);
-    std::vector<std::string_view> pezzi;
-    virgolette = false;
-    std::size_t inizio = 0;
-    for (std::size_t i = 0; i <= testa.size(); ++i) {
-        if (i < testa.size() && testa[i] == '"') virgolette = !virgolette;
-        if (i == testa.size() || (testa[i] == ';' && !virgolette)) {
-            pezzi.push_back(testa.substr(inizio, i - inizio));
-            inizio = i + 1;
-        }
-    }
-    std::string_view nome = pezzi.front();
-    if (const auto punto = nome.rfind('.'); punto != std::string_view::npos)
-        nome.remove_prefix(punto + 1);
-    if (nome.empty()) return std::nullopt;
-    l.nome = Maiuscole(nome);
-    for (std::size_t k = 1; k < pezzi.size(); ++k) {
-        const std::string_view p = pezzi[k];
-        const auto uguale = p.find('=');
-        if (uguale == std::string_view::npos)
-            l.parametri.emplace_back(Maiuscole(p), "");
-        else
-            l.parametri.emplace_back(Maiuscole(p.substr(0, uguale)), std::string(p.substr(uguale + 1)));
-    }
-    return l;
-}
-
-std::string Parametro(const Linea& l, std::string_view nome) {
-    for (const auto& [n, v] : l.parametri)
-        if (n == nome) return testo::MinuscoleAZ(v);
-    return {};
-}
-
-// Escapes undone: "\\" "\," "\;" "\n" "\N"; any other escaped character stands for itself.
-std::string Senza(std::string_view v) {
+std::string SenzaEscape(std::string_view v) {
     std::string r;
-    r.reserve(v.size());
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        if (v[i] != '\\' || i + 1 == v.size()) {
-            r += v[i];
-            continue;
-        }
-        const char c = v[++i];
-        r += (c == 'n' || c == 'N') ? '\n' : c;
-    }
+    interscambio::AccodaSenzaEscape(r, v);
     return r;
 }
 
-// The components of a structured value (N, ADR), split at unescaped semicolons.
+// The components of a structured value (N, ADR, ORG), split at unescaped semicolons,
+// escapes undone and trimmed.
 std::vector<std::string> Componenti(std::string_view v) {
     std::vector<std::string> c;
-    std::size_t inizio = 0;
-    for (std::size_t i = 0; i <= v.size(); ++i) {
-        if (i < v.size() && v[i] == '\\') {
-            ++i;
-            continue;
-        }
-        if (i >= v.size() || v[i] == ';') {
-            c.push_back(Senza(v.substr(inizio, std::min(i, v.size()) - inizio)));
-            inizio = i + 1;
-        }
-    }
+    interscambio::PerOgniPezzo(v, ';', [&](std::string_view p) {
+        c.push_back(testo::Rifila(SenzaEscape(p)));
+    });
     return c;
 }
 
@@ -218,20 +148,17 @@ std::string DaQuotedPrintable(std::string_view v) {
     return r;
 }
 
-bool Utf8Valido(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        std::size_t n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += n;
-    }
-    return true;
+bool QuotedPrintable(std::string_view parametri) {
+    bool si = false;
+    interscambio::PerOgniParametro(parametri, [&](std::string_view n, std::string_view v) {
+        si = si || (Uguale(n, "ENCODING") && Uguale(v, "QUOTED-PRINTABLE")) ||
+             (v.empty() && Uguale(n, "QUOTED-PRINTABLE"));
+    });
+    return si;
 }
 
 // "19800315", "1980-03-15" → "15/03/1980"; any other text as it is (the field is free text).
-std::string DataNascita(const std::string& v) {
+std::string DataNascita(std::string_view v) {
     std::string cifre;
     for (char c : v)
         if (c != '-') cifre += c;
@@ -240,7 +167,7 @@ std::string DataNascita(const std::string& v) {
                      std::stoi(cifre.substr(0, 4))};
         if (DataValida(d)) return TestoData(d);
     }
-    return v;
+    return std::string(v);
 }
 
 void AggiungiNota(std::string& note, std::string_view riga) {
@@ -249,103 +176,116 @@ void AggiungiNota(std::string& note, std::string_view riga) {
     note += riga;
 }
 
-// Turns one card's lines into a contact; nothing when it has no name.
-std::optional<TSchedaContatto> Scheda(const std::vector<Linea>& linee) {
+// One card as its lines come: the contact so far and what goes into it at the end.
+struct Carta {
     TSchedaContatto s;
     std::string nomeDaN, organizzazione, titolo, note;
     std::vector<std::string> altro;  // "NAME: value" lines for the notes
     bool indirizzo = false;
-    for (const Linea& l : linee) {
-        std::string grezzo = l.valore;
-        if (Parametro(l, "ENCODING") == "quoted-printable") grezzo = DaQuotedPrintable(grezzo);
-        const std::string v = testo::Rifila(Senza(grezzo));
-        const std::string& n = l.nome;
-        if (n == "BEGIN" || n == "END" || n == "VERSION" || n == "PRODID" || n == "UID" ||
-            n == "REV" || n == "PHOTO" || n == "LOGO" || n == "SOUND" || n == "KEY" ||
-            n == "CLIENTPIDMAP" || n == "KIND") {
-            continue;  // the card's frame, or pictures and keys no text field can hold
+    bool guasta = false;  // a line that does not parse or is not UTF-8 text
+
+    void Altro(std::string_view nome, std::string_view v) {
+        std::string r(nome);
+        r += ": ";
+        r += v;
+        altro.push_back(std::move(r));
+    }
+
+    // One property line. `valore` is a scratch buffer of the caller's.
+    void Aggiungi(const RigaContenuto& l, std::string& valore) {
+        const std::string_view n = l.nome;
+        std::string_view grezzo = l.valore;
+        std::string qp;
+        if (!l.parametri.empty() && QuotedPrintable(l.parametri)) {
+            qp = DaQuotedPrintable(grezzo);
+            grezzo = qp;
         }
-        if (n == "FN") {
+        valore.clear();
+        interscambio::AccodaSenzaEscape(valore, grezzo);
+        const std::string_view v = testo::RifilaVista(valore);
+        if (IniziaCon(n, kPrefissoNostri)) {
+            for (const auto& [proprieta, campo] : kCampiPropri)
+                if (Uguale(n, proprieta)) {
+                    s.*campo = v;
+                    return;
+                }
+            if (!v.empty()) Altro(testo::MaiuscoleAZ(n), v);
+        } else if (Uguale(n, "TEL")) {
+            std::string C::*campo = &C::TelCasa;
+            if (HaTipo(l.parametri, "fax")) campo = &C::Fax;
+            else if (HaTipo(l.parametri, "cell")) campo = &C::TelCel;
+            else if (HaTipo(l.parametri, "work")) campo = &C::TelUff;
+            std::string_view numero = v;
+            if (IniziaCon(numero, "tel:")) numero.remove_prefix(4);
+            if ((s.*campo).empty()) s.*campo = numero;
+            else Altro("Tel.", numero);
+        } else if (Uguale(n, "FN")) {
             if (s.Cliente.empty()) s.Cliente = v;
-        } else if (n == "N") {
+        } else if (Uguale(n, "N")) {
             // Family name first, as the card writes a name ("Rossi Mario").
             const auto c = Componenti(grezzo);
             std::string nome;
-            for (std::size_t i : {std::size_t{0}, std::size_t{1}, std::size_t{2}})
-                if (i < c.size()) {
-                    const std::string t = testo::Rifila(c[i]);
-                    if (t.empty()) continue;
-                    if (!nome.empty()) nome += ' ';
-                    nome += t;
-                }
+            for (std::size_t i = 0; i < 3 && i < c.size(); ++i) {
+                if (c[i].empty()) continue;
+                if (!nome.empty()) nome += ' ';
+                nome += c[i];
+            }
             nomeDaN = nome;
-        } else if (n == "BDAY") {
-            s.DataNasc = DataNascita(v);
-        } else if (n == "ADR" && !indirizzo) {
+        } else if (Uguale(n, "EMAIL")) {
+            if (s.Email.empty()) s.Email = v;
+            else Altro("E-mail", v);
+        } else if (Uguale(n, "ADR") && !indirizzo) {
             indirizzo = true;
             auto c = Componenti(grezzo);
             c.resize(7);
-            for (auto& x : c) x = testo::Rifila(x);
             // PO box, extended address, street, locality, region, postcode, country.
             std::string via = c[2];
             if (!c[1].empty()) via += (via.empty() ? "" : " ") + c[1];
             s.IndirizzoRes = via;
             s.ComuneRes = c[3];
             if (testo::Lunghezza(c[4]) <= 2) s.ProvRes = c[4];
-            else altro.push_back("Provincia: " + c[4]);
+            else Altro("Provincia", c[4]);
             if (testo::Lunghezza(c[5]) <= 5) s.CapRes = c[5];
-            else altro.push_back("CAP: " + c[5]);
-            if (!c[0].empty()) altro.push_back("Casella postale: " + c[0]);
-            if (!c[6].empty()) altro.push_back("Paese: " + c[6]);
-        } else if (n == "TEL") {
-            const auto tipi = Tipi(l);
-            std::string C::*campo = &C::TelCasa;
-            if (HaTipo(tipi, "fax")) campo = &C::Fax;
-            else if (HaTipo(tipi, "cell")) campo = &C::TelCel;
-            else if (HaTipo(tipi, "work")) campo = &C::TelUff;
-            std::string numero = v;
-            if (numero.rfind("tel:", 0) == 0) numero.erase(0, 4);
-            if ((s.*campo).empty()) s.*campo = numero;
-            else altro.push_back("Tel.: " + numero);
-        } else if (n == "EMAIL") {
-            if (s.Email.empty()) s.Email = v;
-            else altro.push_back("E-mail: " + v);
-        } else if (n == "NOTE") {
+            else Altro("CAP", c[5]);
+            if (!c[0].empty()) Altro("Casella postale", c[0]);
+            if (!c[6].empty()) Altro("Paese", c[6]);
+        } else if (Uguale(n, "BDAY")) {
+            s.DataNasc = DataNascita(v);
+        } else if (Uguale(n, "NOTE")) {
             AggiungiNota(note, v);
-        } else if (n == "TITLE") {
+        } else if (Uguale(n, "TITLE")) {
             if (titolo.empty()) titolo = v;
-            else altro.push_back("Titolo: " + v);
-        } else if (n == "ORG") {
+            else Altro("Titolo", v);
+        } else if (Uguale(n, "ORG")) {
             std::string org;
             for (const auto& c : Componenti(grezzo)) {
-                const std::string t = testo::Rifila(c);
-                if (t.empty()) continue;
+                if (c.empty()) continue;
                 if (!org.empty()) org += ", ";
-                org += t;
+                org += c;
             }
             if (organizzazione.empty()) organizzazione = org;
-            else altro.push_back("Organizzazione: " + org);
-        } else if (n.rfind("X-RICORDARIO-", 0) == 0) {
-            bool nostro = false;
-            for (const auto& [nome, campo] : kCampiPropri)
-                if (n.substr(13) == nome) {
-                    s.*campo = v;
-                    nostro = true;
-                }
-            if (!nostro) altro.push_back(n + ": " + v);
-        } else if (!v.empty()) {
-            altro.push_back(n + ": " + v);
+            else Altro("Organizzazione", org);
+        } else {
+            // The card's frame, and pictures and keys no text field can hold, are left out.
+            for (std::string_view cornice : {"VERSION", "PRODID", "UID", "REV", "PHOTO", "LOGO",
+                                             "SOUND", "KEY", "CLIENTPIDMAP", "KIND", "BEGIN", "END"})
+                if (Uguale(n, cornice)) return;
+            if (!v.empty()) Altro(testo::MaiuscoleAZ(n), v);
         }
     }
-    if (s.Cliente.empty()) s.Cliente = nomeDaN;
-    if (testo::Rifila(s.Cliente).empty()) return std::nullopt;
-    // TITLE names the occupation; an organisation alone stands for it.
-    s.Occupazione = !titolo.empty() ? titolo : organizzazione;
-    if (!titolo.empty() && !organizzazione.empty()) altro.push_back("Organizzazione: " + organizzazione);
-    for (const auto& a : altro) AggiungiNota(note, a);
-    s.Note = note;
-    return s;
-}
+
+    // The contact the card makes; nothing when it has no name.
+    std::optional<TSchedaContatto> Chiudi() {
+        if (s.Cliente.empty()) s.Cliente = nomeDaN;
+        if (testo::RifilaVista(s.Cliente).empty()) return std::nullopt;
+        // TITLE names the occupation; an organisation alone stands for it.
+        s.Occupazione = !titolo.empty() ? titolo : organizzazione;
+        if (!titolo.empty() && !organizzazione.empty()) Altro("Organizzazione", organizzazione);
+        for (const auto& a : altro) AggiungiNota(note, a);
+        s.Note = std::move(note);
+        return std::move(s);
+    }
+};
 
 bool Contenibile(const TSchedaContatto& s) {
     for (const auto& c : TSchedaContatto::Campi)
@@ -366,18 +306,16 @@ std::string Cifre(std::string_view t) {
     return r;
 }
 
-Chiave ChiaveDi(const TSchedaContatto& s) {
-    // As stored: trimmed and cut to the field, so a second import meets what the first wrote.
-    const auto Come = [](const std::string& v, std::size_t cap) {
-        return testo::MinuscoleAZ(testo::DaArchivio(testo::PerArchivio(v, cap)));
+// From the record as stored (trimmed, cut to its field), so that the contacts of a file
+// meet those already in the archive and those a first import of the same file wrote.
+Chiave ChiaveDi(const VistaScheda<C>& v) {
+    const auto Minuscolo = [&](std::string C::*campo) {
+        return testo::MinuscoleAZ(testo::RifilaVista(v.Byte(campo)));
     };
-    Chiave k{Come(s.Cliente, 50), {}, Come(s.Email, 50)};
-    for (const std::string* t : {&s.TelCasa, &s.TelUff, &s.TelCel, &s.Fax}) {
-        const std::string c = Cifre(testo::PerArchivio(*t, 30));
-        if (!c.empty()) {
-            k.telefono = c;
-            break;
-        }
+    Chiave k{Minuscolo(&C::Cliente), {}, Minuscolo(&C::Email)};
+    for (std::string C::*t : {&C::TelCasa, &C::TelUff, &C::TelCel, &C::Fax}) {
+        k.telefono = Cifre(v.Byte(t));
+        if (!k.telefono.empty()) break;
     }
     return k;
 }
@@ -410,44 +348,40 @@ private:
 
 void AccodaScheda(std::string& out, const TSchedaContatto& s) {
     out += "BEGIN:VCARD\r\nVERSION:4.0\r\n";
-    const std::string nome = testo::Rifila(s.Cliente);
-    Proprieta(out, "FN", nome);
+    thread_local std::string riga;
+    const std::string_view nome = testo::RifilaVista(s.Cliente);
+    Proprieta(out, riga, "FN", nome);
     // The name is one text, surname first; it goes whole into the family name.
-    {
-        std::string n = "N:";
-        AccodaEscape(n, nome);
-        n += ";;;;";
-        AccodaRiga(out, n);
-    }
-    const std::string nascita = testo::Rifila(s.DataNasc);
+    riga.assign("N:");
+    AccodaEscape(riga, nome);
+    riga += ";;;;";
+    AccodaRiga(out, riga);
+    const std::string_view nascita = testo::RifilaVista(s.DataNasc);
     if (const auto d = DataDaTesto(nascita); d && nascita.size() == 10) {
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "%04d%02d%02d", d->anno, d->mese, d->giorno);
-        AccodaRiga(out, std::string("BDAY:") + buf);
-    } else if (!nascita.empty()) {
-        std::string r = "BDAY;VALUE=text:";
-        AccodaEscape(r, nascita);
-        AccodaRiga(out, r);
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "BDAY:%04d%02d%02d", d->anno, d->mese, d->giorno);
+        AccodaRiga(out, buf);
+    } else {
+        Proprieta(out, riga, "BDAY;VALUE=text", nascita);
     }
-    const std::string via = testo::Rifila(s.IndirizzoRes), comune = testo::Rifila(s.ComuneRes),
-                      prov = testo::Rifila(s.ProvRes), cap = testo::Rifila(s.CapRes);
+    const std::string_view via = testo::RifilaVista(s.IndirizzoRes), comune = testo::RifilaVista(s.ComuneRes),
+                           prov = testo::RifilaVista(s.ProvRes), cap = testo::RifilaVista(s.CapRes);
     if (!via.empty() || !comune.empty() || !prov.empty() || !cap.empty()) {
-        std::string r = "ADR;TYPE=home:;;";
-        for (const std::string* c : {&via, &comune, &prov, &cap}) {
-            AccodaEscape(r, *c);
-            r += ';';
+        riga.assign("ADR;TYPE=home:;;");
+        for (const std::string_view c : {via, comune, prov, cap}) {
+            AccodaEscape(riga, c);
+            riga += ';';
         }
-        AccodaRiga(out, r);  // the country, last, stays empty
+        AccodaRiga(out, riga);  // the country, last, stays empty
     }
-    Proprieta(out, "TEL;TYPE=home,voice", testo::Rifila(s.TelCasa));
-    Proprieta(out, "TEL;TYPE=work,voice", testo::Rifila(s.TelUff));
-    Proprieta(out, "TEL;TYPE=cell", testo::Rifila(s.TelCel));
-    Proprieta(out, "TEL;TYPE=fax", testo::Rifila(s.Fax));
-    Proprieta(out, "EMAIL", testo::Rifila(s.Email));
-    Proprieta(out, "TITLE", testo::Rifila(s.Occupazione));
-    Proprieta(out, "NOTE", testo::Rifila(s.Note));
-    for (const auto& [nomeCampo, campo] : kCampiPropri)
-        Proprieta(out, std::string("X-RICORDARIO-") + nomeCampo, testo::Rifila(s.*campo));
+    Proprieta(out, riga, "TEL;TYPE=home,voice", s.TelCasa);
+    Proprieta(out, riga, "TEL;TYPE=work,voice", s.TelUff);
+    Proprieta(out, riga, "TEL;TYPE=cell", s.TelCel);
+    Proprieta(out, riga, "TEL;TYPE=fax", s.Fax);
+    Proprieta(out, riga, "EMAIL", s.Email);
+    Proprieta(out, riga, "TITLE", s.Occupazione);
+    Proprieta(out, riga, "NOTE", s.Note);
+    for (const auto& [proprieta, campo] : kCampiPropri) Proprieta(out, riga, proprieta, s.*campo);
     out += "END:VCARD\r\n";
 }
 
@@ -475,96 +409,77 @@ std::size_t EsportaContatti(const std::filesystem::path& archivio, const std::fi
     return quante;
 }
 
-Lettura Leggi(std::string_view testo) {
-    Lettura r;
-    // Logical lines: a line starting with a blank or a tab continues the one before.
-    std::vector<std::string> righe;
-    std::size_t i = 0;
-    bool qpAperta = false;  // a quoted-printable value ending in "=" goes on on the next line
-    while (i < testo.size()) {
-        std::size_t fine = testo.find('\n', i);
-        if (fine == std::string_view::npos) fine = testo.size();
-        std::string_view riga = testo.substr(i, fine - i);
-        if (!riga.empty() && riga.back() == '\r') riga.remove_suffix(1);
-        i = fine + 1;
-        if (!righe.empty() && !riga.empty() && (riga.front() == ' ' || riga.front() == '\t')) {
-            righe.back().append(riga.substr(1));
-        } else if (qpAperta) {
-            righe.back().append(riga);
-        } else if (!riga.empty()) {
-            righe.emplace_back(riga);
-        }
-        qpAperta = !righe.empty() && !righe.back().empty() && righe.back().back() == '=' &&
-                   righe.back().find("QUOTED-PRINTABLE") != std::string::npos &&
-                   righe.back().find(':') != std::string::npos;
-        if (qpAperta) righe.back().pop_back();
-    }
-    std::vector<Linea> carta;
-    bool dentro = false, guasta = false;
-    for (const std::string& riga : righe) {
-        auto l = LeggiLinea(riga);
-        if (l && l->nome == "BEGIN" && testo::MaiuscoleAZ(testo::Rifila(l->valore)) == "VCARD") {
-            if (dentro) ++r.illeggibili;  // the card before never ended
+std::size_t LeggiSchede(std::string_view testo, const std::function<void(TSchedaContatto&)>& scheda) {
+    std::size_t illeggibili = 0;
+    interscambio::LettoreRighe righe(testo, /*quotedPrintable=*/true);
+    RigaContenuto l;
+    Carta carta;
+    bool dentro = false;
+    std::string valore;
+    const auto Cornice = [&](std::string_view nome) {
+        return l.valida && Uguale(l.nome, nome) && Uguale(testo::RifilaVista(l.valore), "VCARD");
+    };
+    while (righe.Prossima(l)) {
+        if (Cornice("BEGIN")) {
+            if (dentro) ++illeggibili;  // the card before never ended
             dentro = true;
-            guasta = false;
-            carta.clear();
+            carta = Carta{};
             continue;
         }
         if (!dentro) continue;
-        if (l && l->nome == "END" && testo::MaiuscoleAZ(testo::Rifila(l->valore)) == "VCARD") {
+        if (Cornice("END")) {
             dentro = false;
             std::optional<TSchedaContatto> s;
-            if (!guasta) s = Scheda(carta);
-            if (s) r.schede.push_back(std::move(*s));
-            else ++r.illeggibili;
+            if (!carta.guasta) s = carta.Chiudi();
+            if (s) scheda(*s);
+            else ++illeggibili;
             continue;
         }
-        if (!l || !Utf8Valido(riga)) {
-            guasta = true;
-            continue;
-        }
-        carta.push_back(std::move(*l));
+        if (!l.valida || !interscambio::Utf8Valido(l.intera)) carta.guasta = true;
+        if (!carta.guasta) carta.Aggiungi(l, valore);
     }
-    if (dentro) ++r.illeggibili;
+    if (dentro) ++illeggibili;
+    return illeggibili;
+}
+
+Lettura Leggi(std::string_view testo) {
+    Lettura r;
+    r.illeggibili = LeggiSchede(testo, [&](TSchedaContatto& s) { r.schede.push_back(std::move(s)); });
     return r;
 }
 
 EsitoImportazione ImportaContatti(std::string_view testo, const std::filesystem::path& archivio) {
-    Lettura letti = Leggi(testo);
+    // The cards are read and stored as records before the archive is opened: another
+    // program waits for the archive only while the new records are written.
     EsitoImportazione esito;
-    esito.illeggibili = letti.illeggibili;
+    SchedeMemorizzate<C> lette;
+    esito.illeggibili = LeggiSchede(testo, [&](TSchedaContatto& s) {
+        if (!Contenibile(s)) {
+            ++esito.rifiutate;
+            return;
+        }
+        if (s.Ricontatta.empty()) s.Ricontatta = flag::Da(false);
+        lette.Aggiungi(s);
+    });
     TArchivioContatti a;
     a.Apri(archivio);
     Presenti presenti;
-    a.ScorriTutte([&](std::int64_t, const VistaScheda<TSchedaContatto>& v) {
-        TSchedaContatto s;
-        s.Cliente = v.Testo(&C::Cliente);
-        s.Email = v.Testo(&C::Email);
-        s.TelCasa = v.Testo(&C::TelCasa);
-        s.TelUff = v.Testo(&C::TelUff);
-        s.TelCel = v.Testo(&C::TelCel);
-        s.Fax = v.Testo(&C::Fax);
-        presenti.Aggiungi(ChiaveDi(s));
+    a.ScorriTutte([&](std::int64_t, const VistaScheda<C>& v) {
+        presenti.Aggiungi(ChiaveDi(v));
         return true;
     });
-    std::vector<TSchedaContatto> nuove;
-    for (TSchedaContatto& s : letti.schede) {
-        if (!Contenibile(s)) {
-            ++esito.rifiutate;
-            continue;
-        }
-        Chiave k = ChiaveDi(s);
+    lette.Tieni([&](const VistaScheda<C>& v) {
+        Chiave k = ChiaveDi(v);
         if (presenti.Contiene(k)) {
             ++esito.saltate;
-            continue;
+            return false;
         }
         presenti.Aggiungi(std::move(k));
-        if (s.Ricontatta.empty()) s.Ricontatta = flag::Da(false);
-        nuove.push_back(std::move(s));
-    }
-    a.AccodaSchede(nuove);
+        return true;
+    });
+    a.AccodaSchede(lette);
     a.Chiudi();
-    esito.aggiunte = nuove.size();
+    esito.aggiunte = lette.size();
     return esito;
 }
 

@@ -9,6 +9,7 @@
 // no vCard property travel as X-RICORDARIO-<field>, so our own file reads back whole.
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,9 @@ struct Lettura {
     std::size_t illeggibili = 0;  // cards without a name, unterminated, or not UTF-8 text
 };
 Lettura Leggi(std::string_view testo);
+// The same, card by card: each contact is handed over as its card ends (the callee may
+// take it). Returns how many cards were unreadable.
+std::size_t LeggiSchede(std::string_view testo, const std::function<void(TSchedaContatto&)>& scheda);
 
 struct EsitoImportazione {
     std::size_t aggiunte = 0;

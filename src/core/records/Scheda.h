@@ -7,9 +7,11 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/text/Testo.h"
 
@@ -70,9 +72,7 @@ template <class Scheda>
 void CodificaScheda(const Scheda& s, unsigned char* out) {
     std::memset(out, 0, DimensioneScheda<Scheda>());
     for (const auto& c : Scheda::Campi) {
-        const std::string byte = testo::PerArchivio(s.*(c.membro), c.capacita);
-        out[0] = static_cast<unsigned char>(byte.size());
-        std::memcpy(out + 1, byte.data(), byte.size());
+        out[0] = static_cast<unsigned char>(testo::ScriviPerArchivio(out + 1, s.*(c.membro), c.capacita));
         out += c.capacita + 1;
     }
 }
@@ -130,6 +130,53 @@ public:
 
 private:
     std::array<unsigned char, DimensioneScheda<Scheda>()> dati_{};
+};
+
+// Records in their stored form, in blocks of about 1 MiB: what an import prepares before it
+// opens its archive, so that the archive is held only while the records are written, and
+// what an append writes block by block.
+template <class Scheda>
+class SchedeMemorizzate {
+public:
+    static constexpr std::size_t Dimensione = DimensioneScheda<Scheda>();
+    static constexpr std::size_t kPerBlocco = (1 << 20) / Dimensione + 1;
+
+    void Aggiungi(const Scheda& s) {
+        if (quante_ == blocchi_.size() * kPerBlocco)
+            blocchi_.push_back(std::make_unique<unsigned char[]>(kPerBlocco * Dimensione));
+        CodificaScheda(s, Posto(quante_));
+        ++quante_;
+    }
+    std::size_t size() const { return quante_; }
+    bool empty() const { return quante_ == 0; }
+    VistaScheda<Scheda> Vista(std::size_t i) const { return VistaScheda<Scheda>(Posto(i)); }
+
+    // Keeps, in their order, only the records for which tieni(vista) is true.
+    template <class F>
+    void Tieni(F&& tieni) {
+        std::size_t restano = 0;
+        for (std::size_t i = 0; i < quante_; ++i) {
+            if (!tieni(Vista(i))) continue;
+            if (restano != i) std::memcpy(Posto(restano), Posto(i), Dimensione);
+            ++restano;
+        }
+        quante_ = restano;
+        blocchi_.resize((quante_ + kPerBlocco - 1) / kPerBlocco);
+    }
+
+    // Calls f(bytes, records) for each block, first to last.
+    template <class F>
+    void PerOgniBlocco(F&& f) const {
+        for (std::size_t b = 0; b < blocchi_.size(); ++b)
+            f(blocchi_[b].get(), std::min(kPerBlocco, quante_ - b * kPerBlocco));
+    }
+
+private:
+    unsigned char* Posto(std::size_t i) const {
+        return blocchi_[i / kPerBlocco].get() + (i % kPerBlocco) * Dimensione;
+    }
+    std::vector<std::unique_ptr<unsigned char[]>> blocchi_;
+    std::size_t quante_ = 0;
 };
 
 // The check-box fields hold the text "Sì" or "No"; anything else means neither.

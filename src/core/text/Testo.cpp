@@ -81,33 +81,6 @@ char32_t CodiceOrdine(char32_t c) {
     return b >= 0 ? static_cast<char32_t>(b) : c + 256;
 }
 
-}  // namespace
-
-char32_t ProssimoCarattere(std::string_view s, std::size_t& i) { return Decodifica(s, i); }
-
-int CodiceWindows1252(char32_t c) { return InByte(c); }
-
-bool StaInWindows1252(std::string_view utf8) {
-    for (std::size_t i = 0; i < utf8.size();)
-        if (static_cast<unsigned char>(utf8[i]) < 0x80)
-            ++i;
-        else if (InByte(ProssimoCarattere(utf8, i)) < 0)
-            return false;
-    return true;
-}
-
-std::string InWindows1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const int b = InByte(ProssimoCarattere(utf8, i));
-        out.push_back(b < 0 ? '?' : static_cast<char>(b));
-    }
-    return out;
-}
-
-namespace {
-
 // Where the first byte of 0x80 or above is, from `i` on; the size when there is none.
 // Eight bytes at a time: most of any text is ASCII.
 std::size_t PrimoNonAscii(std::string_view s, std::size_t i) {
@@ -121,6 +94,47 @@ std::size_t PrimoNonAscii(std::string_view s, std::size_t i) {
 }
 
 }  // namespace
+
+char32_t ProssimoCarattere(std::string_view s, std::size_t& i) { return Decodifica(s, i); }
+
+int CodiceWindows1252(char32_t c) { return InByte(c); }
+
+bool StaInWindows1252(std::string_view utf8) {
+    for (std::size_t i = PrimoNonAscii(utf8, 0); i < utf8.size(); i = PrimoNonAscii(utf8, i))
+        if (InByte(Decodifica(utf8, i)) < 0) return false;
+    return true;
+}
+
+namespace {
+
+// The Windows-1252 bytes of `utf8` into `out`, at most `capacita` of them; how many.
+std::size_t ScriviInWindows1252(char* out, std::string_view utf8, std::size_t capacita) {
+    std::size_t n = 0, i = 0;
+    while (i < utf8.size() && n < capacita) {
+        // Runs of ASCII go in as they are.
+        const std::size_t j = std::min(PrimoNonAscii(utf8, i), i + (capacita - n));
+        std::memcpy(out + n, utf8.data() + i, j - i);
+        n += j - i;
+        i = j;
+        if (i < utf8.size() && n < capacita && static_cast<unsigned char>(utf8[i]) >= 0x80) {
+            const int b = InByte(Decodifica(utf8, i));
+            out[n++] = b < 0 ? '?' : static_cast<char>(b);
+        }
+    }
+    return n;
+}
+
+}  // namespace
+
+std::string InWindows1252(std::string_view utf8) {
+    std::string out(utf8.size(), '\0');
+    out.resize(ScriviInWindows1252(out.data(), utf8, utf8.size()));
+    return out;
+}
+
+std::size_t ScriviPerArchivio(unsigned char* out, std::string_view utf8, std::size_t capacita) {
+    return ScriviInWindows1252(reinterpret_cast<char*>(out), RifilaVista(utf8), capacita);
+}
 
 std::size_t ScriviDaWindows1252(char* out, std::string_view cp1252) {
     char* p = out;
@@ -172,8 +186,9 @@ std::string_view RifilaVista(std::string_view s) {
 std::string Rifila(std::string_view s) { return std::string(RifilaVista(s)); }
 
 std::string PerArchivio(std::string_view utf8, std::size_t capacita) {
-    std::string byte = InWindows1252(Rifila(utf8));
-    if (byte.size() > capacita) byte.resize(capacita);
+    const std::string_view t = RifilaVista(utf8);
+    std::string byte(std::min(t.size(), capacita), '\0');
+    byte.resize(ScriviInWindows1252(byte.data(), t, byte.size()));
     return byte;
 }
 

@@ -38,6 +38,8 @@ std::string_view RifilaVista(std::string_view s);
 // The storing conversion of a record field: trimmed, in Windows-1252, at most
 // `capacita` bytes.
 std::string PerArchivio(std::string_view utf8, std::size_t capacita);
+// The same written into `out` (room for `capacita` bytes); how many bytes it wrote.
+std::size_t ScriviPerArchivio(unsigned char* out, std::string_view utf8, std::size_t capacita);
 
 // The showing conversion: from Windows-1252, trimmed.
 std::string DaArchivio(std::string_view cp1252);
