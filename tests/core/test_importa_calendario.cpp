@@ -114,6 +114,30 @@ TEST_F(ImportaCalendario, WholeDayZonesAlarmsAndTexts) {
     EXPECT_FALSE(calendario::LeggiCalendario("non un calendario", kAdesso).calendario);
 }
 
+TEST_F(ImportaCalendario, ListsPeriodsAbsoluteAlarmsAndAFileCutShort) {
+    // Names in any case; RDATE and EXDATE as lists; a period keeps its start; an alarm at a
+    // moment (UTC) rather than a distance; a replaced occurrence (RECURRENCE-ID) left to the
+    // event that replaces it.
+    const auto l = calendario::LeggiCalendario(
+        Calendario("begin:vevent\r\nuid:r\r\ndtstart:20240105T100000\r\nsummary:Lista\r\n"
+                   "rdate;value=period:20240110T100000/20240110T110000,20240120T100000\r\n"
+                   "exdate:20240110T100000,20240120T100000\r\nrrule:FREQ=DAILY;COUNT=3\r\n"
+                   "BEGIN:VALARM\r\nTRIGGER;VALUE=DATE-TIME:20240102T090000Z\r\nEND:VALARM\r\n"
+                   "end:vevent\r\n"
+                   "BEGIN:VEVENT\r\nUID:r\r\nRECURRENCE-ID:20240106T100000\r\n"
+                   "DTSTART:20240106T150000\r\nSUMMARY:Spostata\r\nEND:VEVENT\r\n") +
+            // A second calendar cut short inside an event: that event is unreadable.
+            "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART:20240301\r\nSUMMARY:Monca",
+        kAdesso);
+    EXPECT_TRUE(l.calendario);
+    EXPECT_EQ(l.illeggibili, 1u);
+    EXPECT_EQ(Date(l.schede), (std::vector<std::string>{"05/01/2024 10:00", "07/01/2024 10:00",
+                                                        "06/01/2024 15:00"}));
+    // 10:00 on the 5th, alarm at 10:00 on the 2nd (Rome): three days.
+    EXPECT_EQ(l.schede[0].Avviso, "3");
+    EXPECT_EQ(l.schede[2].Dettagli, "Spostata");
+}
+
 TEST_F(ImportaCalendario, EachYearItsFileAndASecondImportAddsNothing) {
     CartellaTemporanea dir;
     const std::string t = Calendario(

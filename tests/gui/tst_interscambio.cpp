@@ -241,8 +241,11 @@ private slots:
         QCOMPARE(StatoSu(importa, finestra.panInfo),
                  QString("Importa nell'archivio le scadenze di un calendario (iCalendar)."));
 
+        QCOMPARE(finestra.Modello()->rowCount(), 0);
         fake->fileScelti = {QString::fromStdString(ics.string()), QString::fromStdString(ics.string())};
         QTest::mouseClick(importa, Qt::LeftButton);
+        // The grid shows the year's new deadline at once.
+        QCOMPARE(finestra.Modello()->rowCount(), 1);
         QTest::mouseClick(importa, Qt::LeftButton);
         const auto scelte = fake->Di("ScegliFile");
         QCOMPARE(scelte.size(), 2);
@@ -258,6 +261,17 @@ private slots:
         QCOMPARE(Quante<TArchivioScadenze>(anno2021), 1);
         QCOMPARE(Quante<TArchivioScadenze>(Programma("2022.rcd")), 3);
         QVERIFY(fake->Di("ChiediConferma").isEmpty());
+
+        // A file that is no calendar is said as such, and nothing is written.
+        const auto testo = Programma("Appunti.ics");
+        ScriviByte(testo, "Non un calendario\r\n");
+        fake->chiamate.clear();
+        fake->fileScelti = {QString::fromStdString(testo.string())};
+        QTest::mouseClick(importa, Qt::LeftButton);
+        QCOMPARE(fake->Ultima().tipo, QString("Error"));
+        QCOMPARE(fake->Ultima().testo,
+                 QString("Attenzione: il file scelto non contiene un calendario leggibile."));
+        QCOMPARE(Quante<TArchivioScadenze>(anno2021), 1);
     }
 
     // Every kind of grid window writes the .xlsx beside its .xls: same worksheet name and

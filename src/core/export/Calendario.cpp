@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,6 +20,7 @@
 #include "core/deadlines/RegoleScadenza.h"
 #include "core/deadlines/TArchivioScadenze.h"
 #include "core/interchange/Interscambio.h"
+#include "core/interchange/RigheContenuto.h"
 
 namespace calendario {
 namespace {
@@ -178,23 +180,50 @@ namespace {
 struct LiberaIteratore {
     void operator()(icalrecur_iterator* i) const { icalrecur_iterator_free(i); }
 };
+struct LiberaZona {
+    void operator()(icaltimezone* z) const { icaltimezone_free(z, 1); }
+};
 
-// The zone a property's TZID names: the calendar's own VTIMEZONE, else libical's built-in
-// zones; none for a floating time or UTC.
-const icaltimezone* ZonaDi(icalproperty* p, icalcomponent* evento) {
-    icalparameter* tzid = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER);
-    if (!tzid) return nullptr;
-    const char* id = icalparameter_get_tzid(tzid);
-    if (!id) return nullptr;
-    for (icalcomponent* c = evento; c; c = icalcomponent_get_parent(c))
-        if (icaltimezone* z = icalcomponent_get_timezone(c, id)) return z;
-    if (icaltimezone* z = icaltimezone_get_builtin_timezone(id)) return z;
-    return icaltimezone_get_builtin_timezone_from_tzid(id);
-}
+using interscambio::RigaContenuto;
+using interscambio::Uguale;
 
-icaltimetype ConZona(icaltimetype t, const icaltimezone* z) {
-    if (!t.is_date && !icaltime_is_utc(t) && z) t.zone = z;
-    return t;
+// ---- Times ------------------------------------------------------------------------------
+
+// A DATE or DATE-TIME value: "20240105", "20240105T093000", "20240105T093000Z"; the null
+// time for anything else. `zona` is the zone its TZID names (none: floating or UTC).
+icaltimetype Tempo(std::string_view v, const icaltimezone* zona) {
+    const auto Numero = [&](std::size_t da, std::size_t n, int& out) {
+        out = 0;
+        for (std::size_t i = da; i < da + n; ++i) {
+            if (v[i] < '0' || v[i] > '9') return false;
+            out = out * 10 + (v[i] - '0');
+        }
+        return true;
+    };
+    icaltimetype t = icaltime_null_time();
+    if (v.size() != 8 && v.size() != 15 && v.size() != 16) return t;
+    int anno, mese, giorno;
+    if (!Numero(0, 4, anno) || !Numero(4, 2, mese) || !Numero(6, 2, giorno)) return t;
+    if (mese < 1 || mese > 12 || giorno < 1 || giorno > 31) return t;
+    icaltimetype r = icaltime_null_time();
+    r.year = anno;
+    r.month = mese;
+    r.day = giorno;
+    if (v.size() == 8) {
+        r.is_date = 1;
+        return r;
+    }
+    int ore, minuti, secondi;
+    if (v[8] != 'T' || !Numero(9, 2, ore) || !Numero(11, 2, minuti) || !Numero(13, 2, secondi))
+        return t;
+    if (ore > 23 || minuti > 59 || secondi > 60) return t;
+    if (v.size() == 16 && v[15] != 'Z' && v[15] != 'z') return t;
+    r.hour = ore;
+    r.minute = minuti;
+    r.second = secondi;
+    if (v.size() == 16) r.zone = icaltimezone_get_utc_timezone();
+    else r.zone = zona;
+    return r;
 }
 
 // The moment of a time, for comparing and bounding; a floating time is read as local.
@@ -229,28 +258,146 @@ Locale InLocale(const icaltimetype& t) {
 
 // Same occurrence: the same date, and the same time unless either is a whole day.
 bool StessaOccorrenza(const icaltimetype& a, const icaltimetype& b) {
-    if (a.is_date || b.is_date) {
-        const Locale la = InLocale(a), lb = InLocale(b);
-        return la.data == lb.data;
-    }
+    if (a.is_date || b.is_date) return InLocale(a).data == InLocale(b).data;
+    if (a.zone == b.zone)  // the same clock: compare as written
+        return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
+               a.minute == b.minute && a.second == b.second;
     return Istante(a) == Istante(b);
 }
 
+// ---- Events as they are read -------------------------------------------------------------
+
+// The zones a calendar names: its own VTIMEZONEs, else libical's built-in ones.
+class Zone {
+public:
+    void Aggiungi(std::string_view testoVTimezone) {
+        icalcomponent* c = icalparser_parse_string(std::string(testoVTimezone).c_str());
+        if (!c) return;
+        if (icalcomponent_isa(c) != ICAL_VTIMEZONE_COMPONENT) {
+            icalcomponent_free(c);
+            return;
+        }
+        std::unique_ptr<icaltimezone, LiberaZona> z(icaltimezone_new());
+        if (!icaltimezone_set_component(z.get(), c)) {  // it takes the component
+            icalcomponent_free(c);
+            return;
+        }
+        const char* id = icaltimezone_get_tzid(z.get());
+        if (!id) return;
+        perId_[id] = z.get();
+        proprie_.push_back(std::move(z));
+    }
+    // The zone `tzid` names; none for no TZID or a name no one knows (read as floating).
+    const icaltimezone* Di(std::string_view tzid) {
+        if (tzid.empty()) return nullptr;
+        const std::string id(tzid);
+        if (const auto it = perId_.find(id); it != perId_.end()) return it->second;
+        const icaltimezone* z = icaltimezone_get_builtin_timezone(id.c_str());
+        if (!z) z = icaltimezone_get_builtin_timezone_from_tzid(id.c_str());
+        perId_[id] = z;
+        return z;
+    }
+
+private:
+    std::map<std::string, const icaltimezone*> perId_;
+    std::vector<std::unique_ptr<icaltimezone, LiberaZona>> proprie_;
+};
+
+// A date-time property kept as written until the calendar's zones are all known.
+struct Valore {
+    std::string testo, tzid;
+};
+Valore ValoreDi(const RigaContenuto& l) {
+    return {std::string(testo::RifilaVista(l.valore)),
+            std::string(interscambio::Parametro(l.parametri, "TZID"))};
+}
+
+struct EventoLetto {
+    bool haInizio = false;
+    Valore inizio;
+    std::optional<Valore> sostituisce;  // RECURRENCE-ID
+    std::string uid, motivo, note, luogo;
+    bool haMotivo = false, haNote = false, haLuogo = false;
+    bool daConfermare = false;
+    std::vector<std::string> regole;  // RRULE
+    std::vector<Valore> date, escluse;  // RDATE, EXDATE (one value each)
+    struct Scatto {
+        std::string valore;
+        bool assoluto = false, dallaFine = false;
+    };
+    std::vector<Scatto> allarmi;
+};
+
+// A text value, escapes undone and trimmed; only the first of its kind counts.
+void Testo(std::string& campo, bool& giaLetto, std::string_view valore) {
+    if (giaLetto) return;
+    giaLetto = true;
+    std::string t;
+    interscambio::AccodaSenzaEscape(t, valore);
+    campo = testo::RifilaVista(t);
+}
+
+// The values of a list property (RDATE, EXDATE), each alone; a period keeps its start.
+void Valori(std::vector<Valore>& out, const RigaContenuto& l) {
+    const std::string tzid(interscambio::Parametro(l.parametri, "TZID"));
+    interscambio::PerOgniPezzo(l.valore, ',', [&](std::string_view v) {
+        v = testo::RifilaVista(v);
+        if (const std::size_t barra = v.find('/'); barra != std::string_view::npos) v = v.substr(0, barra);
+        if (!v.empty()) out.push_back({std::string(v), tzid});
+    });
+}
+
+void ProprietaEvento(EventoLetto& e, const RigaContenuto& l) {
+    const std::string_view n = l.nome;
+    if (Uguale(n, "DTSTART")) {
+        if (e.haInizio) return;
+        e.haInizio = true;
+        e.inizio = ValoreDi(l);
+    } else if (Uguale(n, "SUMMARY")) {
+        Testo(e.motivo, e.haMotivo, l.valore);
+    } else if (Uguale(n, "DESCRIPTION")) {
+        Testo(e.note, e.haNote, l.valore);
+    } else if (Uguale(n, "LOCATION")) {
+        Testo(e.luogo, e.haLuogo, l.valore);
+    } else if (Uguale(n, "STATUS")) {
+        e.daConfermare = Uguale(testo::RifilaVista(l.valore), "TENTATIVE");
+    } else if (Uguale(n, "UID")) {
+        if (e.uid.empty()) e.uid = testo::RifilaVista(l.valore);
+    } else if (Uguale(n, "RRULE")) {
+        e.regole.emplace_back(testo::RifilaVista(l.valore));
+    } else if (Uguale(n, "RDATE")) {
+        Valori(e.date, l);
+    } else if (Uguale(n, "EXDATE")) {
+        Valori(e.escluse, l);
+    } else if (Uguale(n, "RECURRENCE-ID")) {
+        e.sostituisce = ValoreDi(l);
+    }
+}
+
+void ProprietaAllarme(EventoLetto& e, const RigaContenuto& l) {
+    if (!Uguale(l.nome, "TRIGGER")) return;
+    EventoLetto::Scatto s;
+    s.valore = testo::RifilaVista(l.valore);
+    s.assoluto = Uguale(interscambio::Parametro(l.parametri, "VALUE"), "DATE-TIME") ||
+                 (!s.valore.empty() && s.valore[0] >= '0' && s.valore[0] <= '9');
+    s.dallaFine = Uguale(interscambio::Parametro(l.parametri, "RELATED"), "END");
+    e.allarmi.push_back(std::move(s));
+}
+
 // Days of warning: the earliest alarm at or before the start, whole days rounded up.
-std::string Avviso(icalcomponent* evento, const icaltimetype& inizio) {
+std::string Avviso(const EventoLetto& e, const icaltimetype& inizio) {
     std::optional<long long> anticipo;  // seconds before the start
-    for (icalcomponent* a = icalcomponent_get_first_component(evento, ICAL_VALARM_COMPONENT); a;
-         a = icalcomponent_get_next_component(evento, ICAL_VALARM_COMPONENT)) {
-        icalproperty* p = icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY);
-        if (!p) continue;
-        const icaltriggertype t = icalproperty_get_trigger(p);
+    for (const EventoLetto::Scatto& s : e.allarmi) {
         long long prima;
-        if (!icaltime_is_null_time(t.time)) {
-            prima = static_cast<long long>(Istante(inizio)) - static_cast<long long>(Istante(t.time));
+        if (s.assoluto) {
+            const icaltimetype t = Tempo(s.valore, nullptr);
+            if (icaltime_is_null_time(t)) continue;
+            prima = static_cast<long long>(Istante(inizio)) - static_cast<long long>(Istante(t));
         } else {
-            icalparameter* rel = icalproperty_get_first_parameter(p, ICAL_RELATED_PARAMETER);
-            if (rel && icalparameter_get_related(rel) == ICAL_RELATED_END) continue;
-            prima = -static_cast<long long>(icaldurationtype_as_int(t.duration));
+            if (s.dallaFine) continue;
+            const icaldurationtype d = icaldurationtype_from_string(s.valore.c_str());
+            if (icaldurationtype_is_bad_duration(d)) continue;
+            prima = -static_cast<long long>(icaldurationtype_as_int(d));
         }
         if (prima < 0) continue;  // after the start: no warning ahead of it
         if (!anticipo || prima > *anticipo) anticipo = prima;
@@ -260,9 +407,7 @@ std::string Avviso(icalcomponent* evento, const icaltimetype& inizio) {
     return std::to_string(giorni);
 }
 
-TSchedaScadenza Record(const Locale& l, const std::string& motivo, const std::string& note,
-                       const std::string& luogo, const std::string& avviso, bool daConfermare) {
-    TSchedaScadenza s;
+void Record(TSchedaScadenza& s, const Locale& l) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "%02d", l.data.giorno);
     s.Giorno = buf;
@@ -276,55 +421,46 @@ TSchedaScadenza Record(const Locale& l, const std::string& motivo, const std::st
         std::snprintf(buf, sizeof buf, "%02d", l.ora->minuti);
         s.MinutiApp = buf;
         s.Ora = scadenza::ComponiOra(s.OreApp, s.MinutiApp);
+    } else {
+        s.OreApp.clear();
+        s.MinutiApp.clear();
+        s.Ora.clear();
     }
-    s.Avviso = avviso;
-    s.Dettagli = motivo;
-    s.Note = note;
-    s.Complessivo = luogo;
-    s.Costo = "0,00";
-    s.DaConfermare = flag::Da(daConfermare);
-    s.Effettuata = flag::Da(false);
-    return s;
 }
-
-std::string TestoDi(const char* t) { return t ? testo::Rifila(t) : std::string(); }
 
 // The starts of an event: DTSTART, the RRULE occurrences within the bounds, the RDATEs,
 // less the EXDATEs and the occurrences that other events of the same UID replace.
-std::vector<icaltimetype> Occorrenze(icalcomponent* evento, icaltimetype inizio,
+std::vector<icaltimetype> Occorrenze(const EventoLetto& e, icaltimetype inizio, Zone& zone,
                                      const std::vector<icaltimetype>& sostituite, std::time_t fino) {
+    if (e.regole.empty() && e.date.empty() && e.escluse.empty() && sostituite.empty())
+        return {inizio};  // most events: one start, nothing to leave out
     std::vector<icaltimetype> tutte;
-    bool ripetuto = false;
-    for (icalproperty* p = icalcomponent_get_first_property(evento, ICAL_RRULE_PROPERTY); p;
-         p = icalcomponent_get_next_property(evento, ICAL_RRULE_PROPERTY)) {
-        ripetuto = true;
-        std::unique_ptr<icalrecur_iterator, LiberaIteratore> it(
-            icalrecur_iterator_new(icalproperty_get_rrule(p), inizio));
+    for (const std::string& regola : e.regole) {
+        const icalrecurrencetype r = icalrecurrencetype_from_string(regola.c_str());
+        if (r.freq == ICAL_NO_RECURRENCE) continue;
+        std::unique_ptr<icalrecur_iterator, LiberaIteratore> it(icalrecur_iterator_new(r, inizio));
         if (!it) continue;
         for (icaltimetype t = icalrecur_iterator_next(it.get()); !icaltime_is_null_time(t);
              t = icalrecur_iterator_next(it.get())) {
-            t = ConZona(t, inizio.zone);
+            if (!t.is_date && !icaltime_is_utc(t) && inizio.zone) t.zone = inizio.zone;
             if (Istante(t) > fino || tutte.size() >= kMassimoRipetizioni) break;
             tutte.push_back(t);
         }
     }
-    if (!ripetuto) tutte.push_back(inizio);
-    for (icalproperty* p = icalcomponent_get_first_property(evento, ICAL_RDATE_PROPERTY); p;
-         p = icalcomponent_get_next_property(evento, ICAL_RDATE_PROPERTY)) {
-        const icaldatetimeperiodtype r = icalproperty_get_rdate(p);
-        icaltimetype t = !icaltime_is_null_time(r.time) ? r.time : r.period.start;
-        if (icaltime_is_null_time(t)) continue;
-        t = ConZona(t, ZonaDi(p, evento));
-        if (Istante(t) <= fino) tutte.push_back(t);
+    if (e.regole.empty()) tutte.push_back(inizio);
+    for (const Valore& v : e.date) {
+        const icaltimetype t = Tempo(v.testo, zone.Di(v.tzid));
+        if (!icaltime_is_null_time(t) && Istante(t) <= fino) tutte.push_back(t);
     }
     std::vector<icaltimetype> escluse = sostituite;
-    for (icalproperty* p = icalcomponent_get_first_property(evento, ICAL_EXDATE_PROPERTY); p;
-         p = icalcomponent_get_next_property(evento, ICAL_EXDATE_PROPERTY))
-        escluse.push_back(icalproperty_get_datetime_with_component(p, evento));
+    for (const Valore& v : e.escluse) {
+        const icaltimetype t = Tempo(v.testo, zone.Di(v.tzid));
+        if (!icaltime_is_null_time(t)) escluse.push_back(t);
+    }
     std::vector<icaltimetype> restano;
     for (const icaltimetype& t : tutte) {
         bool fuori = false;
-        for (const icaltimetype& e : escluse) fuori = fuori || StessaOccorrenza(t, e);
+        for (const icaltimetype& x : escluse) fuori = fuori || StessaOccorrenza(t, x);
         bool doppia = false;
         for (const icaltimetype& r : restano) doppia = doppia || StessaOccorrenza(t, r);
         if (!fuori && !doppia) restano.push_back(t);
@@ -335,135 +471,166 @@ std::vector<icaltimetype> Occorrenze(icalcomponent* evento, icaltimetype inizio,
     return restano;
 }
 
+// The records of one calendar's events, handed to `scheda` one by one.
+void RecordDelCalendario(const std::vector<EventoLetto>& eventi, Zone& zone, std::time_t fino,
+                         std::size_t& illeggibili, const std::function<void(TSchedaScadenza&)>& scheda) {
+    // Occurrences that an event of their own (RECURRENCE-ID) replaces, by UID.
+    std::map<std::string, std::vector<icaltimetype>> sostituite;
+    for (const EventoLetto& e : eventi)
+        if (e.sostituisce && !e.uid.empty()) {
+            const icaltimetype t = Tempo(e.sostituisce->testo, zone.Di(e.sostituisce->tzid));
+            if (!icaltime_is_null_time(t)) sostituite[e.uid].push_back(t);
+        }
+    const std::vector<icaltimetype> nessuna;
+    TSchedaScadenza s;
+    for (const EventoLetto& e : eventi) {
+        const icaltimetype inizio =
+            e.haInizio ? Tempo(e.inizio.testo, zone.Di(e.inizio.tzid)) : icaltime_null_time();
+        if (icaltime_is_null_time(inizio)) {
+            ++illeggibili;
+            continue;
+        }
+        s = TSchedaScadenza{};
+        s.Avviso = Avviso(e, inizio);
+        s.Dettagli = e.motivo;
+        s.Note = e.note;
+        s.Complessivo = e.luogo;
+        s.Costo = "0,00";
+        s.DaConfermare = flag::Da(e.daConfermare);
+        s.Effettuata = flag::Da(false);
+        const std::vector<icaltimetype>* via = &nessuna;
+        if (!e.sostituisce && !e.uid.empty())
+            if (const auto it = sostituite.find(e.uid); it != sostituite.end()) via = &it->second;
+        for (const icaltimetype& t : e.sostituisce ? std::vector<icaltimetype>{inizio}
+                                                   : Occorrenze(e, inizio, zone, *via, fino)) {
+            const Locale l = InLocale(t);
+            if (!DataValida(l.data)) {
+                ++illeggibili;
+                continue;
+            }
+            Record(s, l);
+            scheda(s);
+        }
+    }
+}
+
 // The key that tells an event already in a year file: date, time and reason as stored.
-std::string Chiave(std::string_view data, std::string_view ora, std::string_view motivo) {
-    std::string k(testo::RifilaVista(data));
-    k += '\x1F';
-    k += testo::RifilaVista(ora);
-    k += '\x1F';
-    k += testo::RifilaVista(motivo);
-    return k;
-}
-
-std::size_t CapacitaDi(std::string TSchedaScadenza::*membro) {
-    for (const auto& c : TSchedaScadenza::Campi)
-        if (c.membro == membro) return c.capacita;
-    return 0;
-}
-
-std::string ChiaveDi(const TSchedaScadenza& s) {
+std::string Chiave(const VistaScheda<TSchedaScadenza>& v) {
     using S = TSchedaScadenza;
-    return Chiave(testo::PerArchivio(s.Data, CapacitaDi(&S::Data)),
-                  testo::PerArchivio(s.Ora, CapacitaDi(&S::Ora)),
-                  testo::PerArchivio(s.Dettagli, CapacitaDi(&S::Dettagli)));
+    std::string k(testo::RifilaVista(v.Byte(&S::Data)));
+    k += '\x1F';
+    k += testo::RifilaVista(v.Byte(&S::Ora));
+    k += '\x1F';
+    k += testo::RifilaVista(v.Byte(&S::Dettagli));
+    return k;
 }
 
 }  // namespace
 
-LetturaCalendario LeggiCalendario(const std::string& testo, std::time_t adesso) {
-    LetturaCalendario r;
-    Componente radice(icalparser_parse_string(testo.c_str()));
-    if (!radice) {
-        r.calendario = false;
-        return r;
-    }
-    // One calendar, or several in one file (libical then gives them under one root).
-    std::vector<icalcomponent*> calendari;
-    if (icalcomponent_isa(radice.get()) == ICAL_VCALENDAR_COMPONENT) {
-        calendari.push_back(radice.get());
-    } else {
-        for (icalcomponent* c = icalcomponent_get_first_component(radice.get(), ICAL_VCALENDAR_COMPONENT);
-             c; c = icalcomponent_get_next_component(radice.get(), ICAL_VCALENDAR_COMPONENT))
-            calendari.push_back(c);
-    }
-    if (calendari.empty()) {
-        r.calendario = false;
-        return r;
-    }
+std::size_t LeggiEventi(std::string_view testo, std::time_t adesso, bool& calendario,
+                        const std::function<void(TSchedaScadenza&)>& scheda) {
     std::tm oggi{};
     localtime_r(&adesso, &oggi);
     oggi.tm_year += kAnniRipetizioni;
     oggi.tm_isdst = -1;
     const std::time_t fino = std::mktime(&oggi);
-    for (icalcomponent* cal : calendari) {
-        // Occurrences that an event of their own (RECURRENCE-ID) replaces, by UID.
-        std::map<std::string, std::vector<icaltimetype>> sostituite;
-        for (icalcomponent* e = icalcomponent_get_first_component(cal, ICAL_VEVENT_COMPONENT); e;
-             e = icalcomponent_get_next_component(cal, ICAL_VEVENT_COMPONENT)) {
-            icalproperty* rid = icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY);
-            if (rid && icalcomponent_get_uid(e))
-                sostituite[icalcomponent_get_uid(e)].push_back(
-                    icalproperty_get_datetime_with_component(rid, e));
-        }
-        for (icalcomponent* e = icalcomponent_get_first_component(cal, ICAL_VEVENT_COMPONENT); e;
-             e = icalcomponent_get_next_component(cal, ICAL_VEVENT_COMPONENT)) {
-            icalproperty* pInizio = icalcomponent_get_first_property(e, ICAL_DTSTART_PROPERTY);
-            const icaltimetype inizio =
-                pInizio ? icalproperty_get_datetime_with_component(pInizio, e) : icaltime_null_time();
-            if (!pInizio || icaltime_is_null_time(inizio) || !icaltime_is_valid_time(inizio)) {
-                ++r.illeggibili;
-                continue;
+
+    // Where a line stands: the components it is inside, innermost last.
+    enum class Dove { Calendario, Evento, Allarme, Fuso, Altro };
+    std::vector<Dove> pila;
+    std::size_t inizioFuso = 0;
+    std::vector<EventoLetto> eventi;
+    EventoLetto evento;
+    Zone zone;
+    std::size_t illeggibili = 0;
+    calendario = false;
+    const auto Chiudi = [&] {
+        RecordDelCalendario(eventi, zone, fino, illeggibili, scheda);
+        eventi.clear();
+        zone = Zone();
+    };
+    interscambio::LettoreRighe righe(testo);
+    RigaContenuto l;
+    while (righe.Prossima(l)) {
+        if (!l.valida) continue;
+        const Dove qui = pila.empty() ? Dove::Altro : pila.back();
+        if (Uguale(l.nome, "BEGIN")) {
+            const std::string_view c = testo::RifilaVista(l.valore);
+            Dove nuovo = Dove::Altro;
+            if (pila.empty() && Uguale(c, "VCALENDAR")) {
+                nuovo = Dove::Calendario;
+                calendario = true;
+            } else if (qui == Dove::Calendario && Uguale(c, "VEVENT")) {
+                nuovo = Dove::Evento;
+                evento = EventoLetto{};
+            } else if (qui == Dove::Calendario && Uguale(c, "VTIMEZONE")) {
+                nuovo = Dove::Fuso;
+                inizioFuso = righe.InizioRiga();
+            } else if (qui == Dove::Evento && Uguale(c, "VALARM")) {
+                nuovo = Dove::Allarme;
             }
-            const std::string motivo = TestoDi(icalcomponent_get_summary(e));
-            const std::string note = TestoDi(icalcomponent_get_description(e));
-            const std::string luogo = TestoDi(icalcomponent_get_location(e));
-            const std::string avviso = Avviso(e, inizio);
-            const bool daConfermare = icalcomponent_get_status(e) == ICAL_STATUS_TENTATIVE;
-            std::vector<icaltimetype> via;
-            const bool sostituto = icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY);
-            if (!sostituto && icalcomponent_get_uid(e))
-                if (auto it = sostituite.find(icalcomponent_get_uid(e)); it != sostituite.end())
-                    via = it->second;
-            for (const icaltimetype& t : sostituto ? std::vector<icaltimetype>{inizio}
-                                                   : Occorrenze(e, inizio, via, fino)) {
-                const Locale l = InLocale(t);
-                if (!DataValida(l.data)) {
-                    ++r.illeggibili;
-                    continue;
-                }
-                r.schede.push_back(Record(l, motivo, note, luogo, avviso, daConfermare));
-            }
+            if (!pila.empty() || nuovo == Dove::Calendario) pila.push_back(nuovo);
+            continue;
         }
+        if (Uguale(l.nome, "END")) {
+            if (pila.empty()) continue;
+            pila.pop_back();
+            if (qui == Dove::Evento) eventi.push_back(std::move(evento));
+            else if (qui == Dove::Fuso) zone.Aggiungi(testo.substr(inizioFuso, righe.Posizione() - inizioFuso));
+            else if (qui == Dove::Calendario) Chiudi();
+            continue;
+        }
+        if (qui == Dove::Evento) ProprietaEvento(evento, l);
+        else if (qui == Dove::Allarme) ProprietaAllarme(evento, l);
     }
+    // A file cut short: the events that ended are read, one left open is not.
+    if (!pila.empty()) {
+        if (std::find(pila.begin(), pila.end(), Dove::Evento) != pila.end()) ++illeggibili;
+        Chiudi();
+    }
+    return illeggibili;
+}
+
+LetturaCalendario LeggiCalendario(std::string_view testo, std::time_t adesso) {
+    LetturaCalendario r;
+    r.illeggibili = LeggiEventi(testo, adesso, r.calendario,
+                                [&](TSchedaScadenza& s) { r.schede.push_back(s); });
     return r;
 }
 
-EsitoImportazione ImportaCalendario(const std::string& testo, const std::filesystem::path& cartella,
+EsitoImportazione ImportaCalendario(std::string_view testo, const std::filesystem::path& cartella,
                                     std::time_t adesso) {
-    LetturaCalendario letti = LeggiCalendario(testo, adesso);
+    // The events are read and stored as records, year by year, before any year file is
+    // opened: another program waits for a year file only while its records are written.
     EsitoImportazione esito;
-    esito.illeggibili = letti.illeggibili + (letti.calendario ? 0 : 1);
-    std::map<std::string, std::vector<TSchedaScadenza>> perAnno;
-    for (TSchedaScadenza& s : letti.schede) {
-        bool contenibile = true;
+    std::map<std::string, SchedeMemorizzate<TSchedaScadenza>> perAnno;
+    bool calendario = true;
+    esito.illeggibili = LeggiEventi(testo, adesso, calendario, [&](TSchedaScadenza& s) {
         for (const auto& c : TSchedaScadenza::Campi)
-            contenibile = contenibile && testo::StaInWindows1252(s.*(c.membro));
-        if (!contenibile) {
-            ++esito.rifiutate;
-            continue;
-        }
-        perAnno[s.Anno].push_back(std::move(s));
-    }
+            if (!testo::StaInWindows1252(s.*(c.membro))) {
+                ++esito.rifiutate;
+                return;
+            }
+        perAnno[s.Anno].Aggiungi(s);
+    });
+    esito.calendario = calendario;
+    if (!calendario) ++esito.illeggibili;
     for (auto& [anno, schede] : perAnno) {
         TArchivioScadenze archivio;
         archivio.Apri(TArchivioScadenze::Percorso(cartella, std::string_view(anno)));
         std::unordered_set<std::string> presenti;
-        using S = TSchedaScadenza;
-        archivio.ScorriTutte([&](std::int64_t, const VistaScheda<S>& v) {
-            presenti.insert(Chiave(v.Byte(&S::Data), v.Byte(&S::Ora), v.Byte(&S::Dettagli)));
+        archivio.ScorriTutte([&](std::int64_t, const VistaScheda<TSchedaScadenza>& v) {
+            presenti.insert(Chiave(v));
             return true;
         });
-        std::vector<TSchedaScadenza> nuove;
-        for (TSchedaScadenza& s : schede) {
-            if (!presenti.insert(ChiaveDi(s)).second) {
-                ++esito.presenti;
-                continue;
-            }
-            nuove.push_back(std::move(s));
-        }
-        archivio.AccodaSchede(nuove);
+        schede.Tieni([&](const VistaScheda<TSchedaScadenza>& v) {
+            if (presenti.insert(Chiave(v)).second) return true;
+            ++esito.presenti;
+            return false;
+        });
+        archivio.AccodaSchede(schede);
         archivio.Chiudi();
-        esito.aggiunte += nuove.size();
+        esito.aggiunte += schede.size();
     }
     return esito;
 }

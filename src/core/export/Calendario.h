@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/deadlines/TSchedaScadenza.h"
@@ -68,6 +70,7 @@ struct EsitoImportazione {
     std::size_t presenti = 0;     // the same date, time and reason already in its year file
     std::size_t illeggibili = 0;  // events without a start, or a calendar that does not parse
     std::size_t rifiutate = 0;    // holding text the archive cannot hold (no Windows-1252 form)
+    bool calendario = true;       // false: the file is no iCalendar at all
 };
 
 // The records an iCalendar text gives, before any archive is looked at: one for each
@@ -85,14 +88,18 @@ struct LetturaCalendario {
     std::size_t illeggibili = 0;
     bool calendario = true;  // false: the text is no iCalendar at all
 };
-LetturaCalendario LeggiCalendario(const std::string& testo, std::time_t adesso);
+LetturaCalendario LeggiCalendario(std::string_view testo, std::time_t adesso);
+// The same, record by record (the callee may take each); `calendario` tells whether the
+// text holds a calendar at all. Returns how many events were unreadable.
+std::size_t LeggiEventi(std::string_view testo, std::time_t adesso, bool& calendario,
+                        const std::function<void(TSchedaScadenza&)>& scheda);
 
 // Appends the events of an iCalendar text to the year files "<anno>.rcd" of `cartella`,
 // each to the file of its own year (created when missing). A record whose date, time and
 // reason a year file already holds is not added again, so importing a file twice adds
 // nothing the second time. Throws ErroreAccessoArchivio when a year file cannot be opened
 // or written.
-EsitoImportazione ImportaCalendario(const std::string& testo, const std::filesystem::path& cartella,
+EsitoImportazione ImportaCalendario(std::string_view testo, const std::filesystem::path& cartella,
                                     std::time_t adesso);
 
 // The import's closing message.

@@ -208,7 +208,9 @@ int FinestraGriglia::Colonna(std::string_view nome) const {
     return -1;
 }
 
-void FinestraGriglia::FormShow() {
+void FinestraGriglia::FormShow() { Ricarica(); }
+
+void FinestraGriglia::Ricarica() {
     try {
         modello_->Riempi(d_.riempi);
     } catch (...) {

@@ -101,6 +101,9 @@ public:
     // The column with that control name; -1 when the grid has none.
     int Colonna(std::string_view nome) const;
 
+    // Fills the rows again from the archive, as when the window was shown.
+    void Ricarica();
+
     void cmdEsportaClick();
     void cmdEsportaXlsxClick();
     void cmdGuidaClick();

@@ -29,15 +29,21 @@ void EsportaInCalendario(QWidget* genitore, int anno, const std::filesystem::pat
     }
 }
 
-void ImportaDaCalendario(QWidget* genitore, const std::filesystem::path& cartella) {
+bool ImportaDaCalendario(QWidget* genitore, const std::filesystem::path& cartella) {
     const auto testo = LeggiFileScelto(genitore, QStringLiteral("Selezionare il calendario da importare:"),
                                        QStringLiteral("Calendari iCalendar (*.ics)"));
-    if (!testo) return;
+    if (!testo) return false;
     try {
         const auto esito = calendario::ImportaCalendario(
             *testo, cartella, piattaforma().Adesso().toSecsSinceEpoch());
+        if (!esito.calendario) {
+            MostraAvviso(genitore, Q(calendario::CalendarioIllegibile), TipoAvviso::Errore);
+            return false;
+        }
         MostraAvviso(genitore, Q(calendario::Riepilogo(esito)), TipoAvviso::Informazione);
+        return esito.aggiunte > 0;
     } catch (const std::exception&) {
         MostraAvviso(genitore, Q(messaggi::AccessoArchivio), TipoAvviso::Errore);
+        return false;
     }
 }

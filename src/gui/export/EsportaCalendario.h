@@ -13,6 +13,6 @@ void EsportaInCalendario(QWidget* genitore, int anno, const std::filesystem::pat
 
 // Asks for an .ics file with the open-file dialog and appends its events to the year files
 // "<anno>.rcd" of `cartella`, each to the file of its year; ends with the count of what was
-// added, already there, unreadable and refused. The grid is not filled again: it shows the
-// archive as it was when the window opened.
-void ImportaDaCalendario(QWidget* genitore, const std::filesystem::path& cartella);
+// added, already there, unreadable and refused; a file that holds no calendar at all is
+// said as such. True when records were added, so that the caller shows them.
+bool ImportaDaCalendario(QWidget* genitore, const std::filesystem::path& cartella);

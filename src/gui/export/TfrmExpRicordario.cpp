@@ -23,7 +23,7 @@ FinestraGriglia::Dichiarazione DichiarazioneScadenze(const std::filesystem::path
     d.comandi.push_back({"cmdImportaCalendario", "importa_calendario",
                          "Importa nell'archivio le scadenze di un calendario (iCalendar).",
                          [](FinestraGriglia* f) {
-                             ImportaDaCalendario(f, PercorsoProgramma(QString()));
+                             if (ImportaDaCalendario(f, PercorsoProgramma(QString()))) f->Ricarica();
                          }});
     return d;
 }
