@@ -407,19 +407,22 @@ std::string Avviso(const EventoLetto& e, const icaltimetype& inizio) {
     return std::to_string(giorni);
 }
 
+// `n` in `quante` digits, zeros in front ("%02d" without the formatting machinery: it runs
+// for every record an import makes).
+std::string Cifre(int n, std::size_t quante) {
+    std::string r(quante, '0');
+    for (std::size_t i = quante; i-- > 0 && n > 0; n /= 10) r[i] = static_cast<char>('0' + n % 10);
+    return r;
+}
+
 void Record(TSchedaScadenza& s, const Locale& l) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%02d", l.data.giorno);
-    s.Giorno = buf;
+    s.Giorno = Cifre(l.data.giorno, 2);
     s.Mese = scadenza::NomeMese(l.data.mese);
-    std::snprintf(buf, sizeof buf, "%04d", l.data.anno);
-    s.Anno = buf;
-    s.Data = TestoData(l.data);
+    s.Anno = Cifre(l.data.anno, 4);
+    s.Data = s.Giorno + '/' + Cifre(l.data.mese, 2) + '/' + s.Anno;  // as TestoData writes it
     if (l.ora) {
-        std::snprintf(buf, sizeof buf, "%02d", l.ora->ore);
-        s.OreApp = buf;
-        std::snprintf(buf, sizeof buf, "%02d", l.ora->minuti);
-        s.MinutiApp = buf;
+        s.OreApp = Cifre(l.ora->ore, 2);
+        s.MinutiApp = Cifre(l.ora->minuti, 2);
         s.Ora = scadenza::ComponiOra(s.OreApp, s.MinutiApp);
     } else {
         s.OreApp.clear();
