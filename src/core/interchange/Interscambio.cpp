@@ -11,7 +11,16 @@ namespace interscambio {
 std::string LeggiFile(const std::filesystem::path& file) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(file.c_str(), "rb"), &std::fclose);
     if (!f) throw ErroreAccessoArchivio("cannot open " + file.string());
+    // Read in place at the size the file has now, then on in case it grew meanwhile.
     std::string r;
+    std::error_code e;
+    const auto dimensione = std::filesystem::file_size(file, e);
+    std::size_t letti = 0;
+    if (!e) {
+        r.resize(static_cast<std::size_t>(dimensione));
+        letti = std::fread(r.data(), 1, r.size(), f.get());
+        r.resize(letti);
+    }
     char buf[1 << 16];
     std::size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) r.append(buf, n);

@@ -1,5 +1,6 @@
 #include "core/interchange/VCard.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <optional>
@@ -176,6 +177,41 @@ void AggiungiNota(std::string& note, std::string_view riga) {
     note += riga;
 }
 
+// The properties a card is read by, looked up by their name in upper case.
+enum class Tipo { Cornice, Fn, N, Bday, Adr, Tel, Email, Nota, Titolo, Org, Nostro };
+struct NomeNoto {
+    std::string_view nome;
+    Tipo tipo;
+    std::string C::*campo;  // Nostro: the field it fills
+};
+
+const NomeNoto* Cerca(std::string_view nome) {
+    static const std::vector<NomeNoto> noti = [] {
+        // The card's frame, and pictures and keys no text field can hold, are left out.
+        std::vector<NomeNoto> v = {
+            {"FN", Tipo::Fn, nullptr},         {"N", Tipo::N, nullptr},
+            {"BDAY", Tipo::Bday, nullptr},     {"ADR", Tipo::Adr, nullptr},
+            {"TEL", Tipo::Tel, nullptr},       {"EMAIL", Tipo::Email, nullptr},
+            {"NOTE", Tipo::Nota, nullptr},     {"TITLE", Tipo::Titolo, nullptr},
+            {"ORG", Tipo::Org, nullptr},
+        };
+        for (std::string_view c : {"BEGIN", "END", "VERSION", "PRODID", "UID", "REV", "PHOTO",
+                                   "LOGO", "SOUND", "KEY", "CLIENTPIDMAP", "KIND"})
+            v.push_back({c, Tipo::Cornice, nullptr});
+        for (const auto& [proprieta, campo] : kCampiPropri) v.push_back({proprieta, Tipo::Nostro, campo});
+        std::sort(v.begin(), v.end(), [](const NomeNoto& a, const NomeNoto& b) { return a.nome < b.nome; });
+        return v;
+    }();
+    char maiuscolo[32];
+    if (nome.size() > sizeof maiuscolo) return nullptr;
+    for (std::size_t i = 0; i < nome.size(); ++i)
+        maiuscolo[i] = (nome[i] >= 'a' && nome[i] <= 'z') ? static_cast<char>(nome[i] - 32) : nome[i];
+    const std::string_view chiave(maiuscolo, nome.size());
+    const auto it = std::lower_bound(noti.begin(), noti.end(), chiave,
+                                     [](const NomeNoto& a, std::string_view b) { return a.nome < b; });
+    return it != noti.end() && it->nome == chiave ? &*it : nullptr;
+}
+
 // One card as its lines come: the contact so far and what goes into it at the end.
 struct Carta {
     TSchedaContatto s;
@@ -191,6 +227,18 @@ struct Carta {
         altro.push_back(std::move(r));
     }
 
+    // Ready for the next card. The texts keep their room: a file of many cards is read
+    // without allocating for each.
+    void Azzera() {
+        for (const auto& c : C::Campi) (s.*(c.membro)).clear();
+        nomeDaN.clear();
+        organizzazione.clear();
+        titolo.clear();
+        note.clear();
+        altro.clear();
+        indirizzo = guasta = false;
+    }
+
     // One property line. `valore` is a scratch buffer of the caller's.
     void Aggiungi(const RigaContenuto& l, std::string& valore) {
         const std::string_view n = l.nome;
@@ -203,87 +251,94 @@ struct Carta {
         valore.clear();
         interscambio::AccodaSenzaEscape(valore, grezzo);
         const std::string_view v = testo::RifilaVista(valore);
-        if (IniziaCon(n, kPrefissoNostri)) {
-            for (const auto& [proprieta, campo] : kCampiPropri)
-                if (Uguale(n, proprieta)) {
-                    s.*campo = v;
-                    return;
+        const NomeNoto* noto = Cerca(n);
+        if (!noto) {
+            if (!v.empty()) Altro(testo::MaiuscoleAZ(n), v);
+            return;
+        }
+        switch (noto->tipo) {
+            case Tipo::Cornice: break;
+            case Tipo::Nostro: s.*(noto->campo) = v; break;
+            case Tipo::Tel: {
+                std::string C::*campo = &C::TelCasa;
+                if (HaTipo(l.parametri, "fax")) campo = &C::Fax;
+                else if (HaTipo(l.parametri, "cell")) campo = &C::TelCel;
+                else if (HaTipo(l.parametri, "work")) campo = &C::TelUff;
+                std::string_view numero = v;
+                if (IniziaCon(numero, "tel:")) numero.remove_prefix(4);
+                if ((s.*campo).empty()) s.*campo = numero;
+                else Altro("Tel.", numero);
+                break;
+            }
+            case Tipo::Fn:
+                if (s.Cliente.empty()) s.Cliente = v;
+                break;
+            case Tipo::N: {
+                // Family name first, as the card writes a name ("Rossi Mario").
+                const auto c = Componenti(grezzo);
+                nomeDaN.clear();
+                for (std::size_t i = 0; i < 3 && i < c.size(); ++i) {
+                    if (c[i].empty()) continue;
+                    if (!nomeDaN.empty()) nomeDaN += ' ';
+                    nomeDaN += c[i];
                 }
-            if (!v.empty()) Altro(testo::MaiuscoleAZ(n), v);
-        } else if (Uguale(n, "TEL")) {
-            std::string C::*campo = &C::TelCasa;
-            if (HaTipo(l.parametri, "fax")) campo = &C::Fax;
-            else if (HaTipo(l.parametri, "cell")) campo = &C::TelCel;
-            else if (HaTipo(l.parametri, "work")) campo = &C::TelUff;
-            std::string_view numero = v;
-            if (IniziaCon(numero, "tel:")) numero.remove_prefix(4);
-            if ((s.*campo).empty()) s.*campo = numero;
-            else Altro("Tel.", numero);
-        } else if (Uguale(n, "FN")) {
-            if (s.Cliente.empty()) s.Cliente = v;
-        } else if (Uguale(n, "N")) {
-            // Family name first, as the card writes a name ("Rossi Mario").
-            const auto c = Componenti(grezzo);
-            std::string nome;
-            for (std::size_t i = 0; i < 3 && i < c.size(); ++i) {
-                if (c[i].empty()) continue;
-                if (!nome.empty()) nome += ' ';
-                nome += c[i];
+                break;
             }
-            nomeDaN = nome;
-        } else if (Uguale(n, "EMAIL")) {
-            if (s.Email.empty()) s.Email = v;
-            else Altro("E-mail", v);
-        } else if (Uguale(n, "ADR") && !indirizzo) {
-            indirizzo = true;
-            auto c = Componenti(grezzo);
-            c.resize(7);
-            // PO box, extended address, street, locality, region, postcode, country.
-            std::string via = c[2];
-            if (!c[1].empty()) via += (via.empty() ? "" : " ") + c[1];
-            s.IndirizzoRes = via;
-            s.ComuneRes = c[3];
-            if (testo::Lunghezza(c[4]) <= 2) s.ProvRes = c[4];
-            else Altro("Provincia", c[4]);
-            if (testo::Lunghezza(c[5]) <= 5) s.CapRes = c[5];
-            else Altro("CAP", c[5]);
-            if (!c[0].empty()) Altro("Casella postale", c[0]);
-            if (!c[6].empty()) Altro("Paese", c[6]);
-        } else if (Uguale(n, "BDAY")) {
-            s.DataNasc = DataNascita(v);
-        } else if (Uguale(n, "NOTE")) {
-            AggiungiNota(note, v);
-        } else if (Uguale(n, "TITLE")) {
-            if (titolo.empty()) titolo = v;
-            else Altro("Titolo", v);
-        } else if (Uguale(n, "ORG")) {
-            std::string org;
-            for (const auto& c : Componenti(grezzo)) {
-                if (c.empty()) continue;
-                if (!org.empty()) org += ", ";
-                org += c;
+            case Tipo::Email:
+                if (s.Email.empty()) s.Email = v;
+                else Altro("E-mail", v);
+                break;
+            case Tipo::Adr: {
+                if (indirizzo) {  // only the first has fields; the others go to the notes
+                    if (!v.empty()) Altro("ADR", v);
+                    break;
+                }
+                indirizzo = true;
+                auto c = Componenti(grezzo);
+                c.resize(7);
+                // PO box, extended address, street, locality, region, postcode, country.
+                std::string via = c[2];
+                if (!c[1].empty()) via += (via.empty() ? "" : " ") + c[1];
+                s.IndirizzoRes = via;
+                s.ComuneRes = c[3];
+                if (testo::Lunghezza(c[4]) <= 2) s.ProvRes = c[4];
+                else Altro("Provincia", c[4]);
+                if (testo::Lunghezza(c[5]) <= 5) s.CapRes = c[5];
+                else Altro("CAP", c[5]);
+                if (!c[0].empty()) Altro("Casella postale", c[0]);
+                if (!c[6].empty()) Altro("Paese", c[6]);
+                break;
             }
-            if (organizzazione.empty()) organizzazione = org;
-            else Altro("Organizzazione", org);
-        } else {
-            // The card's frame, and pictures and keys no text field can hold, are left out.
-            for (std::string_view cornice : {"VERSION", "PRODID", "UID", "REV", "PHOTO", "LOGO",
-                                             "SOUND", "KEY", "CLIENTPIDMAP", "KIND", "BEGIN", "END"})
-                if (Uguale(n, cornice)) return;
-            if (!v.empty()) Altro(testo::MaiuscoleAZ(n), v);
+            case Tipo::Bday: s.DataNasc = DataNascita(v); break;
+            case Tipo::Nota: AggiungiNota(note, v); break;
+            case Tipo::Titolo:
+                if (titolo.empty()) titolo = v;
+                else Altro("Titolo", v);
+                break;
+            case Tipo::Org: {
+                std::string org;
+                for (const auto& c : Componenti(grezzo)) {
+                    if (c.empty()) continue;
+                    if (!org.empty()) org += ", ";
+                    org += c;
+                }
+                if (organizzazione.empty()) organizzazione = org;
+                else Altro("Organizzazione", org);
+                break;
+            }
         }
     }
 
-    // The contact the card makes; nothing when it has no name.
-    std::optional<TSchedaContatto> Chiudi() {
+    // Completes the contact in `s`; false when it has no name.
+    bool Chiudi() {
         if (s.Cliente.empty()) s.Cliente = nomeDaN;
-        if (testo::RifilaVista(s.Cliente).empty()) return std::nullopt;
+        if (testo::RifilaVista(s.Cliente).empty()) return false;
         // TITLE names the occupation; an organisation alone stands for it.
         s.Occupazione = !titolo.empty() ? titolo : organizzazione;
         if (!titolo.empty() && !organizzazione.empty()) Altro("Organizzazione", organizzazione);
         for (const auto& a : altro) AggiungiNota(note, a);
-        s.Note = std::move(note);
-        return std::move(s);
+        s.Note = note;
+        return true;
     }
 };
 
@@ -423,15 +478,13 @@ std::size_t LeggiSchede(std::string_view testo, const std::function<void(TScheda
         if (Cornice("BEGIN")) {
             if (dentro) ++illeggibili;  // the card before never ended
             dentro = true;
-            carta = Carta{};
+            carta.Azzera();
             continue;
         }
         if (!dentro) continue;
         if (Cornice("END")) {
             dentro = false;
-            std::optional<TSchedaContatto> s;
-            if (!carta.guasta) s = carta.Chiudi();
-            if (s) scheda(*s);
+            if (!carta.guasta && carta.Chiudi()) scheda(carta.s);
             else ++illeggibili;
             continue;
         }
