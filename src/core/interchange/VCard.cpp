@@ -43,20 +43,24 @@ constexpr std::array<CampoNostro, 17> kCampiPropri = {{
 // A text value: backslash, comma, semicolon and line breaks escaped (a CR LF pair or a lone
 // CR is one line break).
 void AccodaEscape(std::string& out, std::string_view v) {
+    std::size_t inizio = 0;  // the plain run not yet appended begins here
     for (std::size_t i = 0; i < v.size(); ++i) {
         const char c = v[i];
+        if (c != '\\' && c != ',' && c != ';' && c != '\r' && c != '\n') continue;
+        out.append(v.data() + inizio, i - inizio);
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case ',': out += "\\,"; break;
-            case ';': out += "\\;"; break;
             case '\r':
                 if (i + 1 < v.size() && v[i + 1] == '\n') ++i;
                 out += "\\n";
                 break;
             case '\n': out += "\\n"; break;
-            default: out += c;
+            default:
+                out += '\\';
+                out += c;
         }
+        inizio = i + 1;
     }
+    out.append(v.data() + inizio, v.size() - inizio);
 }
 
 // One content line, folded so that no line passes 75 octets and no UTF-8 sequence is cut.
