@@ -223,3 +223,35 @@ TEST_F(ArchivioScadenze, AMissingParentFolderIsAnAccessFailure) {
     EXPECT_THROW(SalvaScheda<TArchivioScadenze>(altrove, 0, Scheda("Uno")), ErroreAccessoArchivio);
     EXPECT_FALSE(std::filesystem::exists(cartella / "manca"));
 }
+
+namespace {
+
+// An import's records, prepared in blocks before the archive is opened, some left out, then
+// appended after what the archive holds: every record kept, in order, across the blocks.
+TEST_F(ArchivioScadenze, RecordsPreparedInBlocksAppendInOrderWithThoseLeftOut) {
+    Accoda({"già presente"});
+    using Blocchi = SchedeMemorizzate<TSchedaScadenza>;
+    const std::size_t quante = 2 * Blocchi::kPerBlocco + 7;  // two whole blocks and a piece
+    Blocchi pronte;
+    for (std::size_t i = 0; i < quante; ++i) pronte.Aggiungi(Scheda(std::to_string(i)));
+    pronte.Tieni([](const VistaScheda<TSchedaScadenza>& v) {
+        return std::stoul(std::string(v.Byte(&TSchedaScadenza::Dettagli))) % 3 != 0;
+    });
+    ASSERT_EQ(pronte.size(), quante - (quante + 2) / 3);
+    {
+        TArchivioScadenze a;
+        a.Apri(file);
+        a.AccodaSchede(pronte);
+    }
+    const auto tutte = LeggiScadenzeSenzaCreare(file);
+    ASSERT_EQ(tutte.size(), 1 + pronte.size());
+    EXPECT_EQ(tutte[0].Dettagli, "già presente");
+    std::size_t atteso = 1;
+    for (std::size_t k = 1; k < tutte.size(); ++k, ++atteso) {
+        if (atteso % 3 == 0) ++atteso;
+        ASSERT_EQ(tutte[k].Dettagli, std::to_string(atteso)) << "record " << k;
+        EXPECT_EQ(tutte[k].Costo, "12,50");
+    }
+}
+
+}  // namespace
