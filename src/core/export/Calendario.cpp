@@ -10,7 +10,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <set>
 #include <unordered_set>
 #include <utility>
 
@@ -271,17 +270,11 @@ bool StessaOccorrenza(const icaltimetype& a, const icaltimetype& b) {
 class Zone {
 public:
     void Aggiungi(std::string_view testoVTimezone) {
-        icalcomponent* c = icalparser_parse_string(std::string(testoVTimezone).c_str());
-        if (!c) return;
-        if (icalcomponent_isa(c) != ICAL_VTIMEZONE_COMPONENT) {
-            icalcomponent_free(c);
-            return;
-        }
+        Componente c(icalparser_parse_string(std::string(testoVTimezone).c_str()));
+        if (!c || icalcomponent_isa(c.get()) != ICAL_VTIMEZONE_COMPONENT) return;
         std::unique_ptr<icaltimezone, LiberaZona> z(icaltimezone_new());
-        if (!icaltimezone_set_component(z.get(), c)) {  // it takes the component
-            icalcomponent_free(c);
-            return;
-        }
+        if (!icaltimezone_set_component(z.get(), c.get())) return;
+        c.release();  // the zone owns it now
         const char* id = icaltimezone_get_tzid(z.get());
         if (!id) return;
         perId_[id] = z.get();
@@ -419,7 +412,7 @@ void Record(TSchedaScadenza& s, const Locale& l) {
     s.Giorno = Cifre(l.data.giorno, 2);
     s.Mese = scadenza::NomeMese(l.data.mese);
     s.Anno = Cifre(l.data.anno, 4);
-    s.Data = s.Giorno + '/' + Cifre(l.data.mese, 2) + '/' + s.Anno;  // as TestoData writes it
+    s.Data = TestoData(l.data);
     if (l.ora) {
         s.OreApp = Cifre(l.ora->ore, 2);
         s.MinutiApp = Cifre(l.ora->minuti, 2);
@@ -609,11 +602,10 @@ EsitoImportazione ImportaCalendario(std::string_view testo, const std::filesyste
     std::map<std::string, SchedeMemorizzate<TSchedaScadenza>> perAnno;
     bool calendario = true;
     esito.illeggibili = LeggiEventi(testo, adesso, calendario, [&](TSchedaScadenza& s) {
-        for (const auto& c : TSchedaScadenza::Campi)
-            if (!testo::StaInWindows1252(s.*(c.membro))) {
-                ++esito.rifiutate;
-                return;
-            }
+        if (!SchedaContenibile(s)) {
+            ++esito.rifiutate;
+            return;
+        }
         perAnno[s.Anno].Aggiungi(s);
     });
     esito.calendario = calendario;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -346,12 +345,6 @@ struct Carta {
     }
 };
 
-bool Contenibile(const TSchedaContatto& s) {
-    for (const auto& c : TSchedaContatto::Campi)
-        if (!testo::StaInWindows1252(s.*(c.membro))) return false;
-    return true;
-}
-
 // What makes two contacts the same: the name, with the first telephone or the e-mail.
 // Telephones compare on their digits and "+", names and e-mails with A–Z folded.
 struct Chiave {
@@ -511,7 +504,7 @@ EsitoImportazione ImportaContatti(std::string_view testo, const std::filesystem:
     EsitoImportazione esito;
     SchedeMemorizzate<C> lette;
     esito.illeggibili = LeggiSchede(testo, [&](TSchedaContatto& s) {
-        if (!Contenibile(s)) {
+        if (!SchedaContenibile(s)) {
             ++esito.rifiutate;
             return;
         }

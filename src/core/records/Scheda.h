@@ -133,6 +133,15 @@ private:
     std::array<unsigned char, DimensioneScheda<Scheda>()> dati_{};
 };
 
+// True when every field has a Windows-1252 form, so that the record is stored without a
+// character turned into "?". The imports refuse the others and count them.
+template <class Scheda>
+bool SchedaContenibile(const Scheda& s) {
+    for (const auto& c : Scheda::Campi)
+        if (!testo::StaInWindows1252(s.*(c.membro))) return false;
+    return true;
+}
+
 // Records in their stored form, in blocks of 2 MiB: what an import prepares before it
 // opens its archive, so that the archive is held only while the records are written, and
 // what an append writes block by block. The blocks come in huge pages where the system
