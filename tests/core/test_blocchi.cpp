@@ -18,6 +18,7 @@
 #include "SchedeDiProva.h"
 #include "core/archive/ArchivioScheda.h"
 #include "core/contacts/TArchivioContatti.h"
+#include "core/interchange/VCard.h"
 #include "core/text/Messaggi.h"
 
 namespace fs = std::filesystem;
@@ -124,6 +125,50 @@ TEST(Blocchi, ProcessesAppendingAtOnceLoseNothingAndMixNothing) {
     EXPECT_EQ(fs::file_size(file), std::uintmax_t{kProcessi * kSalvataggi} * 3372);
     std::printf("[ saves   ] %d processes, %d saves, %zu records in the file, %zu names\n",
                 kProcessi, kProcessi * kSalvataggi, schede.size(), nomi.size());
+}
+
+// Several programs importing the same address book at once, as when the import is pressed in
+// two windows on a shared folder: each reads its cards before it opens the archive, then one
+// at a time looks for what is already there and appends the rest. Every contact ends up
+// stored once, whole, and the counts say who added and who skipped.
+TEST(Blocchi, ImportsOfOneFileAtOnceStoreEachContactOnce) {
+    CartellaTemporanea cartella(BaseVeloce());
+    const fs::path file = cartella / TArchivioContatti::NomeFile;
+    const fs::path via = cartella / "via";
+    constexpr int kProcessi = 4, kContatti = 3000;
+    std::string rubrica;
+    for (int i = 0; i < kContatti; ++i) {
+        TSchedaContatto s = Firmata("Contatto " + std::to_string(i));
+        s.TelCel = std::to_string(3330000000 + i);
+        vcard::AccodaScheda(rubrica, s);
+    }
+    std::vector<pid_t> figli;
+    for (int p = 0; p < kProcessi; ++p)
+        figli.push_back(Figlio([&, p] {
+            while (!fs::exists(via)) usleep(100);
+            const vcard::EsitoImportazione e = vcard::ImportaContatti(rubrica, file);
+            ScriviNumero(cartella / ("aggiunte" + std::to_string(p)), static_cast<long>(e.aggiunte));
+            return e.aggiunte + e.saltate == kContatti && e.illeggibili == 0 && e.rifiutate == 0 ? 0 : 1;
+        }));
+    ScriviNumero(via, 1);
+    long aggiunte = 0;
+    for (int p = 0; p < kProcessi; ++p) {
+        EXPECT_EQ(Attendi(figli[p]), 0) << "process " << p;
+        aggiunte += LeggiNumero(cartella / ("aggiunte" + std::to_string(p)));
+    }
+    EXPECT_EQ(aggiunte, kContatti);
+    const auto schede = Tutte(file);
+    ASSERT_EQ(schede.size(), static_cast<std::size_t>(kContatti));
+    std::set<std::string> nomi;
+    for (const auto& s : schede) {
+        // The fields a card carries come back as signed (the attachments' texts stay home).
+        const TSchedaContatto attesa = Firmata(s.Cliente);
+        EXPECT_TRUE(s.ComuneRes == attesa.ComuneRes && s.Note == attesa.Note &&
+                    s.Questioni == attesa.Questioni)
+            << s.Cliente;
+        nomi.insert(s.Cliente);
+    }
+    EXPECT_EQ(nomi.size(), static_cast<std::size_t>(kContatti));
 }
 
 TEST(Blocchi, ReadingsSeeWholeRecordsAndEveryOverwriteReportedDoneStays) {
@@ -270,4 +315,20 @@ TEST_F(AttesaBreve, TwoOpeningsInOneProcessExcludeEachOtherAsTwoProcessesDo) {
     EXPECT_THROW(SalvaScheda<TArchivioContatti>(file, 0, Firmata("uno")), ErroreArchivioInUso);
     lettore.Chiudi();
     EXPECT_EQ(SalvaScheda<TArchivioContatti>(file, 0, Firmata("uno")), 1);
+}
+
+// An import meeting an archive another program is reading: it waits, then says the archive
+// is in use and writes nothing; once the other lets go, the same import adds everything.
+TEST_F(AttesaBreve, AnImportMeetingABusyArchiveWritesNothing) {
+    CartellaTemporanea cartella;
+    const fs::path file = cartella / TArchivioContatti::NomeFile;
+    std::string rubrica;
+    for (const char* nome : {"Rossi Mario", "Bianchi Anna"}) vcard::AccodaScheda(rubrica, Firmata(nome));
+    TArchivioContatti lettore;
+    lettore.Apri(file, Accesso::SolaLettura);
+    EXPECT_THROW(vcard::ImportaContatti(rubrica, file), ErroreArchivioInUso);
+    lettore.Chiudi();
+    EXPECT_EQ(Tutte(file).size(), 0u);
+    EXPECT_EQ(vcard::ImportaContatti(rubrica, file).aggiunte, 2u);
+    EXPECT_EQ(Tutte(file).size(), 2u);
 }
